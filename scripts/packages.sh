@@ -1,0 +1,52 @@
+# Debian packages the program and its checks need, and a way to install the
+# missing ones. Sourced by run-program.sh and run-tests.sh.
+
+# To build and run the program.
+PROGRAM_PACKAGES=(
+    cmake ninja-build g++ pkg-config
+    qt6-base-dev libgl-dev
+    fonts-ipafont-gothic
+)
+
+# Additionally, to run every test.
+TEST_PACKAGES=(
+    xvfb xauth x11-utils xdotool imagemagick
+)
+
+missing_packages() {
+    local pkg
+    for pkg in "$@"; do
+        dpkg-query -W -f='${Status}\n' "$pkg" 2>/dev/null | grep -q '^install ok installed$' \
+            || printf '%s\n' "$pkg"
+    done
+}
+
+# Installs whatever of "$@" is not installed yet: as root directly, otherwise
+# through sudo; says what to install by hand when neither is possible.
+install_missing() {
+    local missing
+    mapfile -t missing < <(missing_packages "$@")
+    [ "${#missing[@]}" -eq 0 ] && return 0
+
+    local as_root=()
+    if [ "$(id -u)" -ne 0 ]; then
+        if command -v sudo >/dev/null 2>&1; then
+            as_root=(sudo)
+        else
+            echo "These Debian packages are missing: ${missing[*]}" >&2
+            echo "Install them as root (apt-get install ${missing[*]}) and run this again." >&2
+            exit 1
+        fi
+    fi
+    echo "Installing: ${missing[*]}"
+    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q \
+        && "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}" \
+        || { echo "Could not install: ${missing[*]}. Install them by hand and run this again." >&2; exit 1; }
+}
+
+configure_and_build() {
+    local build_dir=$1
+    shift
+    cmake -S "$ROOT" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release "$@"
+    cmake --build "$build_dir"
+}

@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and starts the program.
+set -euo pipefail
+ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+source "$ROOT/scripts/packages.sh"
+
+install_missing "${PROGRAM_PACKAGES[@]}"
+configure_and_build "$ROOT/build"
+if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+    echo "Built $ROOT/build/app/weir-head, but there is no display to open its window on." >&2
+    exit 1
+fi
+exec "$ROOT/build/app/weir-head"

@@ -1,0 +1,231 @@
+#include "bisection_solver.h"
+#include "weir_residual.h"
+
+#include <QTest>
+
+#include <cmath>
+#include <limits>
+
+Q_DECLARE_METATYPE(SolveStatus)
+
+namespace {
+constexpr double kInf = std::numeric_limits<double>::infinity();
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+// The worked example: 300 L/min over a 300 mm weir.
+constexpr double kQ = (300.0 / 1000) / 60;
+constexpr double kB = 300.0 / 1000.0;
+
+// The formula one rounding at a time, each step forced through memory so the
+// compiler can neither fuse nor reorder: FN1 must agree to the bit.
+double residualStepByStep(double X, double A0, double b)
+{
+    volatile double r = X / b;
+    volatile double s = std::sqrt(r);
+    volatile double q = s / 10.0;
+    volatile double k = 1.0 - q;
+    volatile double t1 = 0.0012 / X;
+    volatile double t2 = 1 + t1;
+    volatile double t3 = 1.838 * t2;
+    volatile double t4 = t3 * k;
+    volatile double t5 = t4 * b;
+    volatile double p = std::pow(X, 1.5);
+    volatile double t6 = t5 * p;
+    volatile double f = t6 - A0;
+    return f;
+}
+
+struct CountingResidual {
+    int calls = 0;
+    QList<double> heads;
+    double operator()(double X, double A0, double b)
+    {
+        ++calls;
+        heads.append(X);
+        return FN1(X, A0, b);
+    }
+};
+} // namespace
+
+class WeirCalcTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void residualIsBitExact_data();
+    void residualIsBitExact();
+    void residualKnownValues();
+    void residualFaultsAreNotFinite_data();
+    void residualFaultsAreNotFinite();
+
+    void solve_data();
+    void solve();
+    void workedExampleEvaluatesUpperLowerMidpoint();
+    void faultAtLowerEndStopsAfterUpperEnd();
+    void reversedBracketSearchesTheSame();
+    void neverLoopsForever_data();
+    void neverLoopsForever();
+};
+
+void WeirCalcTest::residualIsBitExact_data()
+{
+    QTest::addColumn<double>("X");
+    QTest::addColumn<double>("A0");
+    QTest::addColumn<double>("b");
+    QTest::newRow("worked example midpoint") << 0.0438281 << kQ << kB;
+    QTest::newRow("first midpoint") << 0.06 << kQ << kB;
+    QTest::newRow("head equals width") << 0.3 << 0.01 << 0.3;
+    QTest::newRow("tiny head") << 1e-9 << 0.0 << 2.5;
+    QTest::newRow("large weir") << 3.7 << 120.0 << 40.0;
+    QTest::newRow("negative flow") << 0.123456789 << -0.5 << 0.7;
+}
+
+void WeirCalcTest::residualIsBitExact()
+{
+    QFETCH(double, X);
+    QFETCH(double, A0);
+    QFETCH(double, b);
+    const double expected = residualStepByStep(X, A0, b);
+    const double actual = FN1(X, A0, b);
+    QCOMPARE(std::memcmp(&actual, &expected, sizeof actual), 0);
+}
+
+void WeirCalcTest::residualKnownValues()
+{
+    // 1.838 x 1.024 x 0.959175 x 0.3 x 0.0111803
+    QVERIFY(std::fabs(FN1(0.05, 0.0, 0.3) - 0.0060551) < 5e-8);
+    // The target comes off the discharge unchanged.
+    QCOMPARE(FN1(0.05, 0.001, 0.3), FN1(0.05, 0.0, 0.3) - 0.001);
+    // At h = b the contraction factor is exactly 0.9.
+    QCOMPARE(FN1(0.3, 0.0, 0.3), 1.838 * (1 + 0.0012 / 0.3) * 0.9 * 0.3 * std::pow(0.3, 1.5));
+    // Towards h -> 0+ the discharge vanishes and the residual tends to -A0.
+    QVERIFY(std::fabs(FN1(1e-12, 0.004, 0.3) + 0.004) < 1e-8);
+}
+
+void WeirCalcTest::residualFaultsAreNotFinite_data()
+{
+    QTest::addColumn<double>("X");
+    QTest::addColumn<double>("b");
+    QTest::newRow("zero width") << 0.05 << 0.0;
+    QTest::newRow("zero head") << 0.0 << 0.3;
+    QTest::newRow("negative zero head") << -0.0 << 0.3;
+    QTest::newRow("negative head") << -0.05 << 0.3;
+    QTest::newRow("negative width") << 0.05 << -0.3;
+    QTest::newRow("both negative") << -0.05 << -0.3;
+    QTest::newRow("overflowing power") << 1e250 << 1e250;
+    QTest::newRow("overflowing ratio") << 1e300 << 1e-300;
+    QTest::newRow("infinite head") << kInf << 0.3;
+    QTest::newRow("NaN width") << 0.05 << kNaN;
+}
+
+void WeirCalcTest::residualFaultsAreNotFinite()
+{
+    QFETCH(double, X);
+    QFETCH(double, b);
+    QVERIFY(!std::isfinite(FN1(X, 0.005, b)));
+}
+
+void WeirCalcTest::solve_data()
+{
+    QTest::addColumn<double>("Q");
+    QTest::addColumn<double>("XL");
+    QTest::addColumn<double>("XU");
+    QTest::addColumn<SolveStatus>("status");
+    QTest::addColumn<int>("trials");
+    QTest::addColumn<double>("head");
+
+    QTest::newRow("worked example") << kQ << 0.02 << 0.1 << SolveStatus::Converged << 10 << 0.0438281;
+    QTest::newRow("midpoint on the root") << kQ << 0.0338281 << 0.0538281 << SolveStatus::Converged << 1 << 0.0438281;
+    QTest::newRow("no root above") << kQ << 0.06 << 0.1 << SolveStatus::NoRoot << 1 << 0.0;
+    QTest::newRow("no root below") << kQ << 0.001 << 0.03 << SolveStatus::NoRoot << 1 << 0.0;
+    QTest::newRow("degenerate bracket") << kQ << 0.05 << 0.05 << SolveStatus::NoRoot << 1 << 0.0;
+    QTest::newRow("degenerate bracket on the root") << kQ << 0.0438281 << 0.0438281 << SolveStatus::Converged << 1 << 0.0438281;
+    QTest::newRow("zero lower end") << kQ << 0.0 << 0.1 << SolveStatus::ResidualNotFinite << 0 << 0.0;
+    QTest::newRow("negative upper end") << kQ << 0.02 << -0.1 << SolveStatus::ResidualNotFinite << 0 << 0.0;
+    // The discharge rises and falls again (it is zero at h = 100 b), so this
+    // bracket holds two roots; the upper half is searched first.
+    QTest::newRow("two roots: upper one") << kQ << 0.02 << 30.0 << SolveStatus::Converged << -1 << 29.99;
+}
+
+void WeirCalcTest::solve()
+{
+    QFETCH(double, Q);
+    QFETCH(double, XL);
+    QFETCH(double, XU);
+    QFETCH(SolveStatus, status);
+    QFETCH(int, trials);
+    QFETCH(double, head);
+
+    const SolveResult result = solveHead(Q, kB, XL, XU);
+    QCOMPARE(result.status, status);
+    if (trials >= 0)
+        QCOMPARE(result.trials, trials);
+    if (status == SolveStatus::Converged) {
+        QVERIFY2(std::fabs(result.head - head) < 1e-2 * head, qPrintable(QString::number(result.head, 'g', 17)));
+        QVERIFY(std::fabs(FN1(result.head, Q, kB)) < kResidualTolerance);
+    }
+}
+
+void WeirCalcTest::workedExampleEvaluatesUpperLowerMidpoint()
+{
+    CountingResidual counter;
+    const SolveResult result = bisectHead(counter, kQ, kB, 0.02, 0.1);
+    QCOMPARE(result.status, SolveStatus::Converged);
+    QCOMPARE(result.trials, 10);
+    QCOMPARE(counter.calls, 30);
+    const double firstMidpoint = (0.1 + 0.02) / 2;
+    QCOMPARE(counter.heads.mid(0, 3), (QList<double>{0.1, 0.02, firstMidpoint}));
+    // The first midpoint lies above the root: the upper end moves down to it.
+    QCOMPARE(counter.heads.mid(3, 3), (QList<double>{firstMidpoint, 0.02, (firstMidpoint + 0.02) / 2}));
+    QVERIFY(std::fabs(result.head - 0.0438281) < 5e-8);
+    QCOMPARE(result.head, counter.heads.last());
+}
+
+void WeirCalcTest::faultAtLowerEndStopsAfterUpperEnd()
+{
+    CountingResidual counter;
+    const SolveResult result = bisectHead(counter, kQ, kB, 0.0, 0.1);
+    QCOMPARE(result.status, SolveStatus::ResidualNotFinite);
+    QCOMPARE(counter.heads, (QList<double>{0.1, 0.0}));
+}
+
+void WeirCalcTest::reversedBracketSearchesTheSame()
+{
+    const SolveResult forward = solveHead(kQ, kB, 0.02, 0.1);
+    const SolveResult reversed = solveHead(kQ, kB, 0.1, 0.02);
+    QCOMPARE(reversed.status, SolveStatus::Converged);
+    QCOMPARE(reversed.trials, forward.trials);
+    QCOMPARE(reversed.head, forward.head);
+}
+
+void WeirCalcTest::neverLoopsForever_data()
+{
+    QTest::addColumn<double>("Q");
+    QTest::addColumn<double>("BW");
+    QTest::addColumn<double>("XL");
+    QTest::addColumn<double>("XU");
+    QTest::addColumn<SolveStatus>("status");
+
+    // So steep a residual that neighbouring doubles jump over the tolerance.
+    QTest::newRow("huge flow, wide weir") << 1e6 << 1e4 << 1e-3 << 1e6 << SolveStatus::NotConverged;
+    QTest::newRow("huger flow, wider weir") << 1e14 << 1e8 << 1e-3 << 1e6 << SolveStatus::NotConverged;
+    QTest::newRow("NaN flow") << kNaN << kB << 0.02 << 0.1 << SolveStatus::ResidualNotFinite;
+    QTest::newRow("infinite upper end") << kQ << kB << 0.02 << kInf << SolveStatus::ResidualNotFinite;
+    QTest::newRow("bracket sum overflows") << kQ << 1e308 << 1e308 << 1.7e308 << SolveStatus::ResidualNotFinite;
+    QTest::newRow("subnormal bracket") << 0.0 << kB << 5e-324 << 1e-323 << SolveStatus::ResidualNotFinite;
+}
+
+void WeirCalcTest::neverLoopsForever()
+{
+    QFETCH(double, Q);
+    QFETCH(double, BW);
+    QFETCH(double, XL);
+    QFETCH(double, XU);
+    QFETCH(SolveStatus, status);
+    const SolveResult result = solveHead(Q, BW, XL, XU);
+    QCOMPARE(result.status, status);
+    QVERIFY(result.trials < 5000);
+}
+
+QTEST_APPLESS_MAIN(WeirCalcTest)
+#include "tst_weir_calc.moc"

@@ -1,0 +1,58 @@
+#include "box_number.h"
+
+#include <cmath>
+
+QString foldFullWidth(const QString &text)
+{
+    QString folded = text;
+    for (QChar &c : folded) {
+        const char16_t u = c.unicode();
+        if (u >= u'０' && u <= u'９')
+            c = QChar(u'0' + (u - u'０'));
+        else if (u == u'．')
+            c = u'.';
+        else if (u == u'，')
+            c = u',';
+        else if (u == u'＋')
+            c = u'+';
+        else if (u == u'－' || u == u'\u2212' || u == u'ー')
+            c = u'-';
+    }
+    return folded;
+}
+
+namespace {
+
+// QLocale reports a number too small for a double (1e-400) as a failure with the
+// value 0, like text that is no number at all. It is a number, and its nearest
+// double is zero: tell the two apart by reading mantissa and exponent apart.
+bool underflowsToZero(const QString &text, const QLocale &locale)
+{
+    const QString e = locale.exponential();
+    const qsizetype at = text.lastIndexOf(e, -1, Qt::CaseInsensitive);
+    if (at <= 0)
+        return false;
+    bool mantissaOk = false;
+    bool exponentOk = false;
+    locale.toDouble(text.left(at), &mantissaOk);
+    const QString exponent = text.mid(at + e.size());
+    const qlonglong value = QLocale::c().toLongLong(exponent, &exponentOk);
+    return mantissaOk && exponentOk && value < 0;
+}
+
+} // namespace
+
+BoxNumber parseBoxNumber(const QString &text, const QLocale &locale)
+{
+    const QString folded = foldFullWidth(text).trimmed();
+    bool ok = false;
+    const double value = locale.toDouble(folded, &ok);
+    if (ok)
+        return std::isfinite(value) ? BoxNumber{BoxNumber::Status::Ok, value}
+                                    : BoxNumber{BoxNumber::Status::NotANumber, 0.0};
+    if (std::isinf(value))
+        return {BoxNumber::Status::TooLarge, 0.0};
+    if (underflowsToZero(folded, locale))
+        return {BoxNumber::Status::Ok, 0.0};
+    return {BoxNumber::Status::NotANumber, 0.0};
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+
+#include <optional>
+#include <span>
+
+// The window as drawn, in twips (1440 to the logical inch, 15 to the pixel at
+// 96 dpi), relative to the client area. Colours are 0x00BBGGRR values.
+
+namespace Layout {
+
+inline constexpr int kClientWidth = 3600;
+inline constexpr int kClientHeight = 4845;
+inline constexpr quint32 kBackColor = 0x00C0C0C0; // light grey, window and labels
+inline constexpr quint32 kPrintColor = 0x000000FF; // red
+
+enum class Kind { TextBox, Button, Label };
+
+struct ControlSpec {
+    const char *name;
+    Kind kind;
+    QString caption;
+    int left;
+    int top;
+    int width;
+    int height;
+    int designTabIndex;
+    std::optional<quint32> textColor;
+    const char *buddy = nullptr; // the box a label names
+};
+
+// In the order of the controls' identifiers, with the tab indices as designed
+// (start-up renumbers them).
+std::span<const ControlSpec> controls();
+
+int twipsToPixels(int twips, qreal dotsPerInch);
+
+QColor fromBgr(quint32 bgr);
+
+} // namespace Layout
