@@ -1,4 +1,217 @@
+#include "printed_output.h"
+#include "zelmorak.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
-class T : public QObject { Q_OBJECT private slots: void none(){} };
-QTEST_MAIN(T)
+
+namespace {
+
+const QString kNoRoot = QStringLiteral(u"  解がありません。挟込範囲を変更して下さい。");
+
+// A window of its own for every test, in a pinned locale.
+struct Window {
+    ZELMORAK w;
+    explicit Window(const QLocale &locale = QLocale(QLocale::Japanese, QLocale::Japan)) { w.setLocale(locale); }
+
+    QLineEdit *box(const char *name) { return w.findChild<QLineEdit *>(QLatin1String(name)); }
+    QString text(const char *name) { return box(name)->text(); }
+    QStringList printed() { return w.printedOutput()->lines(); }
+
+    // width, flow, minimum, maximum as the user types them into Text6, Text1, Text2, Text3.
+    void fill(const QString &width, const QString &flow, const QString &minimum, const QString &maximum)
+    {
+        box("Text6")->setText(width);
+        box("Text1")->setText(flow);
+        box("Text2")->setText(minimum);
+        box("Text3")->setText(maximum);
+    }
+    void calculate() { w.findChild<QPushButton *>(QStringLiteral("Command1"))->click(); }
+    void clear() { w.findChild<QPushButton *>(QStringLiteral("Command2"))->click(); }
+};
+
+} // namespace
+
+class ActionsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void converges_data();
+    void converges();
+    void emptyBoxShowsNothing_data();
+    void emptyBoxShowsNothing();
+    void refusedInputs_data();
+    void refusedInputs();
+    void refusedInputFocusesItsBox();
+    void secondCalculateRemovesMessage();
+    void staleOutputsClearedBeforeRefusal();
+    void clearEmptiesEveryBox();
+};
+
+void ActionsTest::converges_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QStringList>("inputs"); // width, flow, minimum, maximum
+    QTest::addColumn<QString>("head");
+    QTest::addColumn<QString>("trials");
+
+    const QLocale japanese(QLocale::Japanese, QLocale::Japan);
+    QTest::newRow("worked example") << japanese << QStringList{"300", "300", "20", "100"} << "43.83" << "10";
+    QTest::newRow("full-width input") << japanese << QStringList{u"３００"_qs, u"３００"_qs, u"２０"_qs, u"１００"_qs}
+                                      << "43.83" << "10";
+    QTest::newRow("reversed bracket") << japanese << QStringList{"300", "300", "100", "20"} << "43.83" << "10";
+    QTest::newRow("decimal comma") << QLocale(QLocale::German, QLocale::Germany)
+                                   << QStringList{"300", "300,0", "20", "100"} << "43,83" << "10";
+    QTest::newRow("metres of head, no grouping") << japanese << QStringList{"1000", "200000", "1000", "2500"}
+                                                 << "1628.03" << "18";
+    // A vanishing flow over a tiny bracket converges below 0.000005 m,
+    // which rounds to no digit at all: that is a head of 0 mm.
+    QTest::newRow("head rounds to nothing") << japanese << QStringList{"300", "0", "0.001", "0.002"} << "0" << "1";
+}
+
+void ActionsTest::converges()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(QStringList, inputs);
+    QFETCH(QString, head);
+    QFETCH(QString, trials);
+
+    Window window(locale);
+    window.fill(inputs[0], inputs[1], inputs[2], inputs[3]);
+    window.calculate();
+    QCOMPARE(window.text("Text4"), head);
+    QCOMPARE(window.text("Text5"), trials);
+    QVERIFY(window.printed().isEmpty());
+}
+
+void ActionsTest::emptyBoxShowsNothing_data()
+{
+    QTest::addColumn<QString>("emptied");
+    for (const char *name : {"Text1", "Text2", "Text3", "Text6"})
+        QTest::newRow(name) << QString::fromLatin1(name);
+}
+
+void ActionsTest::emptyBoxShowsNothing()
+{
+    QFETCH(QString, emptied);
+    Window window;
+    window.fill("300", "300", "20", "100");
+    window.calculate();
+    QCOMPARE(window.text("Text4"), QStringLiteral("43.83"));
+
+    window.w.findChild<QLineEdit *>(emptied)->clear();
+    window.calculate();
+    QCOMPARE(window.text("Text4"), QString());
+    QCOMPARE(window.text("Text5"), QString());
+    QVERIFY(window.printed().isEmpty());
+}
+
+void ActionsTest::refusedInputs_data()
+{
+    QTest::addColumn<QStringList>("inputs"); // width, flow, minimum, maximum
+    QTest::addColumn<QString>("line");
+
+    QTest::newRow("no root") << QStringList{"300", "300", "60", "100"} << kNoRoot;
+    QTest::newRow("width not a number") << QStringList{"abc", "x", "y", "z"}
+                                        << u"  堰の幅(mm)が数値ではありません。"_qs;
+    QTest::newRow("flow of spaces") << QStringList{"300", "   ", "20", "100"}
+                                    << u"  流量(L/min)が数値ではありません。"_qs;
+    QTest::newRow("minimum with unit") << QStringList{"300", "300", "20mm", "100"}
+                                       << u"  解の挟込最小値(mm)が数値ではありません。"_qs;
+    QTest::newRow("maximum infinite") << QStringList{"300", "300", "20", "inf"}
+                                      << u"  最大値(mm)が数値ではありません。"_qs;
+    QTest::newRow("flow too large") << QStringList{"300", "1e999", "20", "100"}
+                                    << u"  流量(L/min)の値が大き過ぎます。"_qs;
+    QTest::newRow("conversion order: width first") << QStringList{"1e999", "abc", "20", "100"}
+                                                   << u"  堰の幅(mm)の値が大き過ぎます。"_qs;
+    QTest::newRow("zero width") << QStringList{"0", "300", "20", "100"}
+                                << u"  堰の幅(mm)は0より大きい値にして下さい。"_qs;
+    QTest::newRow("maximum before minimum") << QStringList{"300", "300", "-20", "0"}
+                                            << u"  最大値(mm)は0より大きい値にして下さい。"_qs;
+    QTest::newRow("zero minimum") << QStringList{"300", "300", "0", "100"}
+                                  << u"  解の挟込最小値(mm)は0より大きい値にして下さい。"_qs;
+    QTest::newRow("negative flow is searched") << QStringList{"300", "-300", "20", "100"} << kNoRoot;
+    QTest::newRow("search cannot finish") << QStringList{"1e7", "6e10", "1", "1e9"}
+                                          << u"  収束しません。挟込範囲を変更して下さい。"_qs;
+    QTest::newRow("formula overflows") << QStringList{"300", "300", "20", "1e300"}
+                                       << u"  計算できません。入力値を見直して下さい。"_qs;
+}
+
+void ActionsTest::refusedInputs()
+{
+    QFETCH(QStringList, inputs);
+    QFETCH(QString, line);
+
+    Window window;
+    window.fill(inputs[0], inputs[1], inputs[2], inputs[3]);
+    window.calculate();
+    QCOMPARE(window.printed(), QStringList{line});
+    QCOMPARE(window.w.printedOutput()->colorOfLine(0), QColor(Qt::red));
+    QCOMPARE(window.text("Text4"), QString());
+    QCOMPARE(window.text("Text5"), QString());
+    // What the user typed is left exactly as it was.
+    QCOMPARE((QStringList{window.text("Text6"), window.text("Text1"), window.text("Text2"), window.text("Text3")}),
+             inputs);
+}
+
+void ActionsTest::refusedInputFocusesItsBox()
+{
+    Window window;
+    window.w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window.w));
+    window.fill("300", "300", "20", "１００ｍｍ");
+    window.calculate();
+    QLineEdit *maximum = window.box("Text3");
+    QCOMPARE(QApplication::focusWidget(), maximum);
+    QCOMPARE(maximum->selectedText(), maximum->text());
+    QCOMPARE(maximum->accessibleDescription(), u"最大値(mm)が数値ではありません。"_qs);
+
+    window.box("Text3")->setText("100");
+    window.calculate();
+    QCOMPARE(maximum->accessibleDescription(), QString());
+}
+
+void ActionsTest::secondCalculateRemovesMessage()
+{
+    Window window;
+    window.fill("300", "300", "60", "100");
+    window.calculate();
+    window.calculate();
+    QCOMPARE(window.printed(), QStringList{kNoRoot}); // printed afresh, not twice
+
+    window.box("Text2")->setText("20");
+    window.calculate();
+    QVERIFY(window.printed().isEmpty());
+    QCOMPARE(window.text("Text4"), QStringLiteral("43.83"));
+}
+
+void ActionsTest::staleOutputsClearedBeforeRefusal()
+{
+    Window window;
+    window.fill("300", "300", "20", "100");
+    window.calculate();
+    window.box("Text2")->setText("60");
+    window.calculate();
+    QCOMPARE(window.text("Text4"), QString());
+    QCOMPARE(window.text("Text5"), QString());
+}
+
+void ActionsTest::clearEmptiesEveryBox()
+{
+    Window window;
+    window.fill("300", "300", "60", "100");
+    window.calculate();
+    QCOMPARE(window.printed().size(), 1);
+    window.box("Text4")->setText("typed by hand");
+    window.box("Text5")->setText("7");
+    window.clear();
+    for (const char *name : {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6"})
+        QVERIFY2(window.text(name).isEmpty(), name);
+    QVERIFY(window.printed().isEmpty());
+    QCOMPARE(window.w.printColor(), QColor(Qt::red));
+}
+
+QTEST_MAIN(ActionsTest)
 #include "tst_actions.moc"

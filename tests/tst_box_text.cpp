@@ -1,4 +1,141 @@
+#include "box_number.h"
+#include "head_text.h"
+
 #include <QTest>
-class T : public QObject { Q_OBJECT private slots: void none(){} };
-QTEST_MAIN(T)
+
+#include <cmath>
+
+Q_DECLARE_METATYPE(BoxNumber::Status)
+
+namespace {
+const QLocale kJapanese(QLocale::Japanese, QLocale::Japan);
+const QLocale kGerman(QLocale::German, QLocale::Germany);
+} // namespace
+
+class BoxTextTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void parse_data();
+    void parse();
+    void fixedPattern_data();
+    void fixedPattern();
+    void pointAloneDoesNotReadBack();
+    void generalForm_data();
+    void generalForm();
+};
+
+void BoxTextTest::parse_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<BoxNumber::Status>("status");
+    QTest::addColumn<double>("value");
+
+    using S = BoxNumber::Status;
+    QTest::newRow("plain") << "300" << kJapanese << S::Ok << 300.0;
+    QTest::newRow("decimal") << "43.83" << kJapanese << S::Ok << 43.83;
+    QTest::newRow("surrounding spaces") << "  20 \t" << kJapanese << S::Ok << 20.0;
+    QTest::newRow("ideographic spaces") << u"\u3000２０\u3000"_qs << kJapanese << S::Ok << 20.0;
+    QTest::newRow("grouping") << "1,234.5" << kJapanese << S::Ok << 1234.5;
+    QTest::newRow("exponent") << "1.5e2" << kJapanese << S::Ok << 150.0;
+    QTest::newRow("signs") << "-7.25" << kJapanese << S::Ok << -7.25;
+    QTest::newRow("full-width digits") << u"３００"_qs << kJapanese << S::Ok << 300.0;
+    QTest::newRow("full-width point") << u"４３．８３"_qs << kJapanese << S::Ok << 43.83;
+    QTest::newRow("full-width grouping") << u"１，２３４"_qs << kJapanese << S::Ok << 1234.0;
+    QTest::newRow("full-width plus") << u"＋５"_qs << kJapanese << S::Ok << 5.0;
+    QTest::newRow("full-width minus") << u"－５"_qs << kJapanese << S::Ok << -5.0;
+    QTest::newRow("minus sign") << u"\u22125"_qs << kJapanese << S::Ok << -5.0;
+    QTest::newRow("prolonged sound mark as minus") << u"ー５"_qs << kJapanese << S::Ok << -5.0;
+    QTest::newRow("decimal comma") << "43,83" << kGerman << S::Ok << 43.83;
+    QTest::newRow("full-width decimal comma") << u"４３，８３"_qs << kGerman << S::Ok << 43.83;
+    QTest::newRow("German grouping") << "1.234,5" << kGerman << S::Ok << 1234.5;
+    QTest::newRow("underflow is zero") << "1e-400" << kJapanese << S::Ok << 0.0;
+
+    QTest::newRow("spaces only") << "   " << kJapanese << S::NotANumber << 0.0;
+    QTest::newRow("unit after number") << "300mm" << kJapanese << S::NotANumber << 0.0;
+    QTest::newRow("letters") << "abc" << kJapanese << S::NotANumber << 0.0;
+    QTest::newRow("inf") << "inf" << kJapanese << S::NotANumber << 0.0;
+    QTest::newRow("nan") << "nan" << kJapanese << S::NotANumber << 0.0;
+    QTest::newRow("misplaced grouping") << "12,34" << kJapanese << S::NotANumber << 0.0;
+    QTest::newRow("point in decimal-comma locale") << "43.83" << kGerman << S::NotANumber << 0.0;
+    QTest::newRow("two numbers") << "1 2" << kJapanese << S::NotANumber << 0.0;
+    QTest::newRow("bad exponent") << "1e-x" << kJapanese << S::NotANumber << 0.0;
+
+    QTest::newRow("overflow") << "1e400" << kJapanese << S::TooLarge << 0.0;
+    QTest::newRow("negative overflow") << u"－１e400"_qs << kJapanese << S::TooLarge << 0.0;
+}
+
+void BoxTextTest::parse()
+{
+    QFETCH(QString, text);
+    QFETCH(QLocale, locale);
+    QFETCH(BoxNumber::Status, status);
+    QFETCH(double, value);
+    const BoxNumber parsed = parseBoxNumber(text, locale);
+    QCOMPARE(parsed.status, status);
+    if (status == BoxNumber::Status::Ok)
+        QCOMPARE(parsed.value, value);
+}
+
+void BoxTextTest::fixedPattern_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("worked example") << 0.0438281 << ".04383";
+    QTest::newRow("no trailing zeros") << 0.0438 << ".0438";
+    QTest::newRow("whole metres") << 2.0 << "2";
+    QTest::newRow("metres and decimals") << 1.722341 << "1.72234";
+    QTest::newRow("half rounds away from zero") << 0.043825 << ".04383";
+    QTest::newRow("just below half") << 0.0438249 << ".04382";
+    QTest::newRow("carry into the integer") << 0.999996 << "1";
+    QTest::newRow("carry through nines") << 9.999995 << "10";
+    QTest::newRow("smallest shown") << 0.000005 << ".00001";
+    QTest::newRow("below the last decimal") << 0.0000049 << ".";
+    QTest::newRow("zero") << 0.0 << ".";
+    QTest::newRow("large") << 123456.7 << "123456.7";
+    QTest::newRow("beyond 15 digits") << 1e20 << "100000000000000000000";
+    QTest::newRow("negative") << -0.0438281 << "-.04383";
+    QTest::newRow("negative to zero") << -0.000001 << ".";
+}
+
+void BoxTextTest::fixedPattern()
+{
+    QFETCH(double, value);
+    QFETCH(QString, text);
+    QCOMPARE(formatFixedPattern(value), text);
+}
+
+void BoxTextTest::pointAloneDoesNotReadBack()
+{
+    double value = 42.0;
+    QVERIFY(!readFixedPattern(QStringLiteral("."), &value));
+    QVERIFY(readFixedPattern(QStringLiteral(".04383"), &value));
+    QCOMPARE(value, 0.04383);
+}
+
+void BoxTextTest::generalForm_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("worked example") << 0.04383 * 1000 << kJapanese << "43.83";
+    QTest::newRow("no grouping") << 1.72234 * 1000 << kJapanese << "1722.34";
+    QTest::newRow("decimal comma") << 0.04383 * 1000 << kGerman << "43,83";
+    QTest::newRow("no grouping, decimal comma") << 1.72234 * 1000 << kGerman << "1722,34";
+    QTest::newRow("whole") << 2000.0 << kJapanese << "2000";
+    QTest::newRow("zero") << 0.0 << kJapanese << "0";
+    QTest::newRow("fifteen digits") << 123456.78901234567 << kJapanese << "123456.789012346";
+}
+
+void BoxTextTest::generalForm()
+{
+    QFETCH(double, value);
+    QFETCH(QLocale, locale);
+    QFETCH(QString, text);
+    QCOMPARE(generalNumberText(value, locale), text);
+}
+
+QTEST_APPLESS_MAIN(BoxTextTest)
 #include "tst_box_text.moc"

@@ -1,6 +1,7 @@
 #include "zelmorak.h"
 
 #include "calculation.h"
+#include "caption_label.h"
 #include "captions.h"
 #include "layout_table.h"
 #include "printed_output.h"
@@ -83,9 +84,7 @@ void ZELMORAK::buildControls()
             break;
         }
         case Layout::Kind::Label: {
-            auto *label = new QLabel(spec.caption, this);
-            label->setWordWrap(true);
-            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            auto *label = new CaptionLabel(spec.caption, this);
             label->setAutoFillBackground(true);
             paintBackground(label, QPalette::Window, back);
             if (spec.textColor)
@@ -123,28 +122,27 @@ void ZELMORAK::buildControls()
 void ZELMORAK::fitLabelsToCaptions()
 {
     const QList<QWidget *> controls = findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
-    for (QLabel *label : findChildren<QLabel *>(Qt::FindDirectChildrenOnly)) {
-        if (label == m_printed)
-            continue;
+    for (CaptionLabel *label : findChildren<CaptionLabel *>(Qt::FindDirectChildrenOnly)) {
         const QFontMetrics metrics(label->font());
-        int needed = 0;
-        for (const QString &word : label->text().split(QLatin1Char(' '), Qt::SkipEmptyParts))
-            needed = std::max(needed, metrics.horizontalAdvance(word));
-        if (label->height() < 2 * metrics.lineSpacing()) // one line: the whole caption
-            needed = metrics.horizontalAdvance(label->text().trimmed());
+        const bool oneLine = label->height() < 2 * metrics.lineSpacing();
+        const int needed = oneLine ? metrics.horizontalAdvance(label->text().trimmed()) : label->widestWord();
         if (needed <= label->width())
             continue;
 
-        int limit = width();
         const QRect own = label->geometry();
+        int limit = width();
         for (const QWidget *other : controls) {
-            if (other == label || other == m_printed)
-                continue;
             const QRect g = other->geometry();
-            if (g.left() >= own.right() && g.top() <= own.bottom() && g.bottom() >= own.top())
+            if (other != label && other != m_printed && g.left() > own.left() && g.top() <= own.bottom()
+                && g.bottom() >= own.top())
                 limit = std::min(limit, g.left());
         }
-        label->resize(std::min(needed + 1, limit - own.left()), own.height());
+        // A one-line caption takes what room there is; a wrapped one widens
+        // only if that keeps its words whole (else it breaks inside the word
+        // either way, and the label may as well keep its drawn width).
+        const int room = limit - own.left();
+        if (oneLine || needed <= room)
+            label->resize(std::min(needed, room), own.height());
     }
 }
 
