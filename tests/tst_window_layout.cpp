@@ -1,4 +1,338 @@
+#include "caption_label.h"
+#include "layout_table.h"
+#include "printed_output.h"
+#include "zelmorak.h"
+
+#include <QApplication>
+#include <QInputMethodEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
 #include <QTest>
-class T : public QObject { Q_OBJECT private slots: void none(){} };
-QTEST_MAIN(T)
+
+namespace {
+
+const QLocale kJapanese(QLocale::Japanese, QLocale::Japan);
+
+struct ShownWindow {
+    ZELMORAK w;
+    ShownWindow()
+    {
+        w.setLocale(kJapanese);
+        w.show();
+    }
+    template <typename T = QWidget>
+    T *control(const char *name) { return w.findChild<T *>(QLatin1String(name)); }
+    QWidget *focused() const { return QApplication::focusWidget(); }
+};
+
+} // namespace
+
+class WindowLayoutTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+
+    void twipsToPixels_data();
+    void twipsToPixels();
+    void placesAt96Dpi_data();
+    void placesAt96Dpi();
+    void window();
+    void captions_data();
+    void captions();
+    void colours();
+    void centredOnScreen();
+
+    void tabOrderWithRealKeys();
+    void enterInAnyBoxCalculates_data();
+    void enterInAnyBoxCalculates();
+    void returnOnFocusedButtonPressesIt();
+    void endToEndByKeyboardAndMouse();
+    void printedLineIsRedInTheGrab();
+    void labelsAreBuddiesOfTheirBoxes();
+};
+
+void WindowLayoutTest::initTestCase()
+{
+    // Pixel expectations below are for the common 96 dpi.
+    ZELMORAK probe;
+    if (probe.logicalDpiX() != 96 || probe.logicalDpiY() != 96)
+        QSKIP("the screen is not at 96 dpi");
+}
+
+void WindowLayoutTest::twipsToPixels_data()
+{
+    QTest::addColumn<int>("twips");
+    QTest::addColumn<qreal>("dpi");
+    QTest::addColumn<int>("pixels");
+    QTest::newRow("96 dpi") << 1560 << 96.0 << 104;
+    QTest::newRow("144 dpi is 1.5 times") << 1560 << 144.0 << 156;
+    QTest::newRow("rounds to nearest") << 1095 << 96.0 << 73;
+    QTest::newRow("client height") << 4845 << 96.0 << 323;
+    QTest::newRow("client height at 120 dpi") << 4845 << 120.0 << 404;
+}
+
+void WindowLayoutTest::twipsToPixels()
+{
+    QFETCH(int, twips);
+    QFETCH(qreal, dpi);
+    QFETCH(int, pixels);
+    QCOMPARE(Layout::twipsToPixels(twips, dpi), pixels);
+}
+
+void WindowLayoutTest::placesAt96Dpi_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("drawn"); // in pixels at 96 dpi: twips / 15
+    QTest::newRow("Text6") << "Text6" << QRect(104, 32, 81, 25);
+    QTest::newRow("Text5") << "Text5" << QRect(208, 296, 25, 18);
+    QTest::newRow("Text4") << "Text4" << QRect(104, 256, 81, 25);
+    QTest::newRow("Text3") << "Text3" << QRect(104, 152, 81, 25);
+    QTest::newRow("Command2") << "Command2" << QRect(136, 200, 81, 33);
+    QTest::newRow("Command1") << "Command1" << QRect(24, 200, 81, 33);
+    QTest::newRow("Text2") << "Text2" << QRect(104, 112, 81, 25);
+    QTest::newRow("Text1") << "Text1" << QRect(104, 72, 81, 25);
+    QTest::newRow("Label7") << "Label7" << QRect(24, 40, 65, 17);
+    QTest::newRow("Label6") << "Label6" << QRect(24, 288, 89, 33);
+    QTest::newRow("Label1") << "Label1" << QRect(152, 296, 57, 17);
+    QTest::newRow("Label5") << "Label5" << QRect(24, 264, 81, 17);
+    QTest::newRow("Label4") << "Label4" << QRect(24, 160, 73, 17);
+    QTest::newRow("Label3") << "Label3" << QRect(24, 112, 73, 33);
+    QTest::newRow("Label2") << "Label2" << QRect(24, 80, 65, 17);
+}
+
+void WindowLayoutTest::placesAt96Dpi()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, drawn);
+    ZELMORAK w;
+    const QWidget *control = w.findChild<QWidget *>(name);
+    QVERIFY(control);
+    const QRect actual = control->geometry();
+    if (!qobject_cast<const QLabel *>(control)) {
+        QCOMPARE(actual, drawn);
+        return;
+    }
+    // A label may only grow to the right, and never over another control.
+    // (Some labels were drawn a pixel into their box; that much stays.)
+    QCOMPARE(actual.topLeft(), drawn.topLeft());
+    QCOMPARE(actual.height(), drawn.height());
+    QVERIFY(actual.width() >= drawn.width());
+    const QRect grown(drawn.right() + 1, drawn.top(), actual.width() - drawn.width(), drawn.height());
+    for (const QWidget *other : w.findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (grown.width() > 0 && other != control && !qobject_cast<const PrintedOutput *>(other))
+            QVERIFY2(!grown.intersects(other->geometry()), qPrintable(other->objectName()));
+    }
+}
+
+void WindowLayoutTest::window()
+{
+    ZELMORAK w;
+    QCOMPARE(w.windowTitle(), QStringLiteral(u"\u3000四角堰の越流高さ"));
+    QCOMPARE(w.size(), QSize(240, 323));
+    QCOMPARE(w.minimumSize(), w.maximumSize());
+    QCOMPARE(w.findChildren<QLineEdit *>().size(), 6);
+    QCOMPARE(w.findChildren<QPushButton *>().size(), 2);
+    QCOMPARE(w.findChildren<CaptionLabel *>().size(), 7);
+    QCOMPARE(w.findChild<QPushButton *>("Command1")->text(), QStringLiteral(u"計算"));
+    QCOMPARE(w.findChild<QPushButton *>("Command2")->text(), QStringLiteral(u"クリヤ"));
+}
+
+void WindowLayoutTest::captions_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QStringList>("shownLines");
+    QTest::newRow("Label7") << "Label7" << u"堰の幅(mm)"_qs << QStringList{u"堰の幅(mm)"_qs};
+    QTest::newRow("Label2") << "Label2" << u"流量(L/min)"_qs << QStringList{u"流量(L/min)"_qs};
+    QTest::newRow("Label4") << "Label4" << u"最大値(mm)"_qs << QStringList{u"最大値(mm)"_qs};
+    QTest::newRow("Label5") << "Label5" << u"越流高さ(mm)"_qs << QStringList{u"越流高さ(mm)"_qs};
+    QTest::newRow("Label1") << "Label1" << u"Trial回数"_qs << QStringList{u"Trial回数"_qs};
+    QTest::newRow("Label3") << "Label3" << u"解の挟込最小値(mm)"_qs
+                            << QStringList{u"解の挟込最小"_qs, u"値(mm)"_qs};
+    QTest::newRow("Label6") << "Label6" << u"適用範囲        越流高さ≧20mm         "_qs
+                            << QStringList{u"適用範囲"_qs, u"越流高さ≧20mm"_qs};
+}
+
+void WindowLayoutTest::captions()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+    QFETCH(QStringList, shownLines);
+    ZELMORAK w;
+    const auto *label = w.findChild<CaptionLabel *>(name);
+    QVERIFY(label);
+    QCOMPARE(label->text(), caption);
+    const QStringList lines = label->wrappedLines(label->width());
+    QCOMPARE(lines, shownLines);
+    // Nothing clipped: every line within the label's width, all lines within its height.
+    const QFontMetrics metrics(label->font());
+    for (const QString &line : lines)
+        QVERIFY2(metrics.horizontalAdvance(line) <= label->width(), qPrintable(line));
+    QVERIFY(lines.size() * metrics.lineSpacing() <= label->height() + metrics.leading() + 1);
+}
+
+void WindowLayoutTest::colours()
+{
+    ZELMORAK w;
+    const QColor grey(0xC0, 0xC0, 0xC0);
+    QCOMPARE(w.palette().color(QPalette::Window), grey);
+    QVERIFY(w.autoFillBackground());
+    for (const CaptionLabel *label : w.findChildren<CaptionLabel *>()) {
+        QCOMPARE(label->palette().color(QPalette::Window), grey);
+        QVERIFY(label->autoFillBackground());
+    }
+    QCOMPARE(w.findChild<QLabel *>("Label6")->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    QCOMPARE(w.findChild<QLineEdit *>("Text4")->palette().color(QPalette::Text), QColor(0, 0, 0));
+    QCOMPARE(w.findChild<QLineEdit *>("Text5")->palette().color(QPalette::Text), QColor(0xFF, 0x80, 0xFF));
+    QCOMPARE(w.printColor(), QColor(255, 0, 0));
+}
+
+void WindowLayoutTest::centredOnScreen()
+{
+    ZELMORAK w;
+    const QRect screen = w.screen()->geometry();
+    const QPoint expected((screen.width() - w.frameGeometry().width()) / 2,
+                          (screen.height() - w.frameGeometry().height()) / 2);
+    QVERIFY2((w.pos() - screen.topLeft() - expected).manhattanLength() <= 1,
+             qPrintable(QStringLiteral("%1,%2").arg(w.x()).arg(w.y())));
+}
+
+void WindowLayoutTest::tabOrderWithRealKeys()
+{
+    ShownWindow window;
+    QVERIFY(QTest::qWaitForWindowActive(&window.w));
+    QCOMPARE(window.focused(), window.control("Text6"));
+
+    const QStringList expected{"Text1", "Text2", "Command1", "Command2", "Text3", "Text4", "Text5", "Text6", "Text1"};
+    QStringList visited;
+    for (qsizetype i = 0; i < expected.size(); ++i) {
+        QTest::keyClick(window.focused(), Qt::Key_Tab);
+        visited << window.focused()->objectName();
+    }
+    QCOMPARE(visited, expected);
+}
+
+void WindowLayoutTest::enterInAnyBoxCalculates_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<int>("key");
+    for (const char *name : {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6"})
+        QTest::newRow(name) << QString::fromLatin1(name) << int(Qt::Key_Return);
+    QTest::newRow("Enter on the keypad") << "Text6" << int(Qt::Key_Enter);
+}
+
+void WindowLayoutTest::enterInAnyBoxCalculates()
+{
+    QFETCH(QString, box);
+    QFETCH(int, key);
+    ShownWindow window;
+    QVERIFY(QTest::qWaitForWindowActive(&window.w));
+    window.control<QLineEdit>("Text6")->setText("300");
+    window.control<QLineEdit>("Text1")->setText("300");
+    window.control<QLineEdit>("Text2")->setText("20");
+    window.control<QLineEdit>("Text3")->setText("100");
+    QWidget *target = window.w.findChild<QLineEdit *>(box);
+    target->setFocus();
+    QTest::keyClick(target, Qt::Key(key));
+    QCOMPARE(window.control<QLineEdit>("Text4")->text(), QStringLiteral("43.83"));
+    QCOMPARE(window.control<QLineEdit>("Text5")->text(), QStringLiteral("10"));
+}
+
+void WindowLayoutTest::returnOnFocusedButtonPressesIt()
+{
+    ShownWindow window;
+    QVERIFY(QTest::qWaitForWindowActive(&window.w));
+    window.control<QLineEdit>("Text6")->setText("300");
+    auto *clear = window.control<QPushButton>("Command2");
+    clear->setFocus();
+    QTest::keyClick(clear, Qt::Key_Return);
+    QCOMPARE(window.control<QLineEdit>("Text6")->text(), QString());
+
+    window.control<QLineEdit>("Text6")->setText("300");
+    QTest::keyClick(clear, Qt::Key_Space);
+    QCOMPARE(window.control<QLineEdit>("Text6")->text(), QString());
+    QCOMPARE(window.focused(), clear); // Clear does not move the focus
+}
+
+void WindowLayoutTest::endToEndByKeyboardAndMouse()
+{
+    ShownWindow window;
+    QVERIFY(QTest::qWaitForWindowActive(&window.w));
+    // Focus starts in the width box; Tab walks width, flow, minimum, then past the
+    // buttons to the maximum.
+    QTest::keyClicks(window.focused(), "300");
+    QTest::keyClick(window.focused(), Qt::Key_Tab);
+    // Full-width digits, committed the way a Japanese input method delivers them.
+    QInputMethodEvent commit;
+    commit.setCommitString(u"３００"_qs);
+    QApplication::sendEvent(window.focused(), &commit);
+    QTest::keyClick(window.focused(), Qt::Key_Tab);
+    QTest::keyClicks(window.focused(), "20");
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(window.focused(), Qt::Key_Tab);
+    QCOMPARE(window.focused(), window.control("Text3"));
+    QTest::keyClicks(window.focused(), "100");
+    QTest::mouseClick(window.control("Command1"), Qt::LeftButton);
+    QCOMPARE(window.control<QLineEdit>("Text4")->text(), QStringLiteral("43.83"));
+    QCOMPARE(window.control<QLineEdit>("Text5")->text(), QStringLiteral("10"));
+
+    QTest::mouseClick(window.control("Command2"), Qt::LeftButton);
+    for (const char *name : {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6"})
+        QVERIFY(window.control<QLineEdit>(name)->text().isEmpty());
+}
+
+void WindowLayoutTest::printedLineIsRedInTheGrab()
+{
+    ShownWindow window;
+    QVERIFY(QTest::qWaitForWindowExposed(&window.w));
+    window.control<QLineEdit>("Text6")->setText("300");
+    window.control<QLineEdit>("Text1")->setText("300");
+    window.control<QLineEdit>("Text2")->setText("60");
+    window.control<QLineEdit>("Text3")->setText("100");
+    QTest::mouseClick(window.control("Command1"), Qt::LeftButton);
+
+    const QString line = window.w.printedOutput()->lines().value(0);
+    QCOMPARE(line, QStringLiteral(u"  解がありません。挟込範囲を変更して下さい。"));
+    const QFontMetrics metrics(window.w.font());
+    QVERIFY2(metrics.horizontalAdvance(line) <= window.w.width(), "the no-root line is wider than the window");
+
+    // Glyph edges are blended into the grey, so count pixels that are clearly
+    // red rather than exactly (255, 0, 0).
+    const auto countRed = [&window](int fromRow, int toRow) {
+        const QImage image = window.w.grab().toImage();
+        int red = 0;
+        for (int y = fromRow; y < toRow; ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                red += c.red() - std::max(c.green(), c.blue()) > 80;
+            }
+        }
+        return red;
+    };
+    const int lineHeight = metrics.lineSpacing();
+    QVERIFY(countRed(0, lineHeight) > 50);                  // the line, at the top-left
+    QCOMPARE(countRed(lineHeight, window.w.height()), 0);   // and nothing red elsewhere
+
+    // It survives a hide and show.
+    window.w.hide();
+    window.w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window.w));
+    QVERIFY(countRed(0, lineHeight) > 50);
+    QVERIFY(window.w.printedOutput()->text().contains(line)); // what a screen reader reads
+}
+
+void WindowLayoutTest::labelsAreBuddiesOfTheirBoxes()
+{
+    ZELMORAK w;
+    const QList<std::pair<const char *, const char *>> pairs{
+        {"Label7", "Text6"}, {"Label2", "Text1"}, {"Label3", "Text2"}, {"Label4", "Text3"},
+        {"Label5", "Text4"}, {"Label1", "Text5"}};
+    for (const auto &[label, box] : pairs)
+        QCOMPARE(w.findChild<QLabel *>(label)->buddy(), w.findChild<QWidget *>(box));
+}
+
+QTEST_MAIN(WindowLayoutTest)
 #include "tst_window_layout.moc"
