@@ -24,6 +24,13 @@ struct ShownWindow {
     template <typename T = QWidget>
     T *control(const char *name) { return w.findChild<T *>(QLatin1String(name)); }
     QWidget *focused() const { return QApplication::focusWidget(); }
+    void fill(const char *width, const char *flow, const char *minimum, const char *maximum)
+    {
+        control<QLineEdit>("Text6")->setText(width);
+        control<QLineEdit>("Text1")->setText(flow);
+        control<QLineEdit>("Text2")->setText(minimum);
+        control<QLineEdit>("Text3")->setText(maximum);
+    }
 };
 
 } // namespace
@@ -230,10 +237,7 @@ void WindowLayoutTest::enterInAnyBoxCalculates()
     QFETCH(int, key);
     ShownWindow window;
     QVERIFY(QTest::qWaitForWindowActive(&window.w));
-    window.control<QLineEdit>("Text6")->setText("300");
-    window.control<QLineEdit>("Text1")->setText("300");
-    window.control<QLineEdit>("Text2")->setText("20");
-    window.control<QLineEdit>("Text3")->setText("100");
+    window.fill("300", "300", "20", "100");
     QWidget *target = window.w.findChild<QLineEdit *>(box);
     target->setFocus();
     QTest::keyClick(target, Qt::Key(key));
@@ -288,10 +292,7 @@ void WindowLayoutTest::printedLineIsRedInTheGrab()
 {
     ShownWindow window;
     QVERIFY(QTest::qWaitForWindowExposed(&window.w));
-    window.control<QLineEdit>("Text6")->setText("300");
-    window.control<QLineEdit>("Text1")->setText("300");
-    window.control<QLineEdit>("Text2")->setText("60");
-    window.control<QLineEdit>("Text3")->setText("100");
+    window.fill("300", "300", "60", "100");
     QTest::mouseClick(window.control("Command1"), Qt::LeftButton);
 
     const QString line = window.w.printedOutput()->lines().value(0);
