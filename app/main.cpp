@@ -8,6 +8,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(Caption::window.trimmed());
     QApplication::setApplicationVersion(QStringLiteral(PROGRAM_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.weirhead.overflowhead"));
 
     ZELMORAK window;
     window.show();

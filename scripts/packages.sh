@@ -8,9 +8,16 @@ PROGRAM_PACKAGES=(
     fonts-ipafont-gothic
 )
 
+# Additionally, to build the Debian package.
+PACKAGE_PACKAGES=(
+    dpkg-dev file
+)
+
 # Additionally, to run every test.
 TEST_PACKAGES=(
+    "${PACKAGE_PACKAGES[@]}"
     xvfb xauth x11-utils xdotool imagemagick
+    desktop-file-utils appstream binutils-mingw-w64-x86-64
 )
 
 missing_packages() {
