@@ -18,6 +18,7 @@ TEST_PACKAGES=(
     "${PACKAGE_PACKAGES[@]}"
     xvfb xauth x11-utils xdotool imagemagick
     desktop-file-utils appstream binutils-mingw-w64-x86-64
+    clang libclang-rt-14-dev
 )
 
 missing_packages() {

@@ -1,0 +1,107 @@
+#pragma once
+
+// What must hold of the window after any press of Calculate or Clear, whatever
+// was typed. Shared by the monkey test and the fuzz target; each check returns
+// an empty string when all is well, else what went wrong.
+
+#include "bisection_solver.h"
+#include "box_number.h"
+#include "printed_output.h"
+#include "zelmorak.h"
+
+#include <QLineEdit>
+
+#include <algorithm>
+#include <cmath>
+
+namespace invariants {
+
+struct Snapshot {
+    QString width, flow, minimum, maximum; // Text6, Text1, Text2, Text3
+    QString head, trials;                  // Text4, Text5
+    QStringList printed;
+
+    QStringList inputs() const { return {width, flow, minimum, maximum}; }
+};
+
+inline Snapshot snapshot(const ZELMORAK &w)
+{
+    const auto text = [&w](const char *name) { return w.findChild<QLineEdit *>(QLatin1String(name))->text(); };
+    return {text("Text6"), text("Text1"), text("Text2"), text("Text3"),
+            text("Text4"), text("Text5"), w.printedOutput()->lines()};
+}
+
+// The search on the inputs as the window reads them: it ends, and a head it
+// finds lies inside the bracket with a residual below the tolerance.
+inline QString checkSolver(const Snapshot &s, const QLocale &locale)
+{
+    const BoxNumber width = parseBoxNumber(s.width, locale);
+    const BoxNumber flow = parseBoxNumber(s.flow, locale);
+    const BoxNumber minimum = parseBoxNumber(s.minimum, locale);
+    const BoxNumber maximum = parseBoxNumber(s.maximum, locale);
+    for (const BoxNumber &n : {width, flow, minimum, maximum}) {
+        if (n.status != BoxNumber::Status::Ok)
+            return {};
+    }
+    const double BW = width.value / 1000.0, Q = (flow.value / 1000) / 60;
+    const double XL = minimum.value / 1000, XU = maximum.value / 1000;
+    const SolveResult r = solveHead(Q, BW, XL, XU);
+    if (r.trials < 0 || r.trials > 5000)
+        return QStringLiteral("implausible trial count %1").arg(r.trials);
+    if (r.status != SolveStatus::Converged)
+        return {};
+    if (r.head < std::min(XL, XU) || r.head > std::max(XL, XU))
+        return QStringLiteral("head %1 m outside the bracket").arg(r.head, 0, 'g', 17);
+    if (!(std::fabs(FN1(r.head, Q, BW)) < kResidualTolerance))
+        return QStringLiteral("converged head %1 m misses the tolerance").arg(r.head, 0, 'g', 17);
+    return {};
+}
+
+inline QString checkAfterCalculate(const Snapshot &before, const Snapshot &after, const QLocale &locale)
+{
+    if (after.inputs() != before.inputs())
+        return QStringLiteral("Calculate changed an input box");
+    if (after.head.isEmpty() != after.trials.isEmpty())
+        return QStringLiteral("one output box filled, the other empty");
+    if (after.printed.size() > 1)
+        return QStringLiteral("more than one printed line");
+
+    const bool allFilled = std::ranges::none_of(after.inputs(), &QString::isEmpty);
+    const bool shown = !after.head.isEmpty();
+    if (!allFilled && (shown || !after.printed.isEmpty()))
+        return QStringLiteral("a box was empty, yet something was shown");
+    if (allFilled && shown == !after.printed.isEmpty())
+        return QStringLiteral("all boxes filled: exactly one of a result and a printed line expected");
+
+    if (shown) {
+        bool ok = false;
+        const int trials = after.trials.toInt(&ok);
+        if (!ok || trials < 1)
+            return QStringLiteral("trial count '%1'").arg(after.trials);
+        const double head = locale.toDouble(after.head, &ok);
+        if (!ok || !std::isfinite(head) || head < 0)
+            return QStringLiteral("head '%1' is not a number").arg(after.head);
+        const double lo = parseBoxNumber(after.minimum, locale).value;
+        const double hi = parseBoxNumber(after.maximum, locale).value;
+        // Shown to 0.01 mm, so within half of that of the bracket.
+        const double slack = 0.005 + 1e-9 * std::max(std::fabs(lo), std::fabs(hi));
+        if (head < std::min(lo, hi) - slack && head != 0)
+            return QStringLiteral("head %1 mm below the bracket").arg(after.head);
+        if (head > std::max(lo, hi) + slack)
+            return QStringLiteral("head %1 mm above the bracket").arg(after.head);
+    }
+    return checkSolver(after, locale);
+}
+
+inline QString checkAfterClear(const Snapshot &after)
+{
+    if (!after.printed.isEmpty())
+        return QStringLiteral("Clear left a printed line");
+    for (const QString &text : after.inputs() + QStringList{after.head, after.trials}) {
+        if (!text.isEmpty())
+            return QStringLiteral("Clear left text in a box");
+    }
+    return {};
+}
+
+} // namespace invariants
