@@ -9,6 +9,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(Caption::window.trimmed());
     QApplication::setApplicationVersion(QStringLiteral(PROGRAM_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.weirhead.overflowhead"));
+    QApplication::setFont(ZELMORAK::designFont());
 
     ZELMORAK window;
     window.show();

@@ -13,9 +13,15 @@ PACKAGE_PACKAGES=(
     dpkg-dev file
 )
 
+# Additionally, to build and run the benchmarks.
+BENCH_PACKAGES=(
+    libbenchmark-dev xvfb xauth x11-utils
+)
+
 # Additionally, to run every test.
 TEST_PACKAGES=(
     "${PACKAGE_PACKAGES[@]}"
+    "${BENCH_PACKAGES[@]}"
     xvfb xauth x11-utils xdotool imagemagick
     desktop-file-utils appstream binutils-mingw-w64-x86-64
     clang libclang-rt-14-dev

@@ -9,7 +9,7 @@ source "$ROOT/scripts/packages.sh"
 install_missing "${PROGRAM_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
 
 echo "== release build"
-configure_and_build "$ROOT/build"
+configure_and_build "$ROOT/build" -DWEIR_BENCH=ON
 (cd "$ROOT/build" && ctest --output-on-failure -j 2)
 
 echo "== sanitizer and fuzz build"

@@ -17,15 +17,6 @@
 
 namespace {
 
-// The layout was drawn for a 9-point proportional Japanese Gothic UI font whose
-// lines are about 12 px high at 96 dpi; IPA P Gothic at 9 points matches it.
-QFont windowFont()
-{
-    QFont font(QStringLiteral("IPAPGothic"), 9);
-    font.setStyleHint(QFont::SansSerif);
-    return font;
-}
-
 void paintBackground(QWidget *widget, QPalette::ColorRole role, const QColor &color)
 {
     QPalette palette = widget->palette();
@@ -35,13 +26,22 @@ void paintBackground(QWidget *widget, QPalette::ColorRole role, const QColor &co
 
 } // namespace
 
+// The layout was drawn for a 9-point proportional Japanese Gothic UI font whose
+// lines are about 12 px high at 96 dpi; IPA P Gothic at 9 points matches it.
+QFont ZELMORAK::designFont()
+{
+    QFont font(QStringLiteral("IPAPGothic"), 9);
+    font.setStyleHint(QFont::SansSerif);
+    return font;
+}
+
 ZELMORAK::ZELMORAK(QWidget *parent)
     : QWidget(parent)
     , m_printColor(Layout::fromBgr(Layout::kPrintColor))
 {
     setObjectName(QStringLiteral("ZELMORAK"));
     setWindowTitle(Caption::window);
-    setFont(windowFont());
+    setFont(designFont());
     paintBackground(this, QPalette::Window, Layout::fromBgr(Layout::kBackColor));
     setAutoFillBackground(true);
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QWidget>
 
 class QLabel;
@@ -27,6 +28,11 @@ class ZELMORAK : public QWidget
 
 public:
     explicit ZELMORAK(QWidget *parent = nullptr);
+
+    // The font the window was drawn for. The program also makes it the
+    // application's font before building the window, so that no widget first
+    // lays itself out in the platform default and loads a second font face.
+    static QFont designFont();
 
     QColor printColor() const { return m_printColor; }
     PrintedOutput *printedOutput() const { return m_printed; }

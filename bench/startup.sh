@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# Start-up of the calculator against an empty window of the same size, on a
+# private Xvfb screen: the two programs run alternately ROUNDS times each; the
+# median wall time of each, their ratio and the median peak RSS are reported.
+# With a third program (the empty window with one caption), it joins the
+# rotation and is reported beside them.
+#   startup.sh STARTUP_WINDOW STARTUP_EMPTY [ROUNDS [STARTUP_CAPTION]]
+set -euo pipefail
+window=$1
+empty=$2
+rounds=${3:-41}
+caption=${4:-}
+
+display=""
+for n in $(seq 150 200); do
+    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then display=":$n"; break; fi
+done
+[ -n "$display" ] || { echo "no free X display number"; exit 1; }
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null || true' EXIT
+export DISPLAY=$display
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+
+# One run: "<microseconds> <peak RSS in kB>".
+measure() {
+    local start end rss
+    start=$(date +%s%N)
+    rss=$("$1" 2>/dev/null | awk '/^peak_rss_kb/ {print $2}')
+    end=$(date +%s%N)
+    [ -n "$rss" ] || { echo "$1 did not report" >&2; exit 1; }
+    echo "$(( (end - start) / 1000 )) $rss"
+}
+median() { sort -n | awk '{a[NR] = $1} END {print a[int((NR + 1) / 2)]}'; }
+
+# One unmeasured run each warms the page cache and fontconfig's caches.
+for program in "$window" "$empty" $caption; do measure "$program" >/dev/null; done
+
+w_file=$(mktemp); e_file=$(mktemp); c_file=$(mktemp)
+trap 'kill $xvfb 2>/dev/null || true; rm -f "$w_file" "$e_file" "$c_file"' EXIT
+for _ in $(seq "$rounds"); do
+    measure "$window" >>"$w_file"
+    measure "$empty" >>"$e_file"
+    [ -z "$caption" ] || measure "$caption" >>"$c_file"
+done
+
+w_time=$(cut -d' ' -f1 "$w_file" | median); e_time=$(cut -d' ' -f1 "$e_file" | median)
+w_rss=$(cut -d' ' -f2 "$w_file" | median); e_rss=$(cut -d' ' -f2 "$e_file" | median)
+echo "rounds:            $rounds each, alternating"
+echo "calculator window: median ${w_time} us, peak RSS ${w_rss} kB"
+echo "empty window:      median ${e_time} us, peak RSS ${e_rss} kB"
+if [ -n "$caption" ]; then
+    echo "one caption:       median $(cut -d' ' -f1 "$c_file" | median) us, peak RSS $(cut -d' ' -f2 "$c_file" | median) kB"
+fi
+awk -v w="$w_time" -v e="$e_time" -v wr="$w_rss" -v er="$e_rss" 'BEGIN {
+    printf "time ratio:        %.3f (goal <= 1.15)\n", w / e
+    printf "extra peak RSS:    %.2f MB (goal <= 5)\n", (wr - er) / 1024
+}'

@@ -1,0 +1,19 @@
+// A second reference for the start-up benchmark: the empty window with one
+// caption in the window's font. It tells the price of drawing any Japanese text
+// at all (fontconfig, FreeType, HarfBuzz) apart from the price of the calculator.
+#include "layout_table.h"
+#include "startup_probe.h"
+#include "zelmorak.h"
+
+#include <QLabel>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setFont(ZELMORAK::designFont());
+    QWidget window;
+    window.setFixedSize(Layout::twipsToPixels(Layout::kClientWidth, window.logicalDpiX()),
+                        Layout::twipsToPixels(Layout::kClientHeight, window.logicalDpiY()));
+    QLabel caption(QStringLiteral(u"堰の幅(mm)"), &window);
+    return showUntilFirstFrame(app, window);
+}

@@ -1,0 +1,12 @@
+// Baseline for the start-up benchmark: an empty window of the calculator's size.
+#include "layout_table.h"
+#include "startup_probe.h"
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QWidget window;
+    window.setFixedSize(Layout::twipsToPixels(Layout::kClientWidth, window.logicalDpiX()),
+                        Layout::twipsToPixels(Layout::kClientHeight, window.logicalDpiY()));
+    return showUntilFirstFrame(app, window);
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+// Shared by the two start-up programs: show a window, and quit as soon as its
+// first frame has been painted. Prints the process's peak resident set size.
+
+#include <QApplication>
+#include <QEvent>
+#include <QTimer>
+#include <QWidget>
+
+#include <cstdio>
+#include <sys/resource.h>
+
+class FirstFrameQuitter : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && !m_seen) {
+            m_seen = true;
+            // Quit once this paint has been delivered and flushed to the screen.
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    bool m_seen = false;
+};
+
+inline int showUntilFirstFrame(QApplication &app, QWidget &window)
+{
+    FirstFrameQuitter quitter;
+    window.installEventFilter(&quitter);
+    window.show();
+    const int status = app.exec();
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    std::printf("peak_rss_kb %ld\n", usage.ru_maxrss);
+    return status;
+}

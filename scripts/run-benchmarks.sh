@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Installs what is missing, makes a release build with the benchmarks, and runs
+# the solver benchmark and the start-up benchmark (on a private Xvfb screen).
+#   run-benchmarks.sh [ROUNDS]     rounds of the start-up comparison, default 41
+set -euo pipefail
+ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+source "$ROOT/scripts/packages.sh"
+
+install_missing "${PROGRAM_PACKAGES[@]}" "${BENCH_PACKAGES[@]}"
+configure_and_build "$ROOT/build-bench" -DWEIR_BENCH=ON
+bench="$ROOT/build-bench/bench"
+
+echo "== solver"
+"$bench/bench_solver" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+echo
+echo "== start-up"
+bash "$ROOT/bench/startup.sh" "$bench/startup_window" "$bench/startup_empty" "${1:-41}" "$bench/startup_caption"
