@@ -17,7 +17,7 @@
 
 namespace {
 
-void paintBackground(QWidget *widget, QPalette::ColorRole role, const QColor &color)
+void setPaletteColor(QWidget *widget, QPalette::ColorRole role, const QColor &color)
 {
     QPalette palette = widget->palette();
     palette.setColor(role, color);
@@ -42,7 +42,7 @@ ZELMORAK::ZELMORAK(QWidget *parent)
     setObjectName(QStringLiteral("ZELMORAK"));
     setWindowTitle(Caption::window);
     setFont(designFont());
-    paintBackground(this, QPalette::Window, Layout::fromBgr(Layout::kBackColor));
+    setPaletteColor(this, QPalette::Window, Layout::fromBgr(Layout::kBackColor));
     setAutoFillBackground(true);
 
     buildControls();
@@ -71,7 +71,7 @@ void ZELMORAK::buildControls()
         case Layout::Kind::TextBox: {
             auto *box = new QLineEdit(this);
             if (spec.textColor)
-                paintBackground(box, QPalette::Text, Layout::fromBgr(*spec.textColor));
+                setPaletteColor(box, QPalette::Text, Layout::fromBgr(*spec.textColor));
             // Return in any box calculates, as in a dialog with a default button.
             connect(box, &QLineEdit::returnPressed, this, &ZELMORAK::Command1_Click);
             control = box;
@@ -86,9 +86,9 @@ void ZELMORAK::buildControls()
         case Layout::Kind::Label: {
             auto *label = new CaptionLabel(spec.caption, this);
             label->setAutoFillBackground(true);
-            paintBackground(label, QPalette::Window, back);
+            setPaletteColor(label, QPalette::Window, back);
             if (spec.textColor)
-                paintBackground(label, QPalette::WindowText, Layout::fromBgr(*spec.textColor));
+                setPaletteColor(label, QPalette::WindowText, Layout::fromBgr(*spec.textColor));
             control = label;
             break;
         }
