@@ -11,16 +11,9 @@ empty=$2
 rounds=${3:-41}
 caption=${4:-}
 
-display=""
-for n in $(seq 150 200); do
-    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then display=":$n"; break; fi
-done
-[ -n "$display" ] || { echo "no free X display number"; exit 1; }
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null || true' EXIT
-export DISPLAY=$display
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+source "$(dirname "${BASH_SOURCE[0]}")/../scripts/xvfb.sh"
+trap 'kill ${XVFB_PID:-} 2>/dev/null || true' EXIT
+start_private_xvfb 150 200 1024 768
 
 # One run: "<microseconds> <peak RSS in kB>".
 measure() {
@@ -37,7 +30,7 @@ median() { sort -n | awk '{a[NR] = $1} END {print a[int((NR + 1) / 2)]}'; }
 for program in "$window" "$empty" $caption; do measure "$program" >/dev/null; done
 
 w_file=$(mktemp); e_file=$(mktemp); c_file=$(mktemp)
-trap 'kill $xvfb 2>/dev/null || true; rm -f "$w_file" "$e_file" "$c_file"' EXIT
+trap 'kill ${XVFB_PID:-} 2>/dev/null || true; rm -f "$w_file" "$e_file" "$c_file"' EXIT
 for _ in $(seq "$rounds"); do
     measure "$window" >>"$w_file"
     measure "$empty" >>"$e_file"

@@ -22,7 +22,7 @@ BENCH_PACKAGES=(
 TEST_PACKAGES=(
     "${PACKAGE_PACKAGES[@]}"
     "${BENCH_PACKAGES[@]}"
-    xvfb xauth x11-utils xdotool imagemagick
+    xdotool imagemagick
     desktop-file-utils appstream binutils-mingw-w64-x86-64
     clang libclang-rt-14-dev
 )

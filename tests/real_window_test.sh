@@ -9,21 +9,11 @@ screenshot=$2
 screen_w=1024
 screen_h=768
 
-display=""
-for n in $(seq 90 140); do
-    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then display=":$n"; break; fi
-done
-[ -n "$display" ] || { echo "no free X display number"; exit 1; }
-
+source "$(dirname "${BASH_SOURCE[0]}")/../scripts/xvfb.sh"
 pids=()
-cleanup() { for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done; }
+cleanup() { for pid in "${pids[@]}" ${XVFB_PID:-}; do kill "$pid" 2>/dev/null || true; done; }
 trap cleanup EXIT
-
-Xvfb "$display" -screen 0 "${screen_w}x${screen_h}x24" -nolisten tcp -noreset >/dev/null 2>&1 &
-pids+=($!)
-export DISPLAY=$display
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-xdpyinfo >/dev/null 2>&1 || { echo "Xvfb did not start on $display"; exit 1; }
+start_private_xvfb 90 140 "$screen_w" "$screen_h"
 
 "$program" &
 pids+=($!)
