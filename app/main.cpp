@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Weir Head developers
 #include "captions.h"
-#include "zelmorak.h"
+#include "weir_head_window.h"
 
 #include <QApplication>
 
@@ -9,9 +11,9 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(Caption::window.trimmed());
     QApplication::setApplicationVersion(QStringLiteral(PROGRAM_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.weirhead.overflowhead"));
-    QApplication::setFont(ZELMORAK::designFont());
+    QApplication::setFont(WeirHeadWindow::designFont());
 
-    ZELMORAK window;
+    WeirHeadWindow window;
     window.show();
     return app.exec();
 }

@@ -1,16 +1,18 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Weir Head developers
 // A second reference for the start-up benchmark: the empty window with one
 // caption in the window's font. It tells the price of drawing any Japanese text
 // at all (fontconfig, FreeType, HarfBuzz) apart from the price of the calculator.
 #include "layout_table.h"
 #include "startup_probe.h"
-#include "zelmorak.h"
+#include "weir_head_window.h"
 
 #include <QLabel>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setFont(ZELMORAK::designFont());
+    QApplication::setFont(WeirHeadWindow::designFont());
     QWidget window;
     window.setFixedSize(Layout::twipsToPixels(Layout::kClientWidth, window.logicalDpiX()),
                         Layout::twipsToPixels(Layout::kClientHeight, window.logicalDpiY()));

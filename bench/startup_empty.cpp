@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Weir Head developers
 // Baseline for the start-up benchmark: an empty window of the calculator's size.
 #include "layout_table.h"
 #include "startup_probe.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Weir Head developers
 #pragma once
 
 // Shared by the two start-up programs: show a window, and quit as soon as its
@@ -19,7 +21,7 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Paint && !m_seen) {
+        if (event->type() == QEvent::Paint && !m_seen && watched->isWidgetType()) {
             m_seen = true;
             // Quit once this paint has been delivered and flushed to the screen.
             QTimer::singleShot(0, qApp, &QCoreApplication::quit);
@@ -34,7 +36,9 @@ private:
 inline int showUntilFirstFrame(QApplication &app, QWidget &window)
 {
     FirstFrameQuitter quitter;
-    window.installEventFilter(&quitter);
+    // Any widget's first paint: the window itself may be covered wholly by its
+    // children and never be painted on its own.
+    app.installEventFilter(&quitter);
     window.show();
     const int status = app.exec();
     rusage usage{};

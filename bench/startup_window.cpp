@@ -1,12 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Weir Head developers
 // Start-up of the calculator, as the program starts it: build the window, show
 // it, quit on its first frame.
 #include "startup_probe.h"
-#include "zelmorak.h"
+#include "weir_head_window.h"
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setFont(ZELMORAK::designFont());
-    ZELMORAK window;
+    QApplication::setFont(WeirHeadWindow::designFont());
+    WeirHeadWindow window;
     return showUntilFirstFrame(app, window);
 }

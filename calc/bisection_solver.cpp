@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Weir Head developers
 #include "bisection_solver.h"
 
-SolveResult solveHead(double Q, double BW, double XL, double XU)
+SolveResult solveHead(double flow, double width, double lower, double upper)
 {
-    return bisectHead(FN1, Q, BW, XL, XU);
+    return bisectHead(weirResidual, flow, width, lower, upper);
 }

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Weir Head developers
 #pragma once
 
 #include "weir_residual.h"
@@ -6,12 +8,12 @@
 
 // Bisection for the overflow head at which the weir passes the target discharge.
 //
-// All values in SI units: Q in m^3/s, BW, XL, XU in metres. The search stops when
-// the residual at the midpoint is below 1e-5 m^3/s (0.6 L/min); there is no
-// tolerance on the bracket width. Both ends are re-evaluated every trial (upper,
-// lower, midpoint), and when the midpoint differs in sign from both ends the
-// upper half is kept. The bracket's order is not checked: upper-below-lower is
-// searched the same way.
+// All values in SI units: flow in m^3/s, width and the bracket ends in metres.
+// The search stops when the residual at the midpoint is below 1e-5 m^3/s
+// (0.6 L/min); there is no tolerance on the bracket width. Both ends are
+// re-evaluated every trial (upper, lower, midpoint), and when the midpoint
+// differs in sign from both ends the upper half is kept. The bracket's order is
+// not checked: upper-below-lower is searched the same way.
 //
 // The search always ends. Halving a bracket of doubles either makes progress or
 // leaves the bracket exactly as it was, and in the second case nothing would ever
@@ -27,47 +29,47 @@ enum class SolveStatus {
 
 struct SolveResult {
     SolveStatus status = SolveStatus::NoRoot;
-    double head = 0.0;   // metres; meaningful only when Converged
-    int trials = 0;      // trials begun when the search stopped
+    double head = 0.0; // metres; meaningful only when Converged
+    int trials = 0;    // trials begun when the search stopped
 };
 
 inline constexpr double kResidualTolerance = 0.00001; // m^3/s
 
-// Residual is any callable double(double X, double A0, double b); tests and the
-// benchmark pass wrappers that count evaluations.
+// Residual is any callable double(double head, double flow, double width); tests
+// and the benchmark pass wrappers that count evaluations.
 template <typename Residual>
-SolveResult bisectHead(Residual &&residual, double Q, double BW, double XL, double XU)
+SolveResult bisectHead(Residual &&residual, double flow, double width, double lower, double upper)
 {
-    int NTRIAL = 0;
-    const auto fault = [&NTRIAL] { return SolveResult{SolveStatus::ResidualNotFinite, 0.0, NTRIAL}; };
+    int trials = 0;
+    const auto fault = [&trials] { return SolveResult{SolveStatus::ResidualNotFinite, 0.0, trials}; };
     for (;;) {
-        const double FU = residual(XU, Q, BW);
-        if (!std::isfinite(FU))
+        const double atUpper = residual(upper, flow, width);
+        if (!std::isfinite(atUpper))
             return fault();
-        const double FL = residual(XL, Q, BW);
-        if (!std::isfinite(FL))
+        const double atLower = residual(lower, flow, width);
+        if (!std::isfinite(atLower))
             return fault();
-        const double XM = (XU + XL) / 2;
-        ++NTRIAL;
-        const double FM = residual(XM, Q, BW);
-        if (!std::isfinite(FM))
+        const double middle = (upper + lower) / 2;
+        ++trials;
+        const double atMiddle = residual(middle, flow, width);
+        if (!std::isfinite(atMiddle))
             return fault();
 
-        if (std::fabs(FM) < kResidualTolerance)
-            return {SolveStatus::Converged, XM, NTRIAL};
-        if (FU * FM < 0) {
-            if (XM == XL)
-                return {SolveStatus::NotConverged, 0.0, NTRIAL};
-            XL = XM;
-        } else if (FL * FM < 0) {
-            if (XM == XU)
-                return {SolveStatus::NotConverged, 0.0, NTRIAL};
-            XU = XM;
+        if (std::fabs(atMiddle) < kResidualTolerance)
+            return {SolveStatus::Converged, middle, trials};
+        if (atUpper * atMiddle < 0) {
+            if (middle == lower)
+                return {SolveStatus::NotConverged, 0.0, trials};
+            lower = middle;
+        } else if (atLower * atMiddle < 0) {
+            if (middle == upper)
+                return {SolveStatus::NotConverged, 0.0, trials};
+            upper = middle;
         } else {
-            return {SolveStatus::NoRoot, 0.0, NTRIAL};
+            return {SolveStatus::NoRoot, 0.0, trials};
         }
     }
 }
 
-// The solver with the weir formula FN1.
-SolveResult solveHead(double Q, double BW, double XL, double XU);
+// The solver with the weir formula.
+SolveResult solveHead(double flow, double width, double lower, double upper);

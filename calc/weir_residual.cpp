@@ -1,18 +1,25 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Weir Head developers
 #include "weir_residual.h"
 
 #include <cmath>
 
-double FN1(double X, double A0, double b)
+double weirResidual(double head, double flow, double width)
 {
-    const double r = X / b;
-    const double s = std::sqrt(r);
-    const double k = 1.0 - s / 10.0;   // end-contraction factor, 0.9 when h = b
-    const double t1 = 0.0012 / X;      // correction for low heads
-    const double t2 = 1 + t1;
-    const double t3 = 1.838 * t2;
-    const double t4 = t3 * k;
-    const double t5 = t4 * b;
-    const double p = std::pow(X, 1.5);
-    const double t6 = t5 * p;
-    return t6 - A0;
+    const double ratio = head / width;
+    const double root = std::sqrt(ratio);
+    const double contraction = 1.0 - root / 10.0; // end-contraction factor, 0.9 when h = b
+    const double lowHead = 0.0012 / head;         // correction for low heads
+    const double lowHeadFactor = 1 + lowHead;
+    const double t3 = 1.838 * lowHeadFactor;
+    const double t4 = t3 * contraction;
+    const double t5 = t4 * width;
+    const double power = std::pow(head, 1.5);
+    const double discharge = t5 * power;
+    return discharge - flow;
+}
+
+double weirDischarge(double head, double width)
+{
+    return weirResidual(head, 0.0, width);
 }

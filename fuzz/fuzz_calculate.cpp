@@ -1,9 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Weir Head developers
 // libFuzzer target: four box texts (width, flow, minimum, maximum, separated by
 // newlines, as UTF-8) typed into a real window, then Calculate. Every property a
 // user relies on is checked; a violation aborts with what went wrong.
 
 #include "support/window_invariants.h"
-#include "zelmorak.h"
+#include "weir_head_window.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -14,7 +16,7 @@
 namespace {
 
 QApplication *application = nullptr;
-ZELMORAK *window = nullptr;
+WeirHeadWindow *window = nullptr;
 
 [[noreturn]] void fail(const QString &what, const invariants::Snapshot &s)
 {
@@ -30,7 +32,7 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     application = new QApplication(*argc, *argv);
-    window = new ZELMORAK;
+    window = new WeirHeadWindow;
     window->setLocale(QLocale(QLocale::Japanese, QLocale::Japan));
     return 0;
 }
@@ -39,17 +41,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QStringList fields =
         QString::fromUtf8(reinterpret_cast<const char *>(data), qsizetype(size)).split(QLatin1Char('\n'));
-    const char *boxes[] = {"Text6", "Text1", "Text2", "Text3"};
-    for (int i = 0; i < 4; ++i)
-        window->findChild<QLineEdit *>(QLatin1String(boxes[i]))->setText(fields.value(i));
+    // One line for each input box, in the order the boxes are converted.
+    BoxTexts texts;
+    for (const InputBoxInfo &info : inputBoxes())
+        texts[info.box] = fields.value(qsizetype(info.box));
+    invariants::fill(*window, texts);
 
     const invariants::Snapshot before = invariants::snapshot(*window);
-    window->Command1_Click();
+    window->calculate();
     const invariants::Snapshot after = invariants::snapshot(*window);
     if (const QString problem = invariants::checkAfterCalculate(before, after, window->locale()); !problem.isEmpty())
         fail(problem, after);
 
-    window->Command2_Click();
+    window->clear();
     const invariants::Snapshot cleared = invariants::snapshot(*window);
     if (const QString problem = invariants::checkAfterClear(cleared); !problem.isEmpty())
         fail(problem, cleared);

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Weir Head developers
 # Debian packages the program and its checks need, and a way to install the
 # missing ones. Sourced by run-program.sh and run-tests.sh.
 

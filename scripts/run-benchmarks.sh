@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Weir Head developers
 # Installs what is missing, makes a release build with the benchmarks, and runs
 # the solver benchmark and the start-up benchmark (on a private Xvfb screen).
 #   run-benchmarks.sh [ROUNDS]     rounds of the start-up comparison, default 41

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Weir Head developers
 # A private X screen for tests and benchmarks. Sourced; needs Xvfb and xdpyinfo.
 #   start_private_xvfb FIRST LAST WIDTH HEIGHT
 # takes the first free display number in FIRST..LAST, starts Xvfb there, waits

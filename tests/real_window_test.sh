@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Weir Head developers
 # Starts the real program on a private Xvfb screen, checks that its window maps
 # centred at the drawn size, types the worked example through the keyboard,
 # presses Return and writes a screenshot of the window.
@@ -9,7 +11,10 @@ screenshot=$2
 screen_w=1024
 screen_h=768
 
-source "$(dirname "${BASH_SOURCE[0]}")/../scripts/xvfb.sh"
+here=$(dirname "${BASH_SOURCE[0]}")
+source "$here/support/require_tools.sh"
+require_tools Xvfb xdpyinfo xdotool xwininfo import identify convert
+source "$here/../scripts/xvfb.sh"
 pids=()
 cleanup() { for pid in "${pids[@]}" ${XVFB_PID:-}; do kill "$pid" 2>/dev/null || true; done; }
 trap cleanup EXIT

@@ -1,10 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Weir Head developers
 #include "printed_output.h"
-#include "zelmorak.h"
+#include "support/window_invariants.h"
+#include "weir_head_window.h"
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+
+Q_DECLARE_METATYPE(InputBox)
 
 namespace {
 
@@ -12,23 +17,21 @@ const QString kNoRoot = QStringLiteral(u"  解がありません。挟込範囲�
 
 // A window of its own for every test, in a pinned locale.
 struct Window {
-    ZELMORAK w;
+    WeirHeadWindow w;
     explicit Window(const QLocale &locale = QLocale(QLocale::Japanese, QLocale::Japan)) { w.setLocale(locale); }
 
-    QLineEdit *box(const char *name) { return w.findChild<QLineEdit *>(QLatin1String(name)); }
-    QString text(const char *name) { return box(name)->text(); }
+    QLineEdit *box(InputBox box) { return w.inputBox(box); }
+    QString head() { return w.headBox()->text(); }
+    QString trials() { return w.trialsBox()->text(); }
+    QStringList inputs() { return invariants::snapshot(w).inputs(); }
     QStringList printed() { return w.printedOutput()->lines(); }
 
-    // width, flow, minimum, maximum as the user types them into Text6, Text1, Text2, Text3.
     void fill(const QString &width, const QString &flow, const QString &minimum, const QString &maximum)
     {
-        box("Text6")->setText(width);
-        box("Text1")->setText(flow);
-        box("Text2")->setText(minimum);
-        box("Text3")->setText(maximum);
+        invariants::fill(w, {width, flow, minimum, maximum});
     }
-    void calculate() { w.findChild<QPushButton *>(QStringLiteral("Command1"))->click(); }
-    void clear() { w.findChild<QPushButton *>(QStringLiteral("Command2"))->click(); }
+    void calculate() { w.calculateButton()->click(); }
+    void clear() { w.clearButton()->click(); }
 };
 
 } // namespace
@@ -81,30 +84,30 @@ void ActionsTest::converges()
     Window window(locale);
     window.fill(inputs[0], inputs[1], inputs[2], inputs[3]);
     window.calculate();
-    QCOMPARE(window.text("Text4"), head);
-    QCOMPARE(window.text("Text5"), trials);
+    QCOMPARE(window.head(), head);
+    QCOMPARE(window.trials(), trials);
     QVERIFY(window.printed().isEmpty());
 }
 
 void ActionsTest::emptyBoxShowsNothing_data()
 {
-    QTest::addColumn<QString>("emptied");
-    for (const char *name : {"Text1", "Text2", "Text3", "Text6"})
-        QTest::newRow(name) << QString::fromLatin1(name);
+    QTest::addColumn<InputBox>("emptied");
+    for (const InputBoxInfo &info : inputBoxes())
+        QTest::newRow(info.objectName) << info.box;
 }
 
 void ActionsTest::emptyBoxShowsNothing()
 {
-    QFETCH(QString, emptied);
+    QFETCH(InputBox, emptied);
     Window window;
     window.fill("300", "300", "20", "100");
     window.calculate();
-    QCOMPARE(window.text("Text4"), QStringLiteral("43.83"));
+    QCOMPARE(window.head(), QStringLiteral("43.83"));
 
-    window.w.findChild<QLineEdit *>(emptied)->clear();
+    window.box(emptied)->clear();
     window.calculate();
-    QCOMPARE(window.text("Text4"), QString());
-    QCOMPARE(window.text("Text5"), QString());
+    QCOMPARE(window.head(), QString());
+    QCOMPARE(window.trials(), QString());
     QVERIFY(window.printed().isEmpty());
 }
 
@@ -149,11 +152,10 @@ void ActionsTest::refusedInputs()
     window.calculate();
     QCOMPARE(window.printed(), QStringList{line});
     QCOMPARE(window.w.printedOutput()->colorOfLine(0), QColor(Qt::red));
-    QCOMPARE(window.text("Text4"), QString());
-    QCOMPARE(window.text("Text5"), QString());
+    QCOMPARE(window.head(), QString());
+    QCOMPARE(window.trials(), QString());
     // What the user typed is left exactly as it was.
-    QCOMPARE((QStringList{window.text("Text6"), window.text("Text1"), window.text("Text2"), window.text("Text3")}),
-             inputs);
+    QCOMPARE(window.inputs(), inputs);
 }
 
 void ActionsTest::refusedInputFocusesItsBox()
@@ -163,12 +165,12 @@ void ActionsTest::refusedInputFocusesItsBox()
     QVERIFY(QTest::qWaitForWindowActive(&window.w));
     window.fill("300", "300", "20", "１００ｍｍ");
     window.calculate();
-    QLineEdit *maximum = window.box("Text3");
+    QLineEdit *maximum = window.box(InputBox::Maximum);
     QCOMPARE(QApplication::focusWidget(), maximum);
     QCOMPARE(maximum->selectedText(), maximum->text());
     QCOMPARE(maximum->accessibleDescription(), u"最大値(mm)が数値ではありません。"_qs);
 
-    window.box("Text3")->setText("100");
+    maximum->setText("100");
     window.calculate();
     QCOMPARE(maximum->accessibleDescription(), QString());
 }
@@ -181,10 +183,10 @@ void ActionsTest::secondCalculateRemovesMessage()
     window.calculate();
     QCOMPARE(window.printed(), QStringList{kNoRoot}); // printed afresh, not twice
 
-    window.box("Text2")->setText("20");
+    window.box(InputBox::Minimum)->setText("20");
     window.calculate();
     QVERIFY(window.printed().isEmpty());
-    QCOMPARE(window.text("Text4"), QStringLiteral("43.83"));
+    QCOMPARE(window.head(), QStringLiteral("43.83"));
 }
 
 void ActionsTest::staleOutputsClearedBeforeRefusal()
@@ -192,10 +194,10 @@ void ActionsTest::staleOutputsClearedBeforeRefusal()
     Window window;
     window.fill("300", "300", "20", "100");
     window.calculate();
-    window.box("Text2")->setText("60");
+    window.box(InputBox::Minimum)->setText("60");
     window.calculate();
-    QCOMPARE(window.text("Text4"), QString());
-    QCOMPARE(window.text("Text5"), QString());
+    QCOMPARE(window.head(), QString());
+    QCOMPARE(window.trials(), QString());
 }
 
 void ActionsTest::clearEmptiesEveryBox()
@@ -204,11 +206,11 @@ void ActionsTest::clearEmptiesEveryBox()
     window.fill("300", "300", "60", "100");
     window.calculate();
     QCOMPARE(window.printed().size(), 1);
-    window.box("Text4")->setText("typed by hand");
-    window.box("Text5")->setText("7");
+    window.w.headBox()->setText("typed by hand");
+    window.w.trialsBox()->setText("7");
     window.clear();
-    for (const char *name : {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6"})
-        QVERIFY2(window.text(name).isEmpty(), name);
+    for (QLineEdit *box : window.w.findChildren<QLineEdit *>())
+        QVERIFY2(box->text().isEmpty(), qPrintable(box->objectName()));
     QVERIFY(window.printed().isEmpty());
     QCOMPARE(window.w.printColor(), QColor(Qt::red));
 }

@@ -1,10 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Weir Head developers
 // Thousands of random user actions on a real window: typing anything at all
 // into the boxes, Calculate, Clear, Return and Tab. After every action the
 // properties in support/window_invariants.h must hold. Seeded: a failure names
 // the seed and the steps, and MONKEY_SEED=<seed> replays them.
 
 #include "support/window_invariants.h"
-#include "zelmorak.h"
+#include "weir_head_window.h"
 
 #include <QApplication>
 #include <QInputMethodEvent>
@@ -38,14 +40,12 @@ QString randomText(QRandomGenerator &random)
     return text;
 }
 
-const char *const kInputBoxes[] = {"Text6", "Text1", "Text2", "Text3"};
-
 // A real problem: a weir, a head, the flow it passes and a bracket around it.
-QStringList plausibleProblem(QRandomGenerator &random)
+BoxTexts plausibleProblem(QRandomGenerator &random)
 {
     const double widthMm = 10 + random.bounded(5000.0);
     const double headMm = 1 + random.bounded(std::min(1000.0, widthMm));
-    const double flowLpm = (FN1(headMm / 1000, 0.0, widthMm / 1000) * 60) * 1000;
+    const double flowLpm = (weirResidual(headMm / 1000, 0.0, widthMm / 1000) * 60) * 1000;
     const double lower = headMm * (0.1 + random.bounded(1.0));
     const double upper = headMm * (1 + random.bounded(4.0));
     const auto text = [&random](double v) { return QString::number(v, 'g', random.bounded(3, 17)); };
@@ -70,7 +70,7 @@ void MonkeyTest::randomActionsKeepEveryProperty()
     const int steps = qEnvironmentVariableIsSet("MONKEY_STEPS") ? qEnvironmentVariableIntValue("MONKEY_STEPS") : 50000;
     QRandomGenerator random(seed);
 
-    ZELMORAK window;
+    WeirHeadWindow window;
     window.setLocale(QLocale(QLocale::Japanese, QLocale::Japan));
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -92,12 +92,10 @@ void MonkeyTest::randomActionsKeepEveryProperty()
         bool cleared = false;
 
         if (action == 0) { // type a whole plausible problem
-            const QStringList problem = plausibleProblem(random);
-            for (int i = 0; i < 4; ++i)
-                window.findChild<QLineEdit *>(QLatin1String(kInputBoxes[i]))->setText(problem[i]);
-            log << QStringLiteral("fill [%1]").arg(problem.join(QStringLiteral("] [")));
+            invariants::fill(window, plausibleProblem(random));
+            log << QStringLiteral("fill [%1]").arg(invariants::snapshot(window).inputs().join(QStringLiteral("] [")));
         } else if (action < 4) { // type into one of the input boxes
-            auto *box = window.findChild<QLineEdit *>(QLatin1String(kInputBoxes[random.bounded(4)]));
+            QLineEdit *box = window.inputBox(InputBox(random.bounded(int(kInputBoxCount))));
             const QString text = randomText(random);
             box->setFocus();
             if (random.bounded(2))

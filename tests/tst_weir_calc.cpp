@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Weir Head developers
 #include "bisection_solver.h"
 #include "weir_residual.h"
 
@@ -17,32 +19,32 @@ constexpr double kQ = (300.0 / 1000) / 60;
 constexpr double kB = 300.0 / 1000.0;
 
 // The formula one rounding at a time, each step forced through memory so the
-// compiler can neither fuse nor reorder: FN1 must agree to the bit.
-double residualStepByStep(double X, double A0, double b)
+// compiler can neither fuse nor reorder: weirResidual must agree to the bit.
+double residualStepByStep(double head, double flow, double width)
 {
-    volatile double r = X / b;
+    volatile double r = head / width;
     volatile double s = std::sqrt(r);
     volatile double q = s / 10.0;
     volatile double k = 1.0 - q;
-    volatile double t1 = 0.0012 / X;
+    volatile double t1 = 0.0012 / head;
     volatile double t2 = 1 + t1;
     volatile double t3 = 1.838 * t2;
     volatile double t4 = t3 * k;
-    volatile double t5 = t4 * b;
-    volatile double p = std::pow(X, 1.5);
+    volatile double t5 = t4 * width;
+    volatile double p = std::pow(head, 1.5);
     volatile double t6 = t5 * p;
-    volatile double f = t6 - A0;
+    volatile double f = t6 - flow;
     return f;
 }
 
 struct CountingResidual {
     int calls = 0;
     QList<double> heads;
-    double operator()(double X, double A0, double b)
+    double operator()(double head, double flow, double width)
     {
         ++calls;
-        heads.append(X);
-        return FN1(X, A0, b);
+        heads.append(head);
+        return weirResidual(head, flow, width);
     }
 };
 } // namespace
@@ -69,9 +71,9 @@ private slots:
 
 void WeirCalcTest::residualIsBitExact_data()
 {
-    QTest::addColumn<double>("X");
-    QTest::addColumn<double>("A0");
-    QTest::addColumn<double>("b");
+    QTest::addColumn<double>("head");
+    QTest::addColumn<double>("flow");
+    QTest::addColumn<double>("width");
     QTest::newRow("worked example midpoint") << 0.0438281 << kQ << kB;
     QTest::newRow("first midpoint") << 0.06 << kQ << kB;
     QTest::newRow("head equals width") << 0.3 << 0.01 << 0.3;
@@ -82,30 +84,30 @@ void WeirCalcTest::residualIsBitExact_data()
 
 void WeirCalcTest::residualIsBitExact()
 {
-    QFETCH(double, X);
-    QFETCH(double, A0);
-    QFETCH(double, b);
-    const double expected = residualStepByStep(X, A0, b);
-    const double actual = FN1(X, A0, b);
+    QFETCH(double, head);
+    QFETCH(double, flow);
+    QFETCH(double, width);
+    const double expected = residualStepByStep(head, flow, width);
+    const double actual = weirResidual(head, flow, width);
     QCOMPARE(std::memcmp(&actual, &expected, sizeof actual), 0);
 }
 
 void WeirCalcTest::residualKnownValues()
 {
     // 1.838 x 1.024 x 0.959175 x 0.3 x 0.0111803
-    QVERIFY(std::fabs(FN1(0.05, 0.0, 0.3) - 0.0060551) < 5e-8);
+    QVERIFY(std::fabs(weirResidual(0.05, 0.0, 0.3) - 0.0060551) < 5e-8);
     // The target comes off the discharge unchanged.
-    QCOMPARE(FN1(0.05, 0.001, 0.3), FN1(0.05, 0.0, 0.3) - 0.001);
+    QCOMPARE(weirResidual(0.05, 0.001, 0.3), weirResidual(0.05, 0.0, 0.3) - 0.001);
     // At h = b the contraction factor is exactly 0.9.
-    QCOMPARE(FN1(0.3, 0.0, 0.3), 1.838 * (1 + 0.0012 / 0.3) * 0.9 * 0.3 * std::pow(0.3, 1.5));
-    // Towards h -> 0+ the discharge vanishes and the residual tends to -A0.
-    QVERIFY(std::fabs(FN1(1e-12, 0.004, 0.3) + 0.004) < 1e-8);
+    QCOMPARE(weirResidual(0.3, 0.0, 0.3), 1.838 * (1 + 0.0012 / 0.3) * 0.9 * 0.3 * std::pow(0.3, 1.5));
+    // Towards h -> 0+ the discharge vanishes and the residual tends to -flow.
+    QVERIFY(std::fabs(weirResidual(1e-12, 0.004, 0.3) + 0.004) < 1e-8);
 }
 
 void WeirCalcTest::residualFaultsAreNotFinite_data()
 {
-    QTest::addColumn<double>("X");
-    QTest::addColumn<double>("b");
+    QTest::addColumn<double>("head");
+    QTest::addColumn<double>("width");
     QTest::newRow("zero width") << 0.05 << 0.0;
     QTest::newRow("zero head") << 0.0 << 0.3;
     QTest::newRow("negative zero head") << -0.0 << 0.3;
@@ -120,16 +122,16 @@ void WeirCalcTest::residualFaultsAreNotFinite_data()
 
 void WeirCalcTest::residualFaultsAreNotFinite()
 {
-    QFETCH(double, X);
-    QFETCH(double, b);
-    QVERIFY(!std::isfinite(FN1(X, 0.005, b)));
+    QFETCH(double, head);
+    QFETCH(double, width);
+    QVERIFY(!std::isfinite(weirResidual(head, 0.005, width)));
 }
 
 void WeirCalcTest::solve_data()
 {
     QTest::addColumn<double>("Q");
-    QTest::addColumn<double>("XL");
-    QTest::addColumn<double>("XU");
+    QTest::addColumn<double>("lower");
+    QTest::addColumn<double>("upper");
     QTest::addColumn<SolveStatus>("status");
     QTest::addColumn<int>("trials");
     QTest::addColumn<double>("head");
@@ -150,19 +152,19 @@ void WeirCalcTest::solve_data()
 void WeirCalcTest::solve()
 {
     QFETCH(double, Q);
-    QFETCH(double, XL);
-    QFETCH(double, XU);
+    QFETCH(double, lower);
+    QFETCH(double, upper);
     QFETCH(SolveStatus, status);
     QFETCH(int, trials);
     QFETCH(double, head);
 
-    const SolveResult result = solveHead(Q, kB, XL, XU);
+    const SolveResult result = solveHead(Q, kB, lower, upper);
     QCOMPARE(result.status, status);
     if (trials >= 0)
         QCOMPARE(result.trials, trials);
     if (status == SolveStatus::Converged) {
         QVERIFY2(std::fabs(result.head - head) < 1e-2 * head, qPrintable(QString::number(result.head, 'g', 17)));
-        QVERIFY(std::fabs(FN1(result.head, Q, kB)) < kResidualTolerance);
+        QVERIFY(std::fabs(weirResidual(result.head, Q, kB)) < kResidualTolerance);
     }
 }
 
@@ -201,9 +203,9 @@ void WeirCalcTest::reversedBracketSearchesTheSame()
 void WeirCalcTest::neverLoopsForever_data()
 {
     QTest::addColumn<double>("Q");
-    QTest::addColumn<double>("BW");
-    QTest::addColumn<double>("XL");
-    QTest::addColumn<double>("XU");
+    QTest::addColumn<double>("width");
+    QTest::addColumn<double>("lower");
+    QTest::addColumn<double>("upper");
     QTest::addColumn<SolveStatus>("status");
 
     // So steep a residual that neighbouring doubles jump over the tolerance.
@@ -218,11 +220,11 @@ void WeirCalcTest::neverLoopsForever_data()
 void WeirCalcTest::neverLoopsForever()
 {
     QFETCH(double, Q);
-    QFETCH(double, BW);
-    QFETCH(double, XL);
-    QFETCH(double, XU);
+    QFETCH(double, width);
+    QFETCH(double, lower);
+    QFETCH(double, upper);
     QFETCH(SolveStatus, status);
-    const SolveResult result = solveHead(Q, BW, XL, XU);
+    const SolveResult result = solveHead(Q, width, lower, upper);
     QCOMPARE(result.status, status);
     QVERIFY(result.trials < 5000);
 }

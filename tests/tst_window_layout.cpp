@@ -1,7 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Weir Head developers
 #include "caption_label.h"
 #include "layout_table.h"
 #include "printed_output.h"
-#include "zelmorak.h"
+#include "support/window_invariants.h"
+#include "weir_head_window.h"
 
 #include <QApplication>
 #include <QInputMethodEvent>
@@ -15,7 +18,7 @@ namespace {
 const QLocale kJapanese(QLocale::Japanese, QLocale::Japan);
 
 struct ShownWindow {
-    ZELMORAK w;
+    WeirHeadWindow w;
     ShownWindow()
     {
         w.setLocale(kJapanese);
@@ -26,10 +29,7 @@ struct ShownWindow {
     QWidget *focused() const { return QApplication::focusWidget(); }
     void fill(const char *width, const char *flow, const char *minimum, const char *maximum)
     {
-        control<QLineEdit>("Text6")->setText(width);
-        control<QLineEdit>("Text1")->setText(flow);
-        control<QLineEdit>("Text2")->setText(minimum);
-        control<QLineEdit>("Text3")->setText(maximum);
+        invariants::fill(w, {width, flow, minimum, maximum});
     }
 };
 
@@ -64,7 +64,7 @@ private slots:
 void WindowLayoutTest::initTestCase()
 {
     // Pixel expectations below are for the common 96 dpi.
-    ZELMORAK probe;
+    WeirHeadWindow probe;
     if (probe.logicalDpiX() != 96 || probe.logicalDpiY() != 96)
         QSKIP("the screen is not at 96 dpi");
 }
@@ -114,7 +114,7 @@ void WindowLayoutTest::placesAt96Dpi()
 {
     QFETCH(QString, name);
     QFETCH(QRect, drawn);
-    ZELMORAK w;
+    WeirHeadWindow w;
     const QWidget *control = w.findChild<QWidget *>(name);
     QVERIFY(control);
     const QRect actual = control->geometry();
@@ -128,7 +128,7 @@ void WindowLayoutTest::placesAt96Dpi()
     QCOMPARE(actual.height(), drawn.height());
     QVERIFY(actual.width() >= drawn.width());
     const QRect grown(drawn.right() + 1, drawn.top(), actual.width() - drawn.width(), drawn.height());
-    for (const QWidget *other : w.findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+    for (const QWidget *other : w.clientArea()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
         if (grown.width() > 0 && other != control && !qobject_cast<const PrintedOutput *>(other))
             QVERIFY2(!grown.intersects(other->geometry()), qPrintable(other->objectName()));
     }
@@ -136,9 +136,9 @@ void WindowLayoutTest::placesAt96Dpi()
 
 void WindowLayoutTest::window()
 {
-    ZELMORAK w;
+    WeirHeadWindow w;
     QCOMPARE(w.windowTitle(), QStringLiteral(u"\u3000四角堰の越流高さ"));
-    QCOMPARE(w.size(), QSize(240, 323));
+    QCOMPARE(w.clientArea()->size(), QSize(240, 323));
     QCOMPARE(w.minimumSize(), w.maximumSize());
     QCOMPARE(w.findChildren<QLineEdit *>().size(), 6);
     QCOMPARE(w.findChildren<QPushButton *>().size(), 2);
@@ -168,7 +168,7 @@ void WindowLayoutTest::captions()
     QFETCH(QString, name);
     QFETCH(QString, caption);
     QFETCH(QStringList, shownLines);
-    ZELMORAK w;
+    WeirHeadWindow w;
     const auto *label = w.findChild<CaptionLabel *>(name);
     QVERIFY(label);
     QCOMPARE(label->text(), caption);
@@ -183,10 +183,10 @@ void WindowLayoutTest::captions()
 
 void WindowLayoutTest::colours()
 {
-    ZELMORAK w;
+    WeirHeadWindow w;
     const QColor grey(0xC0, 0xC0, 0xC0);
-    QCOMPARE(w.palette().color(QPalette::Window), grey);
-    QVERIFY(w.autoFillBackground());
+    QCOMPARE(w.clientArea()->palette().color(QPalette::Window), grey);
+    QVERIFY(w.clientArea()->autoFillBackground());
     for (const CaptionLabel *label : w.findChildren<CaptionLabel *>()) {
         QCOMPARE(label->palette().color(QPalette::Window), grey);
         QVERIFY(label->autoFillBackground());
@@ -199,7 +199,7 @@ void WindowLayoutTest::colours()
 
 void WindowLayoutTest::centredOnScreen()
 {
-    ZELMORAK w;
+    WeirHeadWindow w;
     const QRect screen = w.screen()->geometry();
     const QPoint expected((screen.width() - w.frameGeometry().width()) / 2,
                           (screen.height() - w.frameGeometry().height()) / 2);
@@ -303,7 +303,7 @@ void WindowLayoutTest::printedLineIsRedInTheGrab()
     // Glyph edges are blended into the grey, so count pixels that are clearly
     // red rather than exactly (255, 0, 0).
     const auto countRed = [&window](int fromRow, int toRow) {
-        const QImage image = window.w.grab().toImage();
+        const QImage image = window.w.clientArea()->grab().toImage();
         int red = 0;
         for (int y = fromRow; y < toRow; ++y) {
             for (int x = 0; x < image.width(); ++x) {
@@ -315,7 +315,7 @@ void WindowLayoutTest::printedLineIsRedInTheGrab()
     };
     const int lineHeight = metrics.lineSpacing();
     QVERIFY(countRed(0, lineHeight) > 50);                  // the line, at the top-left
-    QCOMPARE(countRed(lineHeight, window.w.height()), 0);   // and nothing red elsewhere
+    QCOMPARE(countRed(lineHeight, window.w.clientArea()->height()), 0);   // and nothing red elsewhere
 
     // It survives a hide and show.
     window.w.hide();
@@ -327,7 +327,7 @@ void WindowLayoutTest::printedLineIsRedInTheGrab()
 
 void WindowLayoutTest::labelsAreBuddiesOfTheirBoxes()
 {
-    ZELMORAK w;
+    WeirHeadWindow w;
     const QList<std::pair<const char *, const char *>> pairs{
         {"Label7", "Text6"}, {"Label2", "Text1"}, {"Label3", "Text2"}, {"Label4", "Text3"},
         {"Label5", "Text4"}, {"Label1", "Text5"}};

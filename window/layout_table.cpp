@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Weir Head developers
 #include "layout_table.h"
 
 #include "captions.h"
@@ -12,22 +14,22 @@ std::span<const ControlSpec> controls()
 {
     // clang-format off
     static const std::array<ControlSpec, 15> table{{
-        // name       kind           caption              left   top  width height tab  text colour
-        {"Text6",    Kind::TextBox, {},                   1560,  480, 1215,  375, 14, {}},
-        {"Text5",    Kind::TextBox, {},                   3120, 4440,  375,  270, 10, 0x00FF80FF},
-        {"Text4",    Kind::TextBox, {},                   1560, 3840, 1215,  375,  8, 0x00000000},
-        {"Text3",    Kind::TextBox, {},                   1560, 2280, 1215,  375,  7, {}},
-        {"Command2", Kind::Button,  Caption::clear,       2040, 3000, 1215,  495,  5, {}},
-        {"Command1", Kind::Button,  Caption::calculate,    360, 3000, 1215,  495,  4, {}},
-        {"Text2",    Kind::TextBox, {},                   1560, 1680, 1215,  375,  3, {}},
-        {"Text1",    Kind::TextBox, {},                   1560, 1080, 1215,  375,  2, {}},
-        {"Label7",   Kind::Label,   Caption::width,        360,  600,  975,  255, 13, {}, "Text6"},
-        {"Label6",   Kind::Label,   Caption::validRange,   360, 4320, 1335,  495, 12, 0x00FF0000},
-        {"Label1",   Kind::Label,   Caption::trials,      2280, 4440,  855,  255, 11, {}, "Text5"},
-        {"Label5",   Kind::Label,   Caption::head,         360, 3960, 1215,  255,  9, {}, "Text4"},
-        {"Label4",   Kind::Label,   Caption::maximum,      360, 2400, 1095,  255,  6, {}, "Text3"},
-        {"Label3",   Kind::Label,   Caption::minimum,      360, 1680, 1095,  495,  1, {}, "Text2"},
-        {"Label2",   Kind::Label,   Caption::flow,         360, 1200,  975,  255,  0, {}, "Text1"},
+        // name       kind           caption              left   top  width height text colour
+        {"Text6",    Kind::TextBox, {},                   1560,  480, 1215,  375, {}},
+        {"Text5",    Kind::TextBox, {},                   3120, 4440,  375,  270, 0x00FF80FF},
+        {"Text4",    Kind::TextBox, {},                   1560, 3840, 1215,  375, 0x00000000},
+        {"Text3",    Kind::TextBox, {},                   1560, 2280, 1215,  375, {}},
+        {"Command2", Kind::Button,  Caption::clear,       2040, 3000, 1215,  495, {}},
+        {"Command1", Kind::Button,  Caption::calculate,    360, 3000, 1215,  495, {}},
+        {"Text2",    Kind::TextBox, {},                   1560, 1680, 1215,  375, {}},
+        {"Text1",    Kind::TextBox, {},                   1560, 1080, 1215,  375, {}},
+        {"Label7",   Kind::Label,   Caption::width,        360,  600,  975,  255, {}, "Text6"},
+        {"Label6",   Kind::Label,   Caption::validRange,   360, 4320, 1335,  495, 0x00FF0000},
+        {"Label1",   Kind::Label,   Caption::trials,      2280, 4440,  855,  255, {}, "Text5"},
+        {"Label5",   Kind::Label,   Caption::head,         360, 3960, 1215,  255, {}, "Text4"},
+        {"Label4",   Kind::Label,   Caption::maximum,      360, 2400, 1095,  255, {}, "Text3"},
+        {"Label3",   Kind::Label,   Caption::minimum,      360, 1680, 1095,  495, {}, "Text2"},
+        {"Label2",   Kind::Label,   Caption::flow,         360, 1200,  975,  255, {}, "Text1"},
     }};
     // clang-format on
     return table;

@@ -1,8 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Weir Head developers
 #pragma once
 
 #include <QColor>
 #include <QString>
 
+#include <array>
 #include <optional>
 #include <span>
 
@@ -19,21 +22,24 @@ inline constexpr quint32 kPrintColor = 0x000000FF; // red
 enum class Kind { TextBox, Button, Label };
 
 struct ControlSpec {
-    const char *name;
+    const char *name; // objectName
     Kind kind;
     QString caption;
     int left;
     int top;
     int width;
     int height;
-    int designTabIndex;
     std::optional<quint32> textColor;
     const char *buddy = nullptr; // the box a label names
 };
 
-// In the order of the controls' identifiers, with the tab indices as designed
-// (start-up renumbers them).
+// In the order of the controls' identifiers.
 std::span<const ControlSpec> controls();
+
+// The order Tab visits the controls in: the width box first, then the rest in
+// the order they were drawn. Labels take no focus.
+inline constexpr std::array<const char *, 8> kTabOrder{
+    "Text6", "Text1", "Text2", "Command1", "Command2", "Text3", "Text4", "Text5"};
 
 int twipsToPixels(int twips, qreal dotsPerInch);
 

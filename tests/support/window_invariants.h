@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Weir Head developers
 #pragma once
 
 // What must hold of the window after any press of Calculate or Clear, whatever
@@ -6,8 +8,9 @@
 
 #include "bisection_solver.h"
 #include "box_number.h"
+#include "input_boxes.h"
 #include "printed_output.h"
-#include "zelmorak.h"
+#include "weir_head_window.h"
 
 #include <QLineEdit>
 
@@ -17,42 +20,57 @@
 namespace invariants {
 
 struct Snapshot {
-    QString width, flow, minimum, maximum; // Text6, Text1, Text2, Text3
-    QString head, trials;                  // Text4, Text5
+    BoxTexts boxes;
+    QString head, trials;
     QStringList printed;
 
-    QStringList inputs() const { return {width, flow, minimum, maximum}; }
+    QString width() const { return boxes[InputBox::Width]; }
+    QString flow() const { return boxes[InputBox::Flow]; }
+    QString minimum() const { return boxes[InputBox::Minimum]; }
+    QString maximum() const { return boxes[InputBox::Maximum]; }
+    QStringList inputs() const { return {width(), flow(), minimum(), maximum()}; }
 };
 
-inline Snapshot snapshot(const ZELMORAK &w)
+inline Snapshot snapshot(const WeirHeadWindow &w)
 {
-    const auto text = [&w](const char *name) { return w.findChild<QLineEdit *>(QLatin1String(name))->text(); };
-    return {text("Text6"), text("Text1"), text("Text2"), text("Text3"),
-            text("Text4"), text("Text5"), w.printedOutput()->lines()};
+    Snapshot s;
+    for (const InputBoxInfo &info : inputBoxes())
+        s.boxes[info.box] = w.inputBox(info.box)->text();
+    s.head = w.headBox()->text();
+    s.trials = w.trialsBox()->text();
+    s.printed = w.printedOutput()->lines();
+    return s;
+}
+
+// Types the texts into the input boxes, as setText would.
+inline void fill(WeirHeadWindow &w, const BoxTexts &texts)
+{
+    for (const InputBoxInfo &info : inputBoxes())
+        w.inputBox(info.box)->setText(texts[info.box]);
 }
 
 // The search on the inputs as the window reads them: it ends, and a head it
 // finds lies inside the bracket with a residual below the tolerance.
 inline QString checkSolver(const Snapshot &s, const QLocale &locale)
 {
-    const BoxNumber width = parseBoxNumber(s.width, locale);
-    const BoxNumber flow = parseBoxNumber(s.flow, locale);
-    const BoxNumber minimum = parseBoxNumber(s.minimum, locale);
-    const BoxNumber maximum = parseBoxNumber(s.maximum, locale);
+    const BoxNumber width = parseBoxNumber(s.width(), locale);
+    const BoxNumber flow = parseBoxNumber(s.flow(), locale);
+    const BoxNumber minimum = parseBoxNumber(s.minimum(), locale);
+    const BoxNumber maximum = parseBoxNumber(s.maximum(), locale);
     for (const BoxNumber &n : {width, flow, minimum, maximum}) {
         if (n.status != BoxNumber::Status::Ok)
             return {};
     }
-    const double BW = width.value / 1000.0, Q = (flow.value / 1000) / 60;
-    const double XL = minimum.value / 1000, XU = maximum.value / 1000;
-    const SolveResult r = solveHead(Q, BW, XL, XU);
+    const double widthM = width.value / 1000.0, flowM3s = (flow.value / 1000) / 60;
+    const double lower = minimum.value / 1000, upper = maximum.value / 1000;
+    const SolveResult r = solveHead(flowM3s, widthM, lower, upper);
     if (r.trials < 0 || r.trials > 5000)
         return QStringLiteral("implausible trial count %1").arg(r.trials);
     if (r.status != SolveStatus::Converged)
         return {};
-    if (r.head < std::min(XL, XU) || r.head > std::max(XL, XU))
+    if (r.head < std::min(lower, upper) || r.head > std::max(lower, upper))
         return QStringLiteral("head %1 m outside the bracket").arg(r.head, 0, 'g', 17);
-    if (!(std::fabs(FN1(r.head, Q, BW)) < kResidualTolerance))
+    if (!(std::fabs(weirResidual(r.head, flowM3s, widthM)) < kResidualTolerance))
         return QStringLiteral("converged head %1 m misses the tolerance").arg(r.head, 0, 'g', 17);
     return {};
 }
@@ -81,8 +99,8 @@ inline QString checkAfterCalculate(const Snapshot &before, const Snapshot &after
         const double head = locale.toDouble(after.head, &ok);
         if (!ok || !std::isfinite(head) || head < 0)
             return QStringLiteral("head '%1' is not a number").arg(after.head);
-        const double lo = parseBoxNumber(after.minimum, locale).value;
-        const double hi = parseBoxNumber(after.maximum, locale).value;
+        const double lo = parseBoxNumber(after.minimum(), locale).value;
+        const double hi = parseBoxNumber(after.maximum(), locale).value;
         // Shown to 0.01 mm, so within half of that of the bracket.
         const double slack = 0.005 + 1e-9 * std::max(std::fabs(lo), std::fabs(hi));
         if (head < std::min(lo, hi) - slack && head != 0)

@@ -1,24 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Weir Head developers
 #include "calculation.h"
 
 #include "bisection_solver.h"
 #include "box_number.h"
-#include "captions.h"
 #include "head_text.h"
+#include "messages.h"
 
 #include <array>
 #include <cmath>
 #include <variant>
-
-QString captionOf(InputBox box)
-{
-    switch (box) {
-    case InputBox::Width: return Caption::width;
-    case InputBox::Flow: return Caption::flow;
-    case InputBox::Minimum: return Caption::minimum;
-    case InputBox::Maximum: return Caption::maximum;
-    }
-    return {};
-}
 
 namespace {
 
@@ -26,47 +17,40 @@ CalculationOutcome printed(const QString &line, std::optional<InputBox> box = st
 {
     CalculationOutcome outcome;
     outcome.kind = CalculationOutcome::Kind::Printed;
-    outcome.line = line;
-    outcome.offendingBox = box;
+    outcome.lines = QStringList{line};
+    outcome.box = box;
     return outcome;
 }
 
 // The boxes in the order they are converted; the first one that fails is named.
 std::variant<WeirInputs, CalculationOutcome> convertInputs(const BoxTexts &boxes, const QLocale &locale)
 {
-    struct Field {
-        InputBox box;
-        const QString *text;
-        double number = 0.0;
-    };
-    std::array<Field, 4> fields{{{InputBox::Width, &boxes.width},
-                                 {InputBox::Flow, &boxes.flow},
-                                 {InputBox::Minimum, &boxes.minimum},
-                                 {InputBox::Maximum, &boxes.maximum}}};
-    for (Field &field : fields) {
-        const BoxNumber parsed = parseBoxNumber(*field.text, locale);
+    std::array<double, kInputBoxCount> numbers{};
+    for (const InputBoxInfo &info : inputBoxes()) {
+        const BoxNumber parsed = parseBoxNumber(boxes[info.box], locale);
         switch (parsed.status) {
-        case BoxNumber::Status::Ok: field.number = parsed.value; break;
-        case BoxNumber::Status::NotANumber: return printed(Message::notANumber(captionOf(field.box)), field.box);
-        case BoxNumber::Status::TooLarge: return printed(Message::tooLarge(captionOf(field.box)), field.box);
+        case BoxNumber::Status::Ok: numbers[std::size_t(info.box)] = parsed.value; break;
+        case BoxNumber::Status::NotANumber: return printed(Message::notANumber(info.caption), info.box);
+        case BoxNumber::Status::TooLarge: return printed(Message::tooLarge(info.caption), info.box);
         }
     }
+    const auto number = [&numbers](InputBox box) { return numbers[std::size_t(box)]; };
 
     WeirInputs in;
-    in.BW = fields[0].number / 1000.0;
-    in.Q = (fields[1].number / 1000) / 60; // L/min -> m^3/min -> m^3/s
-    in.XL = fields[2].number / 1000;
-    in.XU = fields[3].number / 1000;
+    in.width = number(InputBox::Width) / 1000.0;
+    in.flow = (number(InputBox::Flow) / 1000) / 60; // L/min -> m^3/min -> m^3/s
+    in.lower = number(InputBox::Minimum) / 1000;
+    in.upper = number(InputBox::Maximum) / 1000;
 
     // The formula divides by the width and the head and takes the root of their
     // ratio, so all three must be positive. Checked in the order the first trial
     // meets them: the width, then the upper end, then the lower end.
     // (A flow of zero or below is fine: the search finds a root or none.)
     const std::array<std::pair<InputBox, double>, 3> positives{
-        {{InputBox::Width, in.BW}, {InputBox::Maximum, in.XU}, {InputBox::Minimum, in.XL}}};
+        {{InputBox::Width, in.width}, {InputBox::Maximum, in.upper}, {InputBox::Minimum, in.lower}}};
     for (const auto &[box, metres] : positives) {
         if (!(metres > 0))
-            return printed(Message::notPositive(captionOf(box)), box);
+            return printed(Message::notPositive(inputBoxInfo(box).caption), box);
     }
     return in;
 }
@@ -76,8 +60,8 @@ std::variant<WeirInputs, CalculationOutcome> convertInputs(const BoxTexts &boxes
 CalculationOutcome calculate(const BoxTexts &boxes, const QLocale &locale)
 {
     // Only an exactly empty box means "not filled in yet"; spaces are text.
-    for (const QString *text : {&boxes.flow, &boxes.minimum, &boxes.maximum, &boxes.width}) {
-        if (text->isEmpty())
+    for (const InputBoxInfo &info : inputBoxes()) {
+        if (boxes[info.box].isEmpty())
             return {};
     }
 
@@ -86,7 +70,7 @@ CalculationOutcome calculate(const BoxTexts &boxes, const QLocale &locale)
         return *refused;
     const WeirInputs &in = std::get<WeirInputs>(converted);
 
-    const SolveResult result = solveHead(in.Q, in.BW, in.XL, in.XU);
+    const SolveResult result = solveHead(in.flow, in.width, in.lower, in.upper);
     switch (result.status) {
     case SolveStatus::NoRoot: return printed(Message::noRoot);
     case SolveStatus::NotConverged: return printed(Message::notConverged);

@@ -1,0 +1,110 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Weir Head developers
+//
+// One Calculate from four box texts to what the window shows, with no window
+// and no QApplication.
+#include "calculation.h"
+#include "input_boxes.h"
+
+#include <QTest>
+
+Q_DECLARE_METATYPE(CalculationOutcome::Kind)
+
+namespace {
+const QLocale kJapanese(QLocale::Japanese, QLocale::Japan);
+using Kind = CalculationOutcome::Kind;
+// The box an outcome is about, as a number for data rows; -1 for none.
+constexpr int kNoBox = -1;
+int boxNumber(std::optional<InputBox> box) { return box ? int(*box) : kNoBox; }
+} // namespace
+
+class CalculationTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void outcome_data();
+    void outcome();
+    void boxMapFollowsConversionOrder();
+};
+
+void CalculationTest::outcome_data()
+{
+    QTest::addColumn<QStringList>("inputs"); // width, flow, minimum, maximum
+    QTest::addColumn<Kind>("kind");
+    QTest::addColumn<QString>("head");
+    QTest::addColumn<QString>("trials");
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<int>("box");
+
+    const auto row = [](const char *name, const QStringList &inputs) -> QTestData & {
+        return QTest::newRow(name) << inputs;
+    };
+    row("worked example", {"300", "300", "20", "100"}) << Kind::Shown << "43.83" << "10" << QStringList{} << kNoBox;
+    row("head rounds to nothing", {"300", "0", "0.001", "0.002"}) << Kind::Shown << "0" << "1" << QStringList{} << kNoBox;
+
+    for (const InputBoxInfo &info : inputBoxes()) {
+        QStringList inputs{"300", "300", "20", "100"};
+        inputs[qsizetype(info.box)] = QString();
+        QTest::addRow("empty %s", info.objectName) << inputs << Kind::Incomplete << QString() << QString()
+                                                   << QStringList{} << kNoBox;
+        inputs[qsizetype(info.box)] = QStringLiteral("x");
+        QTest::addRow("not a number: %s", info.objectName)
+            << inputs << Kind::Printed << QString() << QString()
+            << QStringList{QStringLiteral("  ") + info.caption + u"が数値ではありません。"_qs}
+            << int(info.box);
+        inputs[qsizetype(info.box)] = QStringLiteral("1e999");
+        QTest::addRow("too large: %s", info.objectName)
+            << inputs << Kind::Printed << QString() << QString()
+            << QStringList{QStringLiteral("  ") + info.caption + u"の値が大き過ぎます。"_qs}
+            << int(info.box);
+    }
+    const auto notPositive = [](InputBox box) {
+        return QStringList{QStringLiteral("  ") + inputBoxInfo(box).caption + u"は0より大きい値にして下さい。"_qs};
+    };
+    row("zero width", {"0", "300", "20", "100"}) << Kind::Printed << QString() << QString()
+                                                  << notPositive(InputBox::Width) << int(InputBox::Width);
+    row("zero minimum", {"300", "300", "0", "100"}) << Kind::Printed << QString() << QString()
+                                                    << notPositive(InputBox::Minimum) << int(InputBox::Minimum);
+    row("negative maximum", {"300", "300", "20", "-1"}) << Kind::Printed << QString() << QString()
+                                                        << notPositive(InputBox::Maximum) << int(InputBox::Maximum);
+    row("no root", {"300", "300", "60", "100"}) << Kind::Printed << QString() << QString()
+                                                << QStringList{u"  解がありません。挟込範囲を変更して下さい。"_qs} << kNoBox;
+    row("search cannot finish", {"1e7", "6e10", "1", "1e9"})
+        << Kind::Printed << QString() << QString() << QStringList{u"  収束しません。挟込範囲を変更して下さい。"_qs} << kNoBox;
+    row("formula overflows", {"300", "300", "20", "1e300"})
+        << Kind::Printed << QString() << QString() << QStringList{u"  計算できません。入力値を見直して下さい。"_qs} << kNoBox;
+}
+
+void CalculationTest::outcome()
+{
+    QFETCH(QStringList, inputs);
+    QFETCH(Kind, kind);
+    QFETCH(QString, head);
+    QFETCH(QString, trials);
+    QFETCH(QStringList, lines);
+    QFETCH(int, box);
+
+    const CalculationOutcome outcome = calculate({inputs[0], inputs[1], inputs[2], inputs[3]}, kJapanese);
+    QCOMPARE(outcome.kind, kind);
+    QCOMPARE(outcome.headText, head);
+    QCOMPARE(outcome.trialsText, trials);
+    QCOMPARE(outcome.lines, lines);
+    QCOMPARE(boxNumber(outcome.box), box);
+}
+
+void CalculationTest::boxMapFollowsConversionOrder()
+{
+    // The enumerators index the map; a box named in a message is the first bad
+    // one in this order.
+    const QStringList names{"Text6", "Text1", "Text2", "Text3"};
+    for (const InputBoxInfo &info : inputBoxes()) {
+        QCOMPARE(&inputBoxInfo(info.box), &info);
+        QCOMPARE(QString::fromLatin1(info.objectName), names[qsizetype(info.box)]);
+    }
+    const CalculationOutcome outcome = calculate({"a", "b", "c", "d"}, kJapanese);
+    QCOMPARE(boxNumber(outcome.box), int(InputBox::Width));
+}
+
+QTEST_APPLESS_MAIN(CalculationTest)
+#include "tst_calculation.moc"

@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Weir Head developers
+#pragma once
+
+#include "input_boxes.h"
+
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// One press of Calculate, away from the widgets: the four box texts go in, what
+// the window is to show comes out.
+//
+//   box texts (mm, L/min) -> WeirInputs (m, m^3/s) -> solveHead -> head text in mm
+//                                                                  or printed lines
+
+// The inputs in solver units.
+struct WeirInputs {
+    double width = 0.0; // m
+    double flow = 0.0;  // m^3/s
+    double lower = 0.0; // lower end of the bracket, m
+    double upper = 0.0; // upper end of the bracket, m
+};
+
+struct CalculationOutcome {
+    enum class Kind {
+        Incomplete, // a box was empty: show nothing, say nothing
+        Shown,      // headText and trialsText go into the output boxes
+        Printed,    // lines are printed on the window; the outputs stay empty
+    };
+    Kind kind = Kind::Incomplete;
+    QString headText;   // mm, in the locale's number form
+    QString trialsText;
+    QStringList lines;  // printed in the print colour, first line at the top
+    // The box the user should turn to: the one a printed line is about.
+    std::optional<InputBox> box;
+};
+
+CalculationOutcome calculate(const BoxTexts &boxes, const QLocale &locale);

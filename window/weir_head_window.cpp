@@ -1,0 +1,248 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Weir Head developers
+#include "weir_head_window.h"
+
+#include "calculation.h"
+#include "caption_label.h"
+#include "captions.h"
+#include "layout_table.h"
+#include "printed_output.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+
+#include <algorithm>
+
+namespace {
+
+void setPaletteColor(QWidget *widget, QPalette::ColorRole role, const QColor &color)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, color);
+    widget->setPalette(palette);
+}
+
+} // namespace
+
+// The layout was drawn for a 9-point proportional Japanese Gothic UI font whose
+// lines are about 12 px high at 96 dpi; IPA P Gothic at 9 points matches it.
+QFont WeirHeadWindow::designFont()
+{
+    QFont font(QStringLiteral("IPAPGothic"), 9);
+    font.setStyleHint(QFont::SansSerif);
+    return font;
+}
+
+WeirHeadWindow::WeirHeadWindow(QWidget *parent)
+    : QMainWindow(parent)
+    , m_clientArea(new QWidget(this))
+    , m_printColor(Layout::fromBgr(Layout::kPrintColor))
+{
+    setObjectName(QStringLiteral("ZELMORAK"));
+    setWindowTitle(Caption::window);
+    setFont(designFont());
+    m_clientArea->setObjectName(QStringLiteral("clientArea"));
+    setPaletteColor(m_clientArea, QPalette::Window, Layout::fromBgr(Layout::kBackColor));
+    m_clientArea->setAutoFillBackground(true);
+    setCentralWidget(m_clientArea);
+
+    buildControls();
+    // The window is exactly its client area (and whatever bars sit above it).
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    layout()->activate();
+    centreOnScreen();
+    setKeyboardOrder();
+}
+
+void WeirHeadWindow::buildControls()
+{
+    const qreal dpiX = logicalDpiX();
+    const qreal dpiY = logicalDpiY();
+    const auto toRect = [dpiX, dpiY](int left, int top, int width, int height) {
+        return QRect(Layout::twipsToPixels(left, dpiX), Layout::twipsToPixels(top, dpiY),
+                     Layout::twipsToPixels(width, dpiX), Layout::twipsToPixels(height, dpiY));
+    };
+    m_clientArea->setFixedSize(Layout::twipsToPixels(Layout::kClientWidth, dpiX),
+                               Layout::twipsToPixels(Layout::kClientHeight, dpiY));
+
+    // Created first, so it lies under every control.
+    m_printed = new PrintedOutput(m_clientArea);
+    m_printed->setGeometry(m_clientArea->rect());
+
+    const QColor back = Layout::fromBgr(Layout::kBackColor);
+    for (const Layout::ControlSpec &spec : Layout::controls()) {
+        QWidget *control = nullptr;
+        switch (spec.kind) {
+        case Layout::Kind::TextBox: {
+            auto *box = new QLineEdit(m_clientArea);
+            if (spec.textColor)
+                setPaletteColor(box, QPalette::Text, Layout::fromBgr(*spec.textColor));
+            // Return in any box calculates, as in a dialog with a default button.
+            connect(box, &QLineEdit::returnPressed, this, &WeirHeadWindow::calculate);
+            control = box;
+            break;
+        }
+        case Layout::Kind::Button: {
+            auto *button = new QPushButton(spec.caption, m_clientArea);
+            button->setAutoDefault(true); // Return and Enter press a focused button
+            control = button;
+            break;
+        }
+        case Layout::Kind::Label: {
+            auto *label = new CaptionLabel(spec.caption, m_clientArea);
+            label->setAutoFillBackground(true);
+            setPaletteColor(label, QPalette::Window, back);
+            if (spec.textColor)
+                setPaletteColor(label, QPalette::WindowText, Layout::fromBgr(*spec.textColor));
+            control = label;
+            break;
+        }
+        }
+        control->setObjectName(QString::fromLatin1(spec.name));
+        control->setGeometry(toRect(spec.left, spec.top, spec.width, spec.height));
+    }
+
+    const auto named = [this](const char *name) { return m_clientArea->findChild<QWidget *>(QLatin1String(name)); };
+    for (const Layout::ControlSpec &spec : Layout::controls()) {
+        if (spec.buddy)
+            static_cast<QLabel *>(named(spec.name))->setBuddy(named(spec.buddy));
+    }
+    fitLabelsToCaptions();
+
+    const auto box = [&named](const char *name) { return static_cast<QLineEdit *>(named(name)); };
+    m_widthBox = box(inputBoxInfo(InputBox::Width).objectName);
+    m_flowBox = box(inputBoxInfo(InputBox::Flow).objectName);
+    m_minimumBox = box(inputBoxInfo(InputBox::Minimum).objectName);
+    m_maximumBox = box(inputBoxInfo(InputBox::Maximum).objectName);
+    m_headBox = box("Text4");
+    m_trialsBox = box("Text5");
+    m_calculateButton = static_cast<QPushButton *>(named("Command1"));
+    m_clearButton = static_cast<QPushButton *>(named("Command2"));
+    connect(m_calculateButton, &QPushButton::clicked, this, &WeirHeadWindow::calculate);
+    connect(m_clearButton, &QPushButton::clicked, this, &WeirHeadWindow::clear);
+}
+
+// A caption a few pixels wider than its label (the font is not the one the
+// window was drawn with) may widen the label to the right, as long as it stays
+// clear of the controls beside it. Left, top and height stay as drawn.
+void WeirHeadWindow::fitLabelsToCaptions()
+{
+    const QList<QWidget *> controls = m_clientArea->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+    for (CaptionLabel *label : m_clientArea->findChildren<CaptionLabel *>(Qt::FindDirectChildrenOnly)) {
+        const QFontMetrics metrics(label->font());
+        const bool oneLine = label->height() < 2 * metrics.lineSpacing();
+        const int needed = oneLine ? metrics.horizontalAdvance(label->text().trimmed()) : label->widestWord();
+        if (needed <= label->width())
+            continue;
+
+        const QRect own = label->geometry();
+        int limit = m_clientArea->width();
+        for (const QWidget *other : controls) {
+            const QRect g = other->geometry();
+            if (other != label && other != m_printed && g.left() > own.left() && g.top() <= own.bottom()
+                && g.bottom() >= own.top())
+                limit = std::min(limit, g.left());
+        }
+        // A one-line caption takes what room there is; a wrapped one widens
+        // only if that keeps its words whole (else it breaks inside the word
+        // either way, and the label may as well keep its drawn width).
+        const int room = limit - own.left();
+        if (oneLine || needed <= room)
+            label->resize(std::min(needed, room), own.height());
+    }
+}
+
+// Centre the window on its screen. The sizes are taken in twips and the
+// arithmetic done in single precision; a window larger than the screen gets a
+// negative position.
+void WeirHeadWindow::centreOnScreen()
+{
+    const QScreen *here = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!here)
+        return;
+    const float twipsPerPixelX = 1440.0f / float(logicalDpiX());
+    const float twipsPerPixelY = 1440.0f / float(logicalDpiY());
+    const QRect screenArea = here->geometry();
+    const QRect outer = frameGeometry();
+    const float screenWidth = float(screenArea.width()) * twipsPerPixelX;
+    const float screenHeight = float(screenArea.height()) * twipsPerPixelY;
+    const float windowWidth = float(outer.width()) * twipsPerPixelX;
+    const float windowHeight = float(outer.height()) * twipsPerPixelY;
+    const float left = (screenWidth - windowWidth) / 2.0f;
+    const float top = (screenHeight - windowHeight) / 2.0f;
+    move(screenArea.left() + qRound(left / twipsPerPixelX), screenArea.top() + qRound(top / twipsPerPixelY));
+}
+
+// The width box comes first and has the focus; Tab then follows kTabOrder.
+void WeirHeadWindow::setKeyboardOrder()
+{
+    const auto named = [this](const char *name) { return m_clientArea->findChild<QWidget *>(QLatin1String(name)); };
+    for (std::size_t i = 1; i < Layout::kTabOrder.size(); ++i)
+        setTabOrder(named(Layout::kTabOrder[i - 1]), named(Layout::kTabOrder[i]));
+    named(Layout::kTabOrder.front())->setFocus();
+}
+
+QLineEdit *WeirHeadWindow::inputBox(InputBox box) const
+{
+    switch (box) {
+    case InputBox::Width: return m_widthBox;
+    case InputBox::Flow: return m_flowBox;
+    case InputBox::Minimum: return m_minimumBox;
+    case InputBox::Maximum: return m_maximumBox;
+    }
+    return nullptr;
+}
+
+void WeirHeadWindow::calculate()
+{
+    m_printed->clearOutput();
+    m_headBox->clear();
+    m_trialsBox->clear();
+    forgetInputComplaints();
+
+    BoxTexts texts;
+    for (const InputBoxInfo &info : inputBoxes())
+        texts[info.box] = inputBox(info.box)->text();
+    const CalculationOutcome outcome = ::calculate(texts, locale());
+
+    switch (outcome.kind) {
+    case CalculationOutcome::Kind::Incomplete:
+        break;
+    case CalculationOutcome::Kind::Shown:
+        m_headBox->setText(outcome.headText);
+        m_headBox->setCursorPosition(0);
+        m_trialsBox->setText(outcome.trialsText);
+        m_trialsBox->setCursorPosition(0);
+        break;
+    case CalculationOutcome::Kind::Printed:
+        for (const QString &line : outcome.lines)
+            m_printed->printLine(line, m_printColor);
+        if (outcome.box) {
+            // Put the user straight into the box to correct, and let a screen
+            // reader say why when it lands there.
+            QLineEdit *box = inputBox(*outcome.box);
+            box->setAccessibleDescription(outcome.lines.join(QLatin1Char(' ')).trimmed());
+            box->setFocus(Qt::OtherFocusReason);
+            box->selectAll();
+        }
+        break;
+    }
+}
+
+void WeirHeadWindow::forgetInputComplaints()
+{
+    for (const InputBoxInfo &info : inputBoxes())
+        inputBox(info.box)->setAccessibleDescription({});
+}
+
+void WeirHeadWindow::clear()
+{
+    m_printed->clearOutput();
+    forgetInputComplaints();
+    for (QLineEdit *box : {m_flowBox, m_minimumBox, m_maximumBox, m_headBox, m_trialsBox, m_widthBox})
+        box->clear();
+}

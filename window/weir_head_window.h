@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Weir Head developers
+#pragma once
+
+#include "input_boxes.h"
+
+#include <QColor>
+#include <QFont>
+#include <QMainWindow>
+
+class QLineEdit;
+class QPushButton;
+class PrintedOutput;
+
+// The calculator's one window.
+//
+// How data flows: the four input boxes (weir width in mm, flow in L/min, and
+// the bracket of heads, minimum and maximum in mm) are read when Calculate is
+// pressed, turned into SI inputs (m, m^3/s) and handed to the bisection
+// solver. A converged head goes back out as text, rounded to 0.01 mm, into the
+// head box, and the trials used into the trials box. Anything else -- a bracket
+// with no root, a box that is not a number, a search that cannot finish --
+// becomes a red line printed at the top-left corner of the client area, and
+// the input boxes are never touched.
+//
+// The client area keeps its drawn size and places (layout_table.cpp, in twips);
+// every control carries its drawn name as objectName (Text1, Label7, Command1,
+// ...), and the window is named ZELMORAK, so tests and tools can find them.
+class WeirHeadWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit WeirHeadWindow(QWidget *parent = nullptr);
+
+    // The font the window was drawn for. The program also makes it the
+    // application's font before building the window, so that no widget first
+    // lays itself out in the platform default and loads a second font face.
+    static QFont designFont();
+
+    // Where the boxes and the printed lines are; the menu bar sits above it.
+    QWidget *clientArea() const { return m_clientArea; }
+    QLineEdit *inputBox(InputBox box) const;
+    QLineEdit *headBox() const { return m_headBox; }
+    QLineEdit *trialsBox() const { return m_trialsBox; }
+    QPushButton *calculateButton() const { return m_calculateButton; }
+    QPushButton *clearButton() const { return m_clearButton; }
+    PrintedOutput *printedOutput() const { return m_printed; }
+    // Colour of printed error lines (red).
+    QColor printColor() const { return m_printColor; }
+
+public slots:
+    // 計算: read the four boxes, solve, show the head or print why not.
+    void calculate();
+    // クリヤ: empty every box and the printed lines.
+    void clear();
+
+private:
+    void buildControls();
+    void fitLabelsToCaptions();
+    void centreOnScreen();
+    void setKeyboardOrder();
+    void forgetInputComplaints();
+
+    QWidget *m_clientArea = nullptr;
+    PrintedOutput *m_printed = nullptr;
+    QColor m_printColor;
+
+    QLineEdit *m_widthBox = nullptr;   // weir width, mm
+    QLineEdit *m_flowBox = nullptr;    // flow, L/min
+    QLineEdit *m_minimumBox = nullptr; // lower end of the bracket of heads, mm
+    QLineEdit *m_maximumBox = nullptr; // upper end of the bracket of heads, mm
+    QLineEdit *m_headBox = nullptr;    // the head found, mm (output)
+    QLineEdit *m_trialsBox = nullptr;  // bisection trials used (output)
+    QPushButton *m_calculateButton = nullptr;
+    QPushButton *m_clearButton = nullptr;
+};
