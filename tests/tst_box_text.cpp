@@ -55,6 +55,25 @@ void BoxTextTest::parse_data()
     QTest::newRow("German grouping") << "1.234,5" << kGerman << S::Ok << 1234.5;
     QTest::newRow("underflow is zero") << "1e-400" << kJapanese << S::Ok << 0.0;
 
+    // What a Japanese input method (mozc, default settings) commits for
+    // minus/period keys, decided by what precedes them.
+    QTest::newRow("IME: minus 3 0 0") << u"\u2212３００"_qs << kJapanese << S::Ok << -300.0;
+    QTest::newRow("IME: 3 0 0 period 5") << u"３００．５"_qs << kJapanese << S::Ok << 300.5;
+    QTest::newRow("IME: minus, then 2 0") << u"ー２０"_qs << kJapanese << S::Ok << -20.0;
+    QTest::newRow("IME: period 5") << u"。５"_qs << kJapanese << S::Ok << 0.5;
+    QTest::newRow("full stop between digits") << u"３。５"_qs << kJapanese << S::Ok << 3.5;
+    QTest::newRow("full stop after digits") << u"３。"_qs << kJapanese << S::Ok << 3.0;
+    QTest::newRow("half-width full stop") << u"｡５"_qs << kJapanese << S::Ok << 0.5;
+    QTest::newRow("full stop is the decimal comma") << u"４３。８３"_qs << kGerman << S::Ok << 43.83;
+    QTest::newRow("full-width exponent") << u"１ｅ３"_qs << kJapanese << S::Ok << 1000.0;
+    QTest::newRow("full-width capital exponent") << u"２．５Ｅ－２"_qs << kJapanese << S::Ok << 0.025;
+
+    QTest::newRow("full stop alone") << u"。"_qs << kJapanese << S::NotANumber << 0.0;
+    QTest::newRow("two full stops first") << u"。。５"_qs << kJapanese << S::NotANumber << 0.0;
+    QTest::newRow("two full stops between") << u"３。。５"_qs << kJapanese << S::NotANumber << 0.0;
+    QTest::newRow("two decimal points") << u"５。５。５"_qs << kJapanese << S::NotANumber << 0.0;
+    QTest::newRow("full stop and point") << u"５.５。"_qs << kJapanese << S::NotANumber << 0.0;
+    QTest::newRow("full stop in a sentence") << u"３００です。"_qs << kJapanese << S::NotANumber << 0.0;
     QTest::newRow("spaces only") << "   " << kJapanese << S::NotANumber << 0.0;
     QTest::newRow("unit after number") << "300mm" << kJapanese << S::NotANumber << 0.0;
     QTest::newRow("letters") << "abc" << kJapanese << S::NotANumber << 0.0;

@@ -24,7 +24,7 @@ const QStringList kPieces{
     "0", "1", "2", "5", "9", "20", "100", "300", ".", ",", "-", "+", "e", "E", "e-", "e+",
     "1e308", "1e309", "1e-400", "4.9e-324", "99999999999999999999", "0.000001", " ", "\t",
     u"０"_qs, u"３"_qs, u"９"_qs, u"．"_qs, u"，"_qs, u"＋"_qs, u"－"_qs, u"\u2212"_qs, u"ー"_qs,
-    u"\u3000"_qs, u"堰"_qs, u"💧"_qs, u"\u200b"_qs, u"\u0001"_qs, u"\u007f"_qs, "inf", "nan", "mm", "abc"};
+    u"。"_qs, u"｡"_qs, u"ｅ"_qs, u"Ｅ"_qs, u"\u3000"_qs, u"堰"_qs, u"💧"_qs, u"\u200b"_qs, u"\u0001"_qs, u"\u007f"_qs, "inf", "nan", "mm", "abc"};
 
 QString randomText(QRandomGenerator &random)
 {

@@ -4,21 +4,31 @@
 
 #include <cmath>
 
-QString foldFullWidth(const QString &text)
+QString foldFullWidth(const QString &text, const QLocale &locale)
 {
-    QString folded = text;
-    for (QChar &c : folded) {
+    QString folded;
+    folded.reserve(text.size());
+    for (const QChar c : text) {
         const char16_t u = c.unicode();
         if (u >= u'０' && u <= u'９')
-            c = QChar(u'0' + (u - u'０'));
+            folded += QChar(u'0' + (u - u'０'));
         else if (u == u'．')
-            c = u'.';
+            folded += u'.';
         else if (u == u'，')
-            c = u',';
+            folded += u',';
         else if (u == u'＋')
-            c = u'+';
+            folded += u'+';
         else if (u == u'－' || u == u'\u2212' || u == u'ー')
-            c = u'-';
+            folded += u'-';
+        else if (u == u'ｅ' || u == u'Ｅ')
+            folded += QChar(u - u'ａ' + u'a'); // same offset for both cases
+        else if (u == u'。' || u == u'｡')
+            // An input method turns the period key into the ideographic full
+            // stop after nothing or a digit: it stands where the decimal point
+            // does, and the locale's own rules then accept it there only.
+            folded += locale.decimalPoint();
+        else
+            folded += c;
     }
     return folded;
 }
@@ -46,7 +56,7 @@ bool underflowsToZero(const QString &text, const QLocale &locale)
 
 BoxNumber parseBoxNumber(const QString &text, const QLocale &locale)
 {
-    const QString folded = foldFullWidth(text).trimmed();
+    const QString folded = foldFullWidth(text, locale).trimmed();
     bool ok = false;
     const double value = locale.toDouble(folded, &ok);
     if (ok)

@@ -9,8 +9,11 @@
 //
 // The locale's own rules apply (decimal separator, digit grouping, exponent), and
 // surrounding white space is ignored. Japanese input methods in full-width mode
-// produce ０-９ ． ， ＋ － and often − (U+2212) or ー (U+30FC) for a minus; these
-// read exactly as their ASCII twins. Infinities and NaNs are not numbers here.
+// produce ０-９ ． ， ＋ － ｅ Ｅ and often − (U+2212) or ー (U+30FC) for a minus;
+// these read exactly as their ASCII twins. The ideographic full stop 。 (and its
+// half-width ｡), which an input method commits for the period key after nothing
+// or a digit, reads as the locale's decimal point. Infinities and NaNs are not
+// numbers here.
 struct BoxNumber {
     enum class Status { Ok, NotANumber, TooLarge };
     Status status = Status::NotANumber;
@@ -19,5 +22,6 @@ struct BoxNumber {
 
 BoxNumber parseBoxNumber(const QString &text, const QLocale &locale);
 
-// Full-width digits and signs folded to ASCII; everything else unchanged.
-QString foldFullWidth(const QString &text);
+// Full-width digits, signs and exponent letters folded to ASCII, the
+// ideographic full stop to the locale's decimal point; everything else unchanged.
+QString foldFullWidth(const QString &text, const QLocale &locale);
