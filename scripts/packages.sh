@@ -25,6 +25,7 @@ TEST_PACKAGES=(
     "${PACKAGE_PACKAGES[@]}"
     "${BENCH_PACKAGES[@]}"
     xdotool imagemagick
+    qt6-gtk-platformtheme openbox
     desktop-file-utils appstream binutils-mingw-w64-x86-64
     clang libclang-rt-14-dev
 )

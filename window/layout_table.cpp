@@ -45,4 +45,15 @@ QColor fromBgr(quint32 bgr)
     return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
 }
 
+QPalette clientPalette()
+{
+    QPalette palette; // no role set: every role not set below is the desktop's
+    palette.setColor(QPalette::Window, fromBgr(kBackColor));
+    palette.setColor(QPalette::WindowText, Qt::black);
+    palette.setColor(QPalette::Base, Qt::white);
+    palette.setColor(QPalette::Text, Qt::black);
+    palette.setColor(QPalette::PlaceholderText, QColor(0x60, 0x60, 0x60));
+    return palette;
+}
+
 } // namespace Layout

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QColor>
+#include <QPalette>
 #include <QString>
 
 #include <array>
@@ -44,5 +45,14 @@ inline constexpr std::array<const char *, 8> kTabOrder{
 int twipsToPixels(int twips, qreal dotsPerInch);
 
 QColor fromBgr(quint32 bgr);
+
+// The colours the client area is drawn in, whatever the desktop's scheme.
+// The window fixes some colours (the grey of the window and its labels, the
+// head's black, the trial count's pink, the note's blue); each of those is one
+// half of a foreground/background pair, and the other half is fixed here from
+// the same light scheme: dark captions on the grey, light bases under the
+// boxes' text. Only these roles are set, so what the window leaves open
+// (buttons, selection, focus frames) follows the desktop, light or dark.
+QPalette clientPalette();
 
 } // namespace Layout

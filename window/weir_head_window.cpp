@@ -46,7 +46,7 @@ WeirHeadWindow::WeirHeadWindow(QWidget *parent)
     setWindowTitle(Caption::window);
     setFont(designFont());
     m_clientArea->setObjectName(QStringLiteral("clientArea"));
-    setPaletteColor(m_clientArea, QPalette::Window, Layout::fromBgr(Layout::kBackColor));
+    m_clientArea->setPalette(Layout::clientPalette());
     m_clientArea->setAutoFillBackground(true);
     setCentralWidget(m_clientArea);
 

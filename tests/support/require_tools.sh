@@ -11,6 +11,12 @@ require_tools() {
         command -v "$tool" >/dev/null 2>&1 || missing+=("$tool")
     done
     [ "${#missing[@]}" -eq 0 ] && return 0
+    report_missing "${missing[@]}"
+}
+
+# report_missing WHAT...: skips the test (fails it under CI=true), naming WHAT.
+report_missing() {
+    local missing=("$@")
     if [ "${CI:-}" = true ]; then
         echo "FAIL: missing tool(s): ${missing[*]} (bash scripts/run-tests.sh installs them)" >&2
         exit 1
