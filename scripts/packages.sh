@@ -7,7 +7,7 @@
 PROGRAM_PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev libgl-dev
-    fonts-ipafont-gothic
+    fonts-ipafont-gothic qt6-translations-l10n
 )
 
 # Additionally, to build the Debian package.
@@ -26,6 +26,7 @@ TEST_PACKAGES=(
     "${BENCH_PACKAGES[@]}"
     xdotool imagemagick
     qt6-gtk-platformtheme openbox
+    lintian man-db groff-base
     desktop-file-utils appstream binutils-mingw-w64-x86-64
     clang libclang-rt-14-dev
 )

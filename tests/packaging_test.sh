@@ -3,7 +3,8 @@
 # SPDX-FileCopyrightText: 2026 The Weir Head developers
 # What a desktop and a package manager see of the program.
 #   packaging_test.sh SOURCE_DIR BUILD_DIR WHAT
-# WHAT is one of: desktop-entry, metainfo, windows-resource, debian-package.
+# WHAT is one of: desktop-entry, metainfo, windows-resource, debian-package,
+# lintian, manual-page, command-line.
 set -euo pipefail
 src=$1
 build=$2
@@ -24,6 +25,7 @@ metainfo)
     require_tools appstreamcli
     appstreamcli validate --no-net --pedantic "$build/packaging/$id.metainfo.xml"
     grep -q '<release version="1.00"' "$build/packaging/$id.metainfo.xml"
+    grep -q '<project_license>GPL-3.0-or-later</project_license>' "$build/packaging/$id.metainfo.xml"
     ;;
 windows-resource)
     require_tools x86_64-w64-mingw32-windres cpp
@@ -51,6 +53,9 @@ debian-package)
     dpkg-deb -c "$deb" > "$work/contents"
     for path in ./usr/bin/weir-head \
                 ./usr/share/applications/$id.desktop \
+                ./usr/share/doc/weir-head/copyright \
+                ./usr/share/doc/weir-head/changelog.gz \
+                ./usr/share/man/man1/weir-head.1.gz \
                 ./usr/share/icons/hicolor/scalable/apps/$id.svg \
                 ./usr/share/metainfo/$id.metainfo.xml; do
         grep -q " $path\$" "$work/contents" || { echo "missing from the package: $path"; exit 1; }
@@ -63,6 +68,59 @@ debian-package)
     set -e
     [ "$status" -eq 124 ] || { echo "the packaged program exited with $status"; exit 1; }
     echo "the packaged program started"
+    ;;
+lintian)
+    # Debian's own package checker has nothing to say: no error, no warning,
+    # no information tag, and no override hides one.
+    require_tools cpack lintian
+    (cd "$work" && cpack --config "$build/CPackConfig.cmake" -B "$work/out" >/dev/null)
+    deb=$(ls "$work"/out/weir-head_*.deb)
+    ! dpkg-deb -c "$deb" | grep -q lintian/overrides || { echo "the package carries lintian overrides"; exit 1; }
+    lintian --tag-display-limit 0 -I "$deb" > "$work/lintian" 2>&1 || true
+    # lintian remarks on being run as root, which CI does; that line is not about the package.
+    grep -v '^running with root privileges is not recommended!$' "$work/lintian" > "$work/findings" || true
+    cat "$work/findings"
+    [ ! -s "$work/findings" ] || { echo "lintian found the above"; exit 1; }
+    echo "lintian: nothing to report"
+    ;;
+manual-page)
+    # Rendered as man and as lintian render it, without a single warning.
+    require_tools man groff
+    page="$build/packaging/weir-head.1"
+    groff -k -Tutf8 -ww -z -man "$page" 2>&1 | tee "$work/groff"
+    [ ! -s "$work/groff" ] || { echo "groff warned"; exit 1; }
+    LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$page" 2>"$work/man" >/dev/null
+    cat "$work/man"
+    [ ! -s "$work/man" ] || { echo "man warned"; exit 1; }
+    LC_ALL=C.UTF-8 MANWIDTH=80 man -l "$page" > "$work/rendered"
+    for section in NAME SYNOPSIS DESCRIPTION OPTIONS FILES EXAMPLES 'SEE ALSO'; do
+        grep -qx "$section" "$work/rendered" || { echo "no $section section"; exit 1; }
+    done
+    grep -q '43.83' "$work/rendered"
+    grep -q 'weir-head 1.00' "$work/rendered"
+    ;;
+command-line)
+    # --version and --help answer without a display and without a window.
+    program="$build/app/weir-head"
+    run() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$@"; }
+    [ "$(run "$program" --version)" = "weir-head 1.00" ]
+    run "$program" -v | grep -qx 'weir-head 1.00'
+    run LC_ALL=C.UTF-8 LANGUAGE= "$program" --help > "$work/help-en"
+    cat "$work/help-en"
+    grep -q '^Usage: .*weir-head \[options\]' "$work/help-en"
+    grep -q -- '--version' "$work/help-en"
+    grep -q 'overflow head' "$work/help-en"
+    run LC_ALL=ja_JP.UTF-8 LANGUAGE= "$program" --help > "$work/help-ja"
+    cat "$work/help-ja"
+    grep -q '^使い方: ' "$work/help-ja"
+    grep -q '越流高さを求めます' "$work/help-ja"
+    grep -q 'ヘルプを表示する' "$work/help-ja"
+    # An option it does not know is refused with status 1, before any window opens.
+    set +e
+    run QT_QPA_PLATFORM=offscreen "$program" --no-such-option 2>"$work/unknown"
+    status=$?
+    set -e
+    [ "$status" -eq 1 ] || { echo "an unknown option gave status $status"; exit 1; }
     ;;
 *)
     echo "unknown check: $what"; exit 2 ;;

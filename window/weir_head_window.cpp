@@ -7,11 +7,16 @@
 #include "captions.h"
 #include "layout_table.h"
 #include "printed_output.h"
+#include "result_text.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 
@@ -51,6 +56,7 @@ WeirHeadWindow::WeirHeadWindow(QWidget *parent)
     setCentralWidget(m_clientArea);
 
     buildControls();
+    buildMenus();
     // The window is exactly its client area (and whatever bars sit above it).
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     layout()->activate();
@@ -124,6 +130,22 @@ void WeirHeadWindow::buildControls()
     m_clearButton = static_cast<QPushButton *>(named("Command2"));
     connect(m_calculateButton, &QPushButton::clicked, this, &WeirHeadWindow::calculate);
     connect(m_clearButton, &QPushButton::clicked, this, &WeirHeadWindow::clear);
+}
+
+// Above the client area, so that no control moves. Every menu and item has a
+// mnemonic, so the bar works from the keyboard (Alt+F, Alt+E, Alt+H).
+void WeirHeadWindow::buildMenus()
+{
+    QMenu *file = menuBar()->addMenu(QStringLiteral(u"ファイル(&F)"));
+    m_quitAction = file->addAction(QStringLiteral(u"終了(&X)"), this, &QWidget::close);
+    m_quitAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+    QMenu *edit = menuBar()->addMenu(QStringLiteral(u"編集(&E)"));
+    m_copyResultAction = edit->addAction(QStringLiteral(u"結果をコピー(&C)"), this, &WeirHeadWindow::copyResult);
+
+    QMenu *help = menuBar()->addMenu(QStringLiteral(u"ヘルプ(&H)"));
+    m_aboutAction = help->addAction(QStringLiteral(u"このプログラムについて(&A)"), this, &WeirHeadWindow::showAbout);
+    help->addAction(QStringLiteral(u"Qt について(&Q)"), qApp, &QApplication::aboutQt);
 }
 
 // A caption a few pixels wider than its label (the font is not the one the
@@ -245,4 +267,23 @@ void WeirHeadWindow::clear()
     forgetInputComplaints();
     for (QLineEdit *box : {m_flowBox, m_minimumBox, m_maximumBox, m_headBox, m_trialsBox, m_widthBox})
         box->clear();
+}
+
+void WeirHeadWindow::copyResult()
+{
+    BoxTexts texts;
+    for (const InputBoxInfo &info : inputBoxes())
+        texts[info.box] = inputBox(info.box)->text();
+    QGuiApplication::clipboard()->setText(
+        resultForSpreadsheet(texts, m_headBox->text(), m_trialsBox->text(), locale()));
+}
+
+void WeirHeadWindow::showAbout()
+{
+    auto *box = new QMessageBox(QMessageBox::NoIcon, QStringLiteral(u"このプログラムについて"),
+                                aboutText(QStringLiteral(WEIR_HEAD_VERSION)), QMessageBox::Ok, this);
+    box->setObjectName(QStringLiteral("aboutBox"));
+    box->setTextFormat(Qt::RichText);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }

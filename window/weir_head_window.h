@@ -8,6 +8,7 @@
 #include <QFont>
 #include <QMainWindow>
 
+class QAction;
 class QLineEdit;
 class QPushButton;
 class PrintedOutput;
@@ -49,14 +50,26 @@ public:
     // Colour of printed error lines (red).
     QColor printColor() const { return m_printColor; }
 
+    // The menu bar's actions.
+    QAction *quitAction() const { return m_quitAction; }
+    QAction *copyResultAction() const { return m_copyResultAction; }
+    QAction *aboutAction() const { return m_aboutAction; }
+
 public slots:
     // 計算: read the four boxes, solve, show the head or print why not.
     void calculate();
     // クリヤ: empty every box and the printed lines.
     void clear();
+    // 結果をコピー: the inputs and the result onto the clipboard, as two
+    // tab-separated lines (captions with units, then values).
+    void copyResult();
+    // このプログラムについて: a non-modal box with name, version, licence,
+    // formula and units.
+    void showAbout();
 
 private:
     void buildControls();
+    void buildMenus();
     void fitLabelsToCaptions();
     void centreOnScreen();
     void setKeyboardOrder();
@@ -74,4 +87,8 @@ private:
     QLineEdit *m_trialsBox = nullptr;  // bisection trials used (output)
     QPushButton *m_calculateButton = nullptr;
     QPushButton *m_clearButton = nullptr;
+
+    QAction *m_quitAction = nullptr;       // ファイル > 終了 (Ctrl+Q)
+    QAction *m_copyResultAction = nullptr; // 編集 > 結果をコピー
+    QAction *m_aboutAction = nullptr;      // ヘルプ > このプログラムについて
 };

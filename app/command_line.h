@@ -1,0 +1,21 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Weir Head developers
+#pragma once
+
+class QCommandLineParser;
+class QCoreApplication;
+
+// Qt's own texts (context menus, standard dialogs, the command line's help) in
+// the user's language, from the translations Qt ships.
+void installQtTranslations(QCoreApplication &app);
+
+// The program's options: --help and --version, described in the user's
+// language (Japanese under a Japanese locale, English otherwise).
+void describeOptions(QCommandLineParser &parser);
+
+// True when the arguments ask only for text (--help, --version), which needs
+// no window and no display.
+bool asksForTextOnly(int argc, char *argv[]);
+
+// Prints that text and exits; on no display at all.
+[[noreturn]] void answerTextOnly(int argc, char *argv[]);

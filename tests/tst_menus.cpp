@@ -1,0 +1,134 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Weir Head developers
+//
+// The menu bar: it sits above the client area without moving anything, works
+// from the keyboard, copies the result for a spreadsheet and shows About.
+#include "support/window_invariants.h"
+#include "weir_head_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+struct ShownWindow {
+    WeirHeadWindow w;
+    ShownWindow()
+    {
+        w.setLocale(QLocale(QLocale::Japanese, QLocale::Japan));
+        w.show();
+    }
+};
+
+const QString kWorkedExampleCopy = QStringLiteral(
+    u"堰の幅(mm)\t流量(L/min)\t解の挟込最小値(mm)\t最大値(mm)\t越流高さ(mm)\tTrial回数\n"
+    u"300\t300\t20\t100\t43.83\t10\n");
+
+} // namespace
+
+class MenusTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void barSitsAboveTheClientArea();
+    void menusHaveMnemonics();
+    void copyResultFromTheKeyboard();
+    void copyResultReadsTheBoxes();
+    void aboutBoxTellsWhatItIs();
+    void ctrlQCloses();
+};
+
+void MenusTest::barSitsAboveTheClientArea()
+{
+    ShownWindow window;
+    QVERIFY(QTest::qWaitForWindowExposed(&window.w));
+    const QMenuBar *bar = window.w.menuBar();
+    QVERIFY(bar->isVisible());
+    QVERIFY(bar->height() > 0);
+    const QRect client = window.w.clientArea()->geometry();
+    QCOMPARE(client.size(), QSize(240, 323)); // at 96 dpi, as drawn
+    QCOMPARE(client.top(), bar->geometry().bottom() + 1);
+    QCOMPARE(window.w.size(), QSize(240, 323 + bar->height()));
+    QCOMPARE(window.w.minimumSize(), window.w.maximumSize());
+    QCOMPARE(window.w.inputBox(InputBox::Width)->geometry(), QRect(104, 32, 81, 25));
+    QCOMPARE(window.w.calculateButton()->geometry(), QRect(24, 200, 81, 33));
+}
+
+void MenusTest::menusHaveMnemonics()
+{
+    WeirHeadWindow w;
+    QStringList titles;
+    for (const QAction *menu : w.menuBar()->actions()) {
+        titles << menu->text();
+        for (const QAction *item : menu->menu()->actions())
+            QVERIFY2(item->isSeparator() || item->text().contains(u'&'), qPrintable(item->text()));
+    }
+    QCOMPARE(titles, (QStringList{u"ファイル(&F)"_qs, u"編集(&E)"_qs, u"ヘルプ(&H)"_qs}));
+    QCOMPARE(w.quitAction()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+}
+
+void MenusTest::copyResultFromTheKeyboard()
+{
+    ShownWindow window;
+    QVERIFY(QTest::qWaitForWindowActive(&window.w));
+    invariants::fill(window.w, {"300", "300", "20", "100"});
+    window.w.calculate();
+    QGuiApplication::clipboard()->clear();
+
+    // Alt+E opens 編集; C takes 結果をコピー.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_E, Qt::AltModifier);
+    QTRY_VERIFY(QApplication::activePopupWidget());
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_C);
+    QTRY_COMPARE(QGuiApplication::clipboard()->text(), kWorkedExampleCopy);
+}
+
+void MenusTest::copyResultReadsTheBoxes()
+{
+    WeirHeadWindow w;
+    w.setLocale(QLocale(QLocale::Japanese, QLocale::Japan));
+    invariants::fill(w, {u"３００"_qs, u"300"_qs, u"２０"_qs, u"１００"_qs});
+    w.calculate();
+    w.copyResult();
+    QCOMPARE(QGuiApplication::clipboard()->text(), kWorkedExampleCopy);
+
+    // Text that is no number is copied as typed, kept on its one row.
+    invariants::fill(w, {"300", "abc\tdef", "20", ""});
+    w.calculate();
+    w.copyResult();
+    QCOMPARE(QGuiApplication::clipboard()->text().section(u'\n', 1, 1), u"300\tabc def\t20\t\t\t"_qs);
+}
+
+void MenusTest::aboutBoxTellsWhatItIs()
+{
+    ShownWindow window;
+    QVERIFY(QTest::qWaitForWindowExposed(&window.w));
+    window.w.aboutAction()->trigger();
+    auto *box = window.w.findChild<QMessageBox *>(QStringLiteral("aboutBox"));
+    QVERIFY(box);
+    QTRY_VERIFY(box->isVisible());
+    const QString text = box->text();
+    for (const QString &expected : {u"四角堰の越流高さ"_qs, u"1.00"_qs, u"GPL-3.0-or-later"_qs,
+                                    u"Q = 1.838 (1 + 0.0012/h) (1 − √(h/b)/10) b h"_qs, u"h ≧ 20 mm"_qs,
+                                    u"堰の幅(mm): mm"_qs, u"流量(L/min): L/min"_qs, u"越流高さ(mm): mm"_qs})
+        QVERIFY2(text.contains(expected), qPrintable(expected));
+    box->close();
+}
+
+void MenusTest::ctrlQCloses()
+{
+    ShownWindow window;
+    QVERIFY(QTest::qWaitForWindowActive(&window.w));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Q, Qt::ControlModifier);
+    QTRY_VERIFY(!window.w.isVisible());
+}
+
+QTEST_MAIN(MenusTest)
+#include "tst_menus.moc"
