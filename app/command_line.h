@@ -3,11 +3,6 @@
 #pragma once
 
 class QCommandLineParser;
-class QCoreApplication;
-
-// Qt's own texts (context menus, standard dialogs, the command line's help) in
-// the user's language, from the translations Qt ships.
-void installQtTranslations(QCoreApplication &app);
 
 // The program's options: --help and --version, described in the user's
 // language (Japanese under a Japanese locale, English otherwise).

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Weir Head developers
 #include "captions.h"
 #include "command_line.h"
+#include "qt_translations.h"
 #include "weir_head_window.h"
 
 #include <QApplication>

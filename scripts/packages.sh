@@ -25,7 +25,7 @@ TEST_PACKAGES=(
     "${PACKAGE_PACKAGES[@]}"
     "${BENCH_PACKAGES[@]}"
     xdotool imagemagick
-    qt6-gtk-platformtheme openbox
+    qt6-gtk-platformtheme openbox fonts-noto-cjk
     lintian man-db groff-base
     desktop-file-utils appstream binutils-mingw-w64-x86-64
     clang libclang-rt-14-dev

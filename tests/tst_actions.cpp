@@ -14,6 +14,7 @@ Q_DECLARE_METATYPE(InputBox)
 namespace {
 
 const QString kNoRoot = QStringLiteral(u"  解がありません。挟込範囲を変更して下さい。");
+const QString kBelowRange = QStringLiteral(u"  20mm未満は公式の適用範囲外です。");
 
 // A window of its own for every test, in a pinned locale.
 struct Window {
@@ -59,19 +60,23 @@ void ActionsTest::converges_data()
     QTest::addColumn<QStringList>("inputs"); // width, flow, minimum, maximum
     QTest::addColumn<QString>("head");
     QTest::addColumn<QString>("trials");
+    QTest::addColumn<QStringList>("notes"); // printed in blue beside a shown head
 
     const QLocale japanese(QLocale::Japanese, QLocale::Japan);
-    QTest::newRow("worked example") << japanese << QStringList{"300", "300", "20", "100"} << "43.83" << "10";
+    QTest::newRow("worked example") << japanese << QStringList{"300", "300", "20", "100"} << "43.83" << "10" << QStringList{};
     QTest::newRow("full-width input") << japanese << QStringList{u"３００"_qs, u"３００"_qs, u"２０"_qs, u"１００"_qs}
-                                      << "43.83" << "10";
-    QTest::newRow("reversed bracket") << japanese << QStringList{"300", "300", "100", "20"} << "43.83" << "10";
+                                      << "43.83" << "10" << QStringList{};
+    QTest::newRow("reversed bracket") << japanese << QStringList{"300", "300", "100", "20"} << "43.83" << "10" << QStringList{};
     QTest::newRow("decimal comma") << QLocale(QLocale::German, QLocale::Germany)
-                                   << QStringList{"300", "300,0", "20", "100"} << "43,83" << "10";
+                                   << QStringList{"300", "300,0", "20", "100"} << "43,83" << "10" << QStringList{};
     QTest::newRow("metres of head, no grouping") << japanese << QStringList{"1000", "200000", "1000", "2500"}
-                                                 << "1628.03" << "18";
+                                                 << "1628.03" << "18" << QStringList{};
     // A vanishing flow over a tiny bracket converges below 0.000005 m,
     // which rounds to no digit at all: that is a head of 0 mm.
-    QTest::newRow("head rounds to nothing") << japanese << QStringList{"300", "0", "0.001", "0.002"} << "0" << "1";
+    QTest::newRow("head rounds to nothing") << japanese << QStringList{"300", "0", "0.001", "0.002"} << "0" << "1"
+                                            << QStringList{kBelowRange};
+    QTest::newRow("head below the formula's range") << japanese << QStringList{"300", "10", "1", "100"} << "3.71"
+                                                    << "8" << QStringList{kBelowRange};
 }
 
 void ActionsTest::converges()
@@ -80,13 +85,16 @@ void ActionsTest::converges()
     QFETCH(QStringList, inputs);
     QFETCH(QString, head);
     QFETCH(QString, trials);
+    QFETCH(QStringList, notes);
 
     Window window(locale);
     window.fill(inputs[0], inputs[1], inputs[2], inputs[3]);
     window.calculate();
     QCOMPARE(window.head(), head);
     QCOMPARE(window.trials(), trials);
-    QVERIFY(window.printed().isEmpty());
+    QCOMPARE(window.printed(), notes);
+    for (qsizetype i = 0; i < notes.size(); ++i)
+        QCOMPARE(window.w.printedOutput()->colorOfLine(i), QColor(0, 0, 255)); // the range note's blue
 }
 
 void ActionsTest::emptyBoxShowsNothing_data()
@@ -150,8 +158,12 @@ void ActionsTest::refusedInputs()
     Window window;
     window.fill(inputs[0], inputs[1], inputs[2], inputs[3]);
     window.calculate();
-    QCOMPARE(window.printed(), QStringList{line});
-    QCOMPARE(window.w.printedOutput()->colorOfLine(0), QColor(Qt::red));
+    // The line, and after "no root" a second one saying what to change.
+    const QStringList printed = window.printed();
+    QCOMPARE(printed.value(0), line);
+    QCOMPARE(printed.size(), line == kNoRoot ? 2 : 1);
+    for (qsizetype i = 0; i < printed.size(); ++i)
+        QCOMPARE(window.w.printedOutput()->colorOfLine(i), QColor(Qt::red));
     QCOMPARE(window.head(), QString());
     QCOMPARE(window.trials(), QString());
     // What the user typed is left exactly as it was.
@@ -181,7 +193,7 @@ void ActionsTest::secondCalculateRemovesMessage()
     window.fill("300", "300", "60", "100");
     window.calculate();
     window.calculate();
-    QCOMPARE(window.printed(), QStringList{kNoRoot}); // printed afresh, not twice
+    QCOMPARE(window.printed(), (QStringList{kNoRoot, u"  越流高さは最小値より下の約43.83mmです。"_qs})); // afresh, not twice
 
     window.box(InputBox::Minimum)->setText("20");
     window.calculate();
@@ -205,7 +217,7 @@ void ActionsTest::clearEmptiesEveryBox()
     Window window;
     window.fill("300", "300", "60", "100");
     window.calculate();
-    QCOMPARE(window.printed().size(), 1);
+    QCOMPARE(window.printed().size(), 2);
     window.w.headBox()->setText("typed by hand");
     window.w.trialsBox()->setText("7");
     window.clear();

@@ -10,6 +10,14 @@
 
 Q_DECLARE_METATYPE(CalculationOutcome::Kind)
 
+namespace QTest {
+template <>
+char *toString(const PrintedLine::Tone &tone)
+{
+    return qstrdup(tone == PrintedLine::Tone::Note ? "Note" : "Error");
+}
+} // namespace QTest
+
 namespace {
 const QLocale kJapanese(QLocale::Japanese, QLocale::Japan);
 using Kind = CalculationOutcome::Kind;
@@ -41,13 +49,14 @@ void CalculationTest::outcome_data()
         return QTest::newRow(name) << inputs;
     };
     row("worked example", {"300", "300", "20", "100"}) << Kind::Shown << "43.83" << "10" << QStringList{} << kNoBox;
-    row("head rounds to nothing", {"300", "0", "0.001", "0.002"}) << Kind::Shown << "0" << "1" << QStringList{} << kNoBox;
+    row("head rounds to nothing", {"300", "0", "0.001", "0.002"})
+        << Kind::Shown << "0" << "1" << QStringList{u"  20mm未満は公式の適用範囲外です。"_qs} << kNoBox;
 
     for (const InputBoxInfo &info : inputBoxes()) {
         QStringList inputs{"300", "300", "20", "100"};
         inputs[qsizetype(info.box)] = QString();
         QTest::addRow("empty %s", info.objectName) << inputs << Kind::Incomplete << QString() << QString()
-                                                   << QStringList{} << kNoBox;
+                                                   << QStringList{} << int(info.box);
         inputs[qsizetype(info.box)] = QStringLiteral("x");
         QTest::addRow("not a number: %s", info.objectName)
             << inputs << Kind::Printed << QString() << QString()
@@ -68,8 +77,30 @@ void CalculationTest::outcome_data()
                                                     << notPositive(InputBox::Minimum) << int(InputBox::Minimum);
     row("negative maximum", {"300", "300", "20", "-1"}) << Kind::Printed << QString() << QString()
                                                         << notPositive(InputBox::Maximum) << int(InputBox::Maximum);
-    row("no root", {"300", "300", "60", "100"}) << Kind::Printed << QString() << QString()
-                                                << QStringList{u"  解がありません。挟込範囲を変更して下さい。"_qs} << kNoBox;
+    const QString noRoot = u"  解がありません。挟込範囲を変更して下さい。"_qs;
+    row("no root, head below the minimum", {"300", "300", "60", "100"})
+        << Kind::Printed << QString() << QString()
+        << QStringList{noRoot, u"  越流高さは最小値より下の約43.83mmです。"_qs} << kNoBox;
+    row("no root, head above the maximum", {"300", "300", "5", "30"})
+        << Kind::Printed << QString() << QString()
+        << QStringList{noRoot, u"  越流高さは最大値より上の約43.83mmです。"_qs} << kNoBox;
+    // The bracket holds the head, but reaches past 100 widths, where the
+    // formula's discharge is negative: no sign change for the search.
+    row("no root, bracket past the formula's range", {"300", "300", "0.001", "1e6"})
+        << Kind::Printed << QString() << QString()
+        << QStringList{noRoot, u"  越流高さ約43.83mm: 最大値を下げて下さい。"_qs} << kNoBox;
+    row("no root, zero flow", {"300", "0", "20", "100"})
+        << Kind::Printed << QString() << QString()
+        << QStringList{noRoot, u"  流量(L/min)は0より大きい値にして下さい。"_qs} << kNoBox;
+    row("no root, negative flow", {"300", "-5", "20", "100"})
+        << Kind::Printed << QString() << QString()
+        << QStringList{noRoot, u"  流量(L/min)は0より大きい値にして下さい。"_qs} << kNoBox;
+    // A 1 mm weir passes at most about 0.6 L/min (at a head near 56 mm).
+    row("no root, more than the weir can pass", {"1", "100", "20", "100"})
+        << Kind::Printed << QString() << QString()
+        << QStringList{noRoot, u"  越流高さは最大値より上、公式の範囲外です。"_qs} << kNoBox;
+    row("head below the formula's range", {"300", "10", "1", "100"})
+        << Kind::Shown << "3.71" << "8" << QStringList{u"  20mm未満は公式の適用範囲外です。"_qs} << kNoBox;
     row("search cannot finish", {"1e7", "6e10", "1", "1e9"})
         << Kind::Printed << QString() << QString() << QStringList{u"  収束しません。挟込範囲を変更して下さい。"_qs} << kNoBox;
     row("formula overflows", {"300", "300", "20", "1e300"})
@@ -89,8 +120,11 @@ void CalculationTest::outcome()
     QCOMPARE(outcome.kind, kind);
     QCOMPARE(outcome.headText, head);
     QCOMPARE(outcome.trialsText, trials);
-    QCOMPARE(outcome.lines, lines);
+    QCOMPARE(outcome.texts(), lines);
     QCOMPARE(boxNumber(outcome.box), box);
+    // A shown head comes with notes only; anything else with errors only.
+    for (const PrintedLine &line : outcome.lines)
+        QCOMPARE(line.tone, kind == Kind::Shown ? PrintedLine::Tone::Note : PrintedLine::Tone::Error);
 }
 
 void CalculationTest::boxMapFollowsConversionOrder()

@@ -24,7 +24,7 @@ std::span<const ControlSpec> controls()
         {"Text2",    Kind::TextBox, {},                   1560, 1680, 1215,  375, {}},
         {"Text1",    Kind::TextBox, {},                   1560, 1080, 1215,  375, {}},
         {"Label7",   Kind::Label,   Caption::width,        360,  600,  975,  255, {}, "Text6"},
-        {"Label6",   Kind::Label,   Caption::validRange,   360, 4320, 1335,  495, 0x00FF0000},
+        {"Label6",   Kind::Label,   Caption::validRange,   360, 4320, 1335,  495, kNoteColor},
         {"Label1",   Kind::Label,   Caption::trials,      2280, 4440,  855,  255, {}, "Text5"},
         {"Label5",   Kind::Label,   Caption::head,         360, 3960, 1215,  255, {}, "Text4"},
         {"Label4",   Kind::Label,   Caption::maximum,      360, 2400, 1095,  255, {}, "Text3"},

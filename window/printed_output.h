@@ -3,15 +3,21 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QLabel>
 #include <QList>
 
 // The window's print surface: lines of text drawn from the top-left corner of
-// the client area downwards, each in the print colour it was printed with.
+// the client area downwards, each in the colour it was printed with.
 //
-// It lies under every control and lets the mouse through. Being a label, it is
-// read by assistive technology: its text is the printed lines, and each printed
-// line is also raised as an alert so a screen reader speaks it.
+// Lines go in the band above the first control (setBandHeight) and never run
+// under it: a line wider than the window continues on the next row, broken
+// where Japanese text may break (between ideographs, never before 。 or 、),
+// and when the rows would not fit in the band the font is condensed a little
+// until they do. The band holds two rows.
+//
+// It lies under every control and lets the mouse through. Being a label, its
+// text is the printed lines, for assistive technology.
 class PrintedOutput : public QLabel
 {
     Q_OBJECT
@@ -19,19 +25,40 @@ class PrintedOutput : public QLabel
 public:
     explicit PrintedOutput(QWidget *parent = nullptr);
 
+    static constexpr int kRows = 2;
+
+    struct Line {
+        QString text;
+        QColor color;
+    };
+
+    void setBandHeight(int pixels);
     void printLine(const QString &line, const QColor &color);
     void clearOutput();
 
     QStringList lines() const;
     QColor colorOfLine(qsizetype index) const;
 
+    // How the printed lines are painted: each row of text with its baseline,
+    // and the font they are painted in.
+    struct Row {
+        QString text;
+        QColor color;
+        int baseline = 0;
+        int width = 0; // pixels the row's text takes
+    };
+    struct Painted {
+        QFont font;
+        QList<Row> rows;
+    };
+    Painted painted() const;
+    // The same for any lines, font, width and band: what a test measures.
+    static Painted layOut(const QList<Line> &lines, const QFont &font, int width, int bandHeight);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    struct Line {
-        QString text;
-        QColor color;
-    };
     QList<Line> m_lines;
+    int m_bandHeight = 0;
 };

@@ -14,6 +14,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
+#include <QMoveEvent>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -48,6 +49,9 @@ WeirHeadWindow::WeirHeadWindow(QWidget *parent)
     , m_printColor(Layout::fromBgr(Layout::kPrintColor))
 {
     setObjectName(QStringLiteral("ZELMORAK"));
+    // A fixed size: no maximise button that would do nothing.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setWindowTitle(Caption::window);
     setFont(designFont());
     m_clientArea->setObjectName(QStringLiteral("clientArea"));
@@ -119,6 +123,14 @@ void WeirHeadWindow::buildControls()
     }
     fitLabelsToCaptions();
 
+    // Printed lines keep to the band above the highest control.
+    int band = m_clientArea->height();
+    for (const QWidget *control : m_clientArea->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (control != m_printed)
+            band = std::min(band, control->y());
+    }
+    m_printed->setBandHeight(band);
+
     const auto box = [&named](const char *name) { return static_cast<QLineEdit *>(named(name)); };
     m_widthBox = box(inputBoxInfo(InputBox::Width).objectName);
     m_flowBox = box(inputBoxInfo(InputBox::Flow).objectName);
@@ -178,9 +190,14 @@ void WeirHeadWindow::fitLabelsToCaptions()
     }
 }
 
-// Centre the window on its screen. The sizes are taken in twips and the
-// arithmetic done in single precision; a window larger than the screen gets a
-// negative position.
+// Centre the window, frame included, on its screen's available area (the
+// screen less panels and docks). The sizes are taken in twips and the
+// arithmetic done in single precision. A window larger than the area keeps its
+// top-left corner inside it, so that its title bar can always be reached.
+//
+// Before the window is shown no frame is known, and the window is centred by
+// its own size; the window manager's frame arrives with the first move after
+// mapping, and moveEvent centres it once more then.
 void WeirHeadWindow::centreOnScreen()
 {
     const QScreen *here = screen() ? screen() : QGuiApplication::primaryScreen();
@@ -188,15 +205,24 @@ void WeirHeadWindow::centreOnScreen()
         return;
     const float twipsPerPixelX = 1440.0f / float(logicalDpiX());
     const float twipsPerPixelY = 1440.0f / float(logicalDpiY());
-    const QRect screenArea = here->geometry();
+    const QRect area = here->availableGeometry();
     const QRect outer = frameGeometry();
-    const float screenWidth = float(screenArea.width()) * twipsPerPixelX;
-    const float screenHeight = float(screenArea.height()) * twipsPerPixelY;
+    const float areaWidth = float(area.width()) * twipsPerPixelX;
+    const float areaHeight = float(area.height()) * twipsPerPixelY;
     const float windowWidth = float(outer.width()) * twipsPerPixelX;
     const float windowHeight = float(outer.height()) * twipsPerPixelY;
-    const float left = (screenWidth - windowWidth) / 2.0f;
-    const float top = (screenHeight - windowHeight) / 2.0f;
-    move(screenArea.left() + qRound(left / twipsPerPixelX), screenArea.top() + qRound(top / twipsPerPixelY));
+    const float left = std::max(0.0f, (areaWidth - windowWidth) / 2.0f);
+    const float top = std::max(0.0f, (areaHeight - windowHeight) / 2.0f);
+    move(area.left() + qRound(left / twipsPerPixelX), area.top() + qRound(top / twipsPerPixelY));
+}
+
+void WeirHeadWindow::moveEvent(QMoveEvent *event)
+{
+    QMainWindow::moveEvent(event);
+    if (!m_centredWithFrame && isVisible() && frameGeometry().size() != size()) {
+        m_centredWithFrame = true;
+        centreOnScreen();
+    }
 }
 
 // The width box comes first and has the focus; Tab then follows kTabOrder.
@@ -231,8 +257,14 @@ void WeirHeadWindow::calculate()
         texts[info.box] = inputBox(info.box)->text();
     const CalculationOutcome outcome = ::calculate(texts, locale());
 
+    for (const PrintedLine &line : outcome.lines)
+        m_printed->printLine(line.text, line.tone == PrintedLine::Tone::Note ? Layout::fromBgr(Layout::kNoteColor)
+                                                                             : m_printColor);
     switch (outcome.kind) {
     case CalculationOutcome::Kind::Incomplete:
+        // Nothing to say; the cursor goes to the box still to fill in.
+        if (outcome.box)
+            inputBox(*outcome.box)->setFocus(Qt::OtherFocusReason);
         break;
     case CalculationOutcome::Kind::Shown:
         m_headBox->setText(outcome.headText);
@@ -241,13 +273,11 @@ void WeirHeadWindow::calculate()
         m_trialsBox->setCursorPosition(0);
         break;
     case CalculationOutcome::Kind::Printed:
-        for (const QString &line : outcome.lines)
-            m_printed->printLine(line, m_printColor);
         if (outcome.box) {
             // Put the user straight into the box to correct, and let a screen
             // reader say why when it lands there.
             QLineEdit *box = inputBox(*outcome.box);
-            box->setAccessibleDescription(outcome.lines.join(QLatin1Char(' ')).trimmed());
+            box->setAccessibleDescription(outcome.texts().join(QLatin1Char(' ')).trimmed());
             box->setFocus(Qt::OtherFocusReason);
             box->selectAll();
         }

@@ -67,6 +67,9 @@ public slots:
     // formula and units.
     void showAbout();
 
+protected:
+    void moveEvent(QMoveEvent *event) override;
+
 private:
     void buildControls();
     void buildMenus();
@@ -74,6 +77,10 @@ private:
     void centreOnScreen();
     void setKeyboardOrder();
     void forgetInputComplaints();
+
+    // Once the window manager's frame is known, the window is centred again
+    // with it; that happens once.
+    bool m_centredWithFrame = false;
 
     QWidget *m_clientArea = nullptr;
     PrintedOutput *m_printed = nullptr;

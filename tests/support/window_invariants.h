@@ -23,6 +23,7 @@ struct Snapshot {
     BoxTexts boxes;
     QString head, trials;
     QStringList printed;
+    QStringList errors; // the printed lines in the print colour (red)
 
     QString width() const { return boxes[InputBox::Width]; }
     QString flow() const { return boxes[InputBox::Flow]; }
@@ -39,6 +40,10 @@ inline Snapshot snapshot(const WeirHeadWindow &w)
     s.head = w.headBox()->text();
     s.trials = w.trialsBox()->text();
     s.printed = w.printedOutput()->lines();
+    for (qsizetype i = 0; i < s.printed.size(); ++i) {
+        if (w.printedOutput()->colorOfLine(i) == w.printColor())
+            s.errors << s.printed[i];
+    }
     return s;
 }
 
@@ -81,15 +86,17 @@ inline QString checkAfterCalculate(const Snapshot &before, const Snapshot &after
         return QStringLiteral("Calculate changed an input box");
     if (after.head.isEmpty() != after.trials.isEmpty())
         return QStringLiteral("one output box filled, the other empty");
-    if (after.printed.size() > 1)
-        return QStringLiteral("more than one printed line");
+    if (after.printed.size() > 2)
+        return QStringLiteral("more than two printed lines");
 
     const bool allFilled = std::ranges::none_of(after.inputs(), &QString::isEmpty);
     const bool shown = !after.head.isEmpty();
     if (!allFilled && (shown || !after.printed.isEmpty()))
         return QStringLiteral("a box was empty, yet something was shown");
-    if (allFilled && shown == !after.printed.isEmpty())
-        return QStringLiteral("all boxes filled: exactly one of a result and a printed line expected");
+    if (allFilled && shown == !after.errors.isEmpty())
+        return QStringLiteral("all boxes filled: exactly one of a result and an error line expected");
+    if (shown && after.printed.size() > 1)
+        return QStringLiteral("more than one note beside a result");
 
     if (shown) {
         bool ok = false;
@@ -107,6 +114,8 @@ inline QString checkAfterCalculate(const Snapshot &before, const Snapshot &after
             return QStringLiteral("head %1 mm below the bracket").arg(after.head);
         if (head > std::max(lo, hi) + slack)
             return QStringLiteral("head %1 mm above the bracket").arg(after.head);
+        if ((head < 20) != (after.printed.size() == 1))
+            return QStringLiteral("head %1 mm: the range note belongs with heads below 20 mm, and only there").arg(after.head);
     }
     return checkSolver(after, locale);
 }

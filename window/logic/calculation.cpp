@@ -4,6 +4,8 @@
 
 #include "bisection_solver.h"
 #include "box_number.h"
+#include "head_location.h"
+#include "captions.h"
 #include "head_text.h"
 #include "messages.h"
 
@@ -17,9 +19,46 @@ CalculationOutcome printed(const QString &line, std::optional<InputBox> box = st
 {
     CalculationOutcome outcome;
     outcome.kind = CalculationOutcome::Kind::Printed;
-    outcome.lines = QStringList{line};
+    outcome.lines = {{line}};
     outcome.box = box;
     return outcome;
+}
+
+// A head in metres as the head box shows it: rounded to five decimals of a
+// metre, then in millimetres. A head below 0.000005 m rounds to nothing at
+// all: that is a head of 0 mm.
+std::optional<double> shownMillimetres(double metres)
+{
+    double rounded = 0.0;
+    if (!readFixedPattern(formatFixedPattern(metres), &rounded))
+        rounded = 0.0;
+    const double millimetres = rounded * 1000;
+    if (!std::isfinite(millimetres))
+        return std::nullopt;
+    return millimetres;
+}
+
+// The line under "no root": what to change. The head is looked for on the
+// whole range where the formula holds, and placed against the bracket.
+PrintedLine whereTheHeadLies(const WeirInputs &in, const QLocale &locale)
+{
+    const HeadLocation located = locateHead(in.flow, in.width);
+    switch (located.status) {
+    case HeadLocation::Status::FlowNotPositive:
+        return {Message::notPositive(Caption::flow)};
+    case HeadLocation::Status::FlowAbovePeak:
+        return {Message::headBeyondRange};
+    case HeadLocation::Status::NotComputable:
+        return {Message::notComputable};
+    case HeadLocation::Status::Found:
+        break;
+    }
+    const QString mm = generalNumberText(shownMillimetres(located.head).value_or(0.0), locale);
+    if (located.head < std::min(in.lower, in.upper))
+        return {Message::headBelowMinimum(mm)};
+    if (located.head > std::max(in.lower, in.upper))
+        return {Message::headAboveMaximum(mm)};
+    return {Message::headInsideBracket(mm)};
 }
 
 // The boxes in the order they are converted; the first one that fails is named.
@@ -57,12 +96,24 @@ std::variant<WeirInputs, CalculationOutcome> convertInputs(const BoxTexts &boxes
 
 } // namespace
 
+QStringList CalculationOutcome::texts() const
+{
+    QStringList texts;
+    for (const PrintedLine &line : lines)
+        texts << line.text;
+    return texts;
+}
+
 CalculationOutcome calculate(const BoxTexts &boxes, const QLocale &locale)
 {
     // Only an exactly empty box means "not filled in yet"; spaces are text.
+    // Nothing is said, but the cursor is taken to the first such box.
     for (const InputBoxInfo &info : inputBoxes()) {
-        if (boxes[info.box].isEmpty())
-            return {};
+        if (boxes[info.box].isEmpty()) {
+            CalculationOutcome incomplete;
+            incomplete.box = info.box;
+            return incomplete;
+        }
     }
 
     const auto converted = convertInputs(boxes, locale);
@@ -72,24 +123,25 @@ CalculationOutcome calculate(const BoxTexts &boxes, const QLocale &locale)
 
     const SolveResult result = solveHead(in.flow, in.width, in.lower, in.upper);
     switch (result.status) {
-    case SolveStatus::NoRoot: return printed(Message::noRoot);
+    case SolveStatus::NoRoot: {
+        CalculationOutcome outcome = printed(Message::noRoot);
+        outcome.lines.append(whereTheHeadLies(in, locale));
+        return outcome;
+    }
     case SolveStatus::NotConverged: return printed(Message::notConverged);
     case SolveStatus::ResidualNotFinite: return printed(Message::notComputable);
     case SolveStatus::Converged: break;
     }
 
-    // Round the head to five decimals of a metre, then show it in millimetres.
-    // A head below 0.000005 m rounds to nothing at all: that is a head of 0 mm.
-    double rounded = 0.0;
-    if (!readFixedPattern(formatFixedPattern(result.head), &rounded))
-        rounded = 0.0;
-    const double millimetres = rounded * 1000;
-    if (!std::isfinite(millimetres))
+    const std::optional<double> millimetres = shownMillimetres(result.head);
+    if (!millimetres)
         return printed(Message::notComputable);
 
     CalculationOutcome outcome;
     outcome.kind = CalculationOutcome::Kind::Shown;
-    outcome.headText = generalNumberText(millimetres, locale);
+    outcome.headText = generalNumberText(*millimetres, locale);
     outcome.trialsText = QString::number(result.trials);
+    if (*millimetres < kValidRangeMm)
+        outcome.lines = {{Message::belowValidRange, PrintedLine::Tone::Note}};
     return outcome;
 }

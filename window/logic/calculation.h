@@ -24,18 +24,36 @@ struct WeirInputs {
     double upper = 0.0; // upper end of the bracket, m
 };
 
+// A line printed on the window, top-left first.
+struct PrintedLine {
+    enum class Tone {
+        Error, // in the print colour (red): why there is no head
+        Note,  // in the range note's blue: a head was shown, with a caveat
+    };
+    QString text;
+    Tone tone = Tone::Error;
+
+    bool operator==(const PrintedLine &) const = default;
+};
+
 struct CalculationOutcome {
     enum class Kind {
         Incomplete, // a box was empty: show nothing, say nothing
         Shown,      // headText and trialsText go into the output boxes
-        Printed,    // lines are printed on the window; the outputs stay empty
+        Printed,    // error lines are printed on the window; the outputs stay empty
     };
     Kind kind = Kind::Incomplete;
     QString headText;   // mm, in the locale's number form
     QString trialsText;
-    QStringList lines;  // printed in the print colour, first line at the top
-    // The box the user should turn to: the one a printed line is about.
+    QList<PrintedLine> lines;
+    // The box the user should turn to: the one an error is about, or the first
+    // empty box.
     std::optional<InputBox> box;
+
+    QStringList texts() const;
 };
+
+// Heads below this are outside the formula's range (the window's own note).
+inline constexpr double kValidRangeMm = 20.0;
 
 CalculationOutcome calculate(const BoxTexts &boxes, const QLocale &locale);

@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Weir Head developers
+#
+# The window under a real window manager (openbox): centred with its frame on
+# an ordinary screen, its title bar on screen when the window is larger than a
+# small screen, and no maximise action offered for a window of fixed size.
+#   placement_test.sh PROGRAM SCREENSHOT_DIR
+set -euo pipefail
+program=$1
+shots=$2
+source "$(dirname "${BASH_SOURCE[0]}")/support/x11_session.sh"
+require_tools xprop
+
+# frame ID: prints "left top width height" of the window with its frame.
+frame() {
+    local x y w h extents l r t b
+    read -r x y w h < <(geometry "$1")
+    extents=$(xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
+    read -r l r t b <<<"$extents"
+    echo "$(( x - l )) $(( y - t )) $(( w + l + r )) $(( h + t + b ))"
+}
+
+# --- an ordinary screen: centred, frame included
+start_screen 1024 768
+start_window_manager
+launch "$program"
+sleep 0.5
+read -r fx fy fw fh < <(frame "$window")
+echo "frame at $fx,$fy size ${fw}x$fh on 1024x768"
+[ "$fh" -gt "$(geometry "$window" | cut -d' ' -f4)" ] || { echo "no frame from the window manager"; exit 1; }
+dx=$(( 2 * fx - (1024 - fw) )); dy=$(( 2 * fy - (768 - fh) ))
+[ "${dx#-}" -le 2 ] && [ "${dy#-}" -le 2 ] || { echo "the framed window is not centred ($dx, $dy)"; exit 1; }
+
+actions=$(xprop -id "$window" _NET_WM_ALLOWED_ACTIONS)
+echo "$actions"
+grep -q _NET_WM_ACTION_CLOSE <<<"$actions"
+! grep -q _NET_WM_ACTION_MAXIMIZE <<<"$actions" || { echo "the window manager offers to maximise"; exit 1; }
+import -window root "$shots/screenshot-openbox.png"
+x11_cleanup
+x11_pids=()
+
+# --- a small screen at scale 2: the window is taller than the screen, and its
+# title bar stays on it
+start_screen 1024 600
+start_window_manager
+launch QT_SCALE_FACTOR=2 "$program"
+sleep 0.5
+read -r fx fy fw fh < <(frame "$window")
+echo "frame at $fx,$fy size ${fw}x$fh on 1024x600 at scale 2"
+[ "$fh" -gt 600 ] || { echo "expected a window taller than the screen"; exit 1; }
+[ "$fx" -ge 0 ] && [ "$fy" -ge 0 ] || { echo "the title bar is off the screen"; exit 1; }
+import -window root "$shots/screenshot-small-screen.png"
