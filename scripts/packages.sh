@@ -27,6 +27,7 @@ TEST_PACKAGES=(
     xdotool imagemagick
     qt6-gtk-platformtheme openbox fonts-noto-cjk
     lintian man-db groff-base
+    dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0 orca
     desktop-file-utils appstream binutils-mingw-w64-x86-64
     clang libclang-rt-14-dev
 )

@@ -18,8 +18,6 @@
 #include <QPushButton>
 #include <QTest>
 
-Q_DECLARE_METATYPE(BoxTexts)
-
 namespace {
 
 const QLocale kJapanese(QLocale::Japanese, QLocale::Japan);

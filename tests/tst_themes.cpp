@@ -131,8 +131,8 @@ void ThemesTest::readableOnEveryDesktop()
     const QColor grey(0xC0, 0xC0, 0xC0);
     const QColor pink(0xFF, 0x80, 0xFF);
     for (const QWidget *control : w.clientArea()->findChildren<QWidget *>()) {
-        if (qobject_cast<const PrintedOutput *>(control))
-            continue;
+        if (qobject_cast<const PrintedOutput *>(control) || control->size().isEmpty())
+            continue; // the printed lines' red is the design's; nothing to see in an empty widget
         QRect area = control->geometry();
         if (qobject_cast<const QLabel *>(control)) {
             area.setHeight(std::min(area.height(), 2 * control->fontMetrics().lineSpacing()));

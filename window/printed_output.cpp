@@ -15,6 +15,7 @@ PrintedOutput::PrintedOutput(QWidget *parent)
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
     setTextFormat(Qt::PlainText);
+    hide(); // nothing printed: nothing for a screen reader to find either
 }
 
 void PrintedOutput::setBandHeight(int pixels)
@@ -27,6 +28,7 @@ void PrintedOutput::printLine(const QString &line, const QColor &color)
 {
     m_lines.append({line, color});
     setText(lines().join(QLatin1Char('\n')));
+    show();
     update();
 }
 
@@ -34,7 +36,7 @@ void PrintedOutput::clearOutput()
 {
     m_lines.clear();
     clear();
-    update();
+    hide();
 }
 
 QStringList PrintedOutput::lines() const

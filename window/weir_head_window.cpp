@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Weir Head developers
 #include "weir_head_window.h"
 
+#include "accessibility.h"
+#include "announcer.h"
 #include "calculation.h"
 #include "caption_label.h"
 #include "captions.h"
@@ -48,6 +50,7 @@ WeirHeadWindow::WeirHeadWindow(QWidget *parent)
     , m_clientArea(new QWidget(this))
     , m_printColor(Layout::fromBgr(Layout::kPrintColor))
 {
+    installAccessibleInterfaces();
     setObjectName(QStringLiteral("ZELMORAK"));
     // A fixed size: no maximise button that would do nothing.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
@@ -82,6 +85,7 @@ void WeirHeadWindow::buildControls()
     // Created first, so it lies under every control.
     m_printed = new PrintedOutput(m_clientArea);
     m_printed->setGeometry(m_clientArea->rect());
+    m_announcer = new Announcer(m_clientArea);
 
     const QColor back = Layout::fromBgr(Layout::kBackColor);
     for (const Layout::ControlSpec &spec : Layout::controls()) {
@@ -140,6 +144,14 @@ void WeirHeadWindow::buildControls()
     m_trialsBox = box("Text5");
     m_calculateButton = static_cast<QPushButton *>(named("Command1"));
     m_clearButton = static_cast<QPushButton *>(named("Command2"));
+    // A complaint about a box is about what was typed: once that changes, a
+    // screen reader should no longer read it out.
+    for (const InputBoxInfo &info : inputBoxes()) {
+        QLineEdit *input = inputBox(info.box);
+        connect(input, &QLineEdit::textChanged, input, [input] { input->setAccessibleDescription({}); });
+    }
+    // The range note belongs to the head: read with it.
+    m_headBox->setAccessibleDescription(Caption::validRange.simplified());
     connect(m_calculateButton, &QPushButton::clicked, this, &WeirHeadWindow::calculate);
     connect(m_clearButton, &QPushButton::clicked, this, &WeirHeadWindow::clear);
 }
@@ -265,12 +277,17 @@ void WeirHeadWindow::calculate()
         // Nothing to say; the cursor goes to the box still to fill in.
         if (outcome.box)
             inputBox(*outcome.box)->setFocus(Qt::OtherFocusReason);
+        m_announcer->announce({});
         break;
     case CalculationOutcome::Kind::Shown:
         m_headBox->setText(outcome.headText);
         m_headBox->setCursorPosition(0);
         m_trialsBox->setText(outcome.trialsText);
         m_trialsBox->setCursorPosition(0);
+        m_announcer->announce((QStringList{Caption::head + u' ' + outcome.headText,
+                                           Caption::trials + u' ' + outcome.trialsText}
+                               + outcome.texts())
+                                  .join(QStringLiteral(u"、")).simplified());
         break;
     case CalculationOutcome::Kind::Printed:
         if (outcome.box) {
@@ -281,6 +298,7 @@ void WeirHeadWindow::calculate()
             box->setFocus(Qt::OtherFocusReason);
             box->selectAll();
         }
+        m_announcer->announce(outcome.texts().join(QLatin1Char(' ')).simplified());
         break;
     }
 }
@@ -294,6 +312,7 @@ void WeirHeadWindow::forgetInputComplaints()
 void WeirHeadWindow::clear()
 {
     m_printed->clearOutput();
+    m_announcer->announce({});
     forgetInputComplaints();
     for (QLineEdit *box : {m_flowBox, m_minimumBox, m_maximumBox, m_headBox, m_trialsBox, m_widthBox})
         box->clear();

@@ -8,6 +8,7 @@
 #include <QFont>
 #include <QMainWindow>
 
+class Announcer;
 class QAction;
 class QLineEdit;
 class QPushButton;
@@ -47,6 +48,8 @@ public:
     QPushButton *calculateButton() const { return m_calculateButton; }
     QPushButton *clearButton() const { return m_clearButton; }
     PrintedOutput *printedOutput() const { return m_printed; }
+    // What a screen reader is told after each Calculate.
+    Announcer *announcer() const { return m_announcer; }
     // Colour of printed error lines (red).
     QColor printColor() const { return m_printColor; }
 
@@ -84,6 +87,7 @@ private:
 
     QWidget *m_clientArea = nullptr;
     PrintedOutput *m_printed = nullptr;
+    Announcer *m_announcer = nullptr;
     QColor m_printColor;
 
     QLineEdit *m_widthBox = nullptr;   // weir width, mm

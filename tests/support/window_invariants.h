@@ -17,6 +17,9 @@
 #include <algorithm>
 #include <cmath>
 
+// Box texts as a column of data-driven tests.
+Q_DECLARE_METATYPE(BoxTexts)
+
 namespace invariants {
 
 struct Snapshot {

@@ -4,10 +4,10 @@
 # Sourced by the real-window tests: a private X screen, the program on it, its
 # window found, the keyboard driven with xdotool, pieces of screenshots read
 # with ImageMagick. Everything started here is stopped when the test exits.
-here=$(dirname "${BASH_SOURCE[0]}")
-source "$here/require_tools.sh"
+x11_here=$(dirname "${BASH_SOURCE[0]}")
+source "$x11_here/require_tools.sh"
 require_tools Xvfb xdpyinfo xdotool xwininfo import identify convert
-source "$here/../../scripts/xvfb.sh"
+source "$x11_here/../../scripts/xvfb.sh"
 
 x11_pids=()
 x11_cleanup() {

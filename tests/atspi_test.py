@@ -1,0 +1,178 @@
+#!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Weir Head developers
+#
+# The program as a screen reader meets it: over AT-SPI, on the private session
+# bus atspi_test.sh starts, with keys typed through the X server (xdotool).
+# Every check prints PASS or FAIL; the exit status is the number of failures.
+import subprocess
+import sys
+import time
+
+import gi
+gi.require_version("Atspi", "2.0")
+from gi.repository import Atspi, GLib  # noqa: E402
+import pyatspi  # noqa: E402
+
+# A request unanswered for 2 s is a failure, not a hang of the test.
+Atspi.set_timeout(2000, 20000)
+
+failures = 0
+passes = 0
+
+
+def check(ok, what):
+    global failures, passes
+    print(("PASS  " if ok else "FAIL  ") + what, flush=True)
+    if ok:
+        passes += 1
+    else:
+        failures += 1
+
+
+def pump(seconds):
+    """Lets events arrive for a while."""
+    end = time.time() + seconds
+    context = GLib.MainContext.default()
+    while time.time() < end:
+        while context.pending():
+            context.iteration(False)
+        time.sleep(0.02)
+
+
+def keys(*args):
+    subprocess.run(["xdotool", *args], check=True, stderr=subprocess.DEVNULL)
+    pump(0.3)
+
+
+def find_app():
+    for _ in range(100):
+        for app in pyatspi.Registry.getDesktop(0):
+            if app is not None and app.name == "weir-head":
+                return app
+        time.sleep(0.1)
+    return None
+
+
+def descendants(acc):
+    for child in acc:
+        yield child
+        yield from descendants(child)
+
+
+# --- events: every notification that becomes showing, with its text
+announced = []
+
+
+def on_showing(event):
+    try:
+        if event.detail1 and event.source.getRoleName() == "notification":
+            announced.append(event.source.name)
+    except Exception:  # an object gone by the time the event is read
+        pass
+
+
+pyatspi.Registry.registerEventListener(on_showing, "object:state-changed:showing")
+
+app = find_app()
+check(app is not None, "the program is on the accessibility bus")
+if app is None:
+    sys.exit(1)
+frame = app[0]
+check(frame.getRoleName() == "frame" and frame.name.strip() == "四角堰の越流高さ",
+      f"the window is a frame named by its title ({frame.getRoleName()} {frame.name!r})")
+
+texts = {acc.name: acc for acc in descendants(frame) if acc.getRoleName() == "text"}
+check(sorted(texts) == sorted(["堰の幅(mm)", "流量(L/min)", "解の挟込最小値(mm)", "最大値(mm)",
+                              "越流高さ(mm)", "Trial回数"]),
+      f"every box is named by its caption: {sorted(texts)}")
+width, flow, minimum, maximum = (texts[n] for n in ["堰の幅(mm)", "流量(L/min)", "解の挟込最小値(mm)", "最大値(mm)"])
+head, trials = texts["越流高さ(mm)"], texts["Trial回数"]
+buttons = {acc.name: acc for acc in descendants(frame) if acc.getRoleName() == "push button"}
+check("越流高さ≧20mm" in head.description,
+      f"the range note is read with the head box ({head.description!r})")
+
+
+def value(box):
+    t = box.queryText()
+    return t.getText(0, t.characterCount)
+
+
+# --- the worked example, typed with real keys, and the announcement
+announced.clear()
+keys("type", "--delay", "20", "300")
+keys("key", "Tab")
+keys("type", "--delay", "20", "300")
+keys("key", "Tab")
+keys("type", "--delay", "20", "20")
+keys("key", "Tab", "Tab", "Tab")
+keys("type", "--delay", "20", "100")
+keys("key", "Return")
+pump(0.5)
+check(value(head) == "43.83" and value(trials) == "10",
+      f"the worked example reads head {value(head)!r}, trials {value(trials)!r}")
+check(any("43.83" in a and "10" in a for a in announced),
+      f"Return in a box announces the result: {announced}")
+
+# --- no freeze: every boundary at every offset answers, in every box with text
+boundaries = [pyatspi.TEXT_BOUNDARY_CHAR, pyatspi.TEXT_BOUNDARY_WORD_START, pyatspi.TEXT_BOUNDARY_WORD_END,
+              pyatspi.TEXT_BOUNDARY_SENTENCE_START, pyatspi.TEXT_BOUNDARY_SENTENCE_END,
+              pyatspi.TEXT_BOUNDARY_LINE_START, pyatspi.TEXT_BOUNDARY_LINE_END]
+slowest = 0.0
+answered = True
+for box in [width, flow, minimum, maximum, head, trials]:
+    t = box.queryText()
+    for offset in range(t.characterCount + 1):
+        for boundary in boundaries:
+            for ask in (t.getTextAtOffset, t.getTextBeforeOffset, t.getTextAfterOffset):
+                start = time.time()
+                try:
+                    ask(offset, boundary)
+                except Exception as error:  # no reply within the timeout
+                    answered = False
+                    print(f"      {box.name} {ask.__name__}({offset}, {boundary}): {error}")
+                slowest = max(slowest, time.time() - start)
+check(answered and slowest < 1.0, f"every text request answered, slowest in {slowest * 1000:.0f} ms")
+t = head.queryText()
+word = t.getTextAtOffset(t.characterCount, pyatspi.TEXT_BOUNDARY_WORD_START)
+check(word[0] == "43.83", f"the word at the end of the head box is the whole number: {word}")
+
+# --- attribute runs cover the whole text, so nothing is dropped when read
+for box in [head, trials]:
+    t = box.queryText()
+    runs = [t.getAttributeRun(o, True)[1:] for o in range(t.characterCount + 1)]
+    check(all(run == [0, t.characterCount] for run in runs), f"{box.name}: attribute runs {runs[0]} cover the text")
+
+# --- no root: both lines announced, in full
+announced.clear()
+minimum.queryEditableText().setTextContents("60")
+buttons["計算"].queryAction().doAction(0)
+pump(0.5)
+check(any("解がありません。挟込範囲を変更して下さい。" in a and "最小値より下の約43.83mm" in a for a in announced),
+      f"the 計算 button's action announces both no-root lines: {announced}")
+
+# --- a bad flow: announced, described on the box, and forgotten once corrected
+announced.clear()
+minimum.queryEditableText().setTextContents("20")
+flow.queryEditableText().setTextContents("abc")
+buttons["計算"].queryComponent().grabFocus()
+pump(0.2)
+keys("key", "space")
+pump(0.5)
+message = "流量(L/min)が数値ではありません。"
+check(any(message in a for a in announced), f"Space on 計算 announces the bad flow: {announced}")
+check(flow.description == message, f"the flow box describes its fault: {flow.description!r}")
+keys("type", "--delay", "20", "300")  # the cursor is in the flow box, its text selected
+pump(0.3)
+check(value(flow) == "300" and flow.description == "",
+      f"typing over it forgets the fault: {value(flow)!r}, {flow.description!r}")
+
+# --- the same outcome announced again on a second press
+announced.clear()
+keys("key", "Return")
+keys("key", "Return")
+pump(0.5)
+check(len([a for a in announced if "43.83" in a]) == 2, f"each press is announced: {announced}")
+
+print(f"{passes} passed, {failures} failed")
+sys.exit(1 if failures else 0)
