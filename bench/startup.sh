@@ -5,13 +5,16 @@
 # private Xvfb screen: the two programs run alternately ROUNDS times each; the
 # median wall time of each, their ratio and the median peak RSS are reported.
 # With a third program (the empty window with one caption), it joins the
-# rotation and is reported beside them.
-#   startup.sh STARTUP_WINDOW STARTUP_EMPTY [ROUNDS [STARTUP_CAPTION]]
+# rotation and is reported beside them; so does a fourth (the calculator that
+# opens its rating window at once), whose figures less the calculator's are
+# what opening the rating window costs.
+#   startup.sh STARTUP_WINDOW STARTUP_EMPTY [ROUNDS [STARTUP_CAPTION [STARTUP_RATING]]]
 set -euo pipefail
 window=$1
 empty=$2
 rounds=${3:-41}
 caption=${4:-}
+rating=${5:-}
 
 source "$(dirname "${BASH_SOURCE[0]}")/../scripts/xvfb.sh"
 trap 'kill ${XVFB_PID:-} 2>/dev/null || true' EXIT
@@ -29,14 +32,15 @@ measure() {
 median() { sort -n | awk '{a[NR] = $1} END {print a[int((NR + 1) / 2)]}'; }
 
 # One unmeasured run each warms the page cache and fontconfig's caches.
-for program in "$window" "$empty" $caption; do measure "$program" >/dev/null; done
+for program in "$window" "$empty" $caption $rating; do measure "$program" >/dev/null; done
 
-w_file=$(mktemp); e_file=$(mktemp); c_file=$(mktemp)
-trap 'kill ${XVFB_PID:-} 2>/dev/null || true; rm -f "$w_file" "$e_file" "$c_file"' EXIT
+w_file=$(mktemp); e_file=$(mktemp); c_file=$(mktemp); r_file=$(mktemp)
+trap 'kill ${XVFB_PID:-} 2>/dev/null || true; rm -f "$w_file" "$e_file" "$c_file" "$r_file"' EXIT
 for _ in $(seq "$rounds"); do
     measure "$window" >>"$w_file"
     measure "$empty" >>"$e_file"
     [ -z "$caption" ] || measure "$caption" >>"$c_file"
+    [ -z "$rating" ] || measure "$rating" >>"$r_file"
 done
 
 w_time=$(cut -d' ' -f1 "$w_file" | median); e_time=$(cut -d' ' -f1 "$e_file" | median)
@@ -46,6 +50,13 @@ echo "calculator window: median ${w_time} us, peak RSS ${w_rss} kB"
 echo "empty window:      median ${e_time} us, peak RSS ${e_rss} kB"
 if [ -n "$caption" ]; then
     echo "one caption:       median $(cut -d' ' -f1 "$c_file" | median) us, peak RSS $(cut -d' ' -f2 "$c_file" | median) kB"
+fi
+if [ -n "$rating" ]; then
+    r_time=$(cut -d' ' -f1 "$r_file" | median); r_rss=$(cut -d' ' -f2 "$r_file" | median)
+    echo "with rating window: median ${r_time} us, peak RSS ${r_rss} kB"
+    awk -v r="$r_time" -v w="$w_time" -v rr="$r_rss" -v wr="$w_rss" 'BEGIN {
+        printf "opening the rating window: %.1f ms, %.2f MB more than the calculator alone\n", (r - w) / 1000, (rr - wr) / 1024
+    }'
 fi
 awk -v w="$w_time" -v e="$e_time" -v wr="$w_rss" -v er="$e_rss" 'BEGIN {
     printf "time ratio:        %.3f (calculator / empty window)\n", w / e

@@ -16,12 +16,17 @@
 class FirstFrameQuitter : public QObject
 {
 public:
-    using QObject::QObject;
+    // With a window name, the first frame of that window, not of any.
+    explicit FirstFrameQuitter(const char *windowName = nullptr)
+        : m_windowName(windowName)
+    {
+    }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Paint && !m_seen && watched->isWidgetType()) {
+        if (event->type() == QEvent::Paint && !m_seen && watched->isWidgetType()
+            && (!m_windowName || static_cast<QWidget *>(watched)->window()->objectName() == QLatin1String(m_windowName))) {
             m_seen = true;
             // Quit once this paint has been delivered and flushed to the screen.
             QTimer::singleShot(0, qApp, &QCoreApplication::quit);
@@ -30,12 +35,13 @@ protected:
     }
 
 private:
+    const char *m_windowName;
     bool m_seen = false;
 };
 
-inline int showUntilFirstFrame(QApplication &app, QWidget &window)
+inline int showUntilFirstFrame(QApplication &app, QWidget &window, const char *untilWindow = nullptr)
 {
-    FirstFrameQuitter quitter;
+    FirstFrameQuitter quitter(untilWindow);
     // Any widget's first paint: the window itself may be covered wholly by its
     // children and never be painted on its own.
     app.installEventFilter(&quitter);

@@ -6,7 +6,7 @@
 # To build and run the program.
 PROGRAM_PACKAGES=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev libgl-dev
+    qt6-base-dev libgl-dev libqcustomplot-dev
     fonts-ipafont-gothic qt6-translations-l10n
 )
 
@@ -28,6 +28,7 @@ TEST_PACKAGES=(
     qt6-gtk-platformtheme openbox fonts-noto-cjk
     lintian man-db groff-base
     dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0 orca
+    poppler-utils
     desktop-file-utils appstream binutils-mingw-w64-x86-64
     clang libclang-rt-14-dev
 )

@@ -16,4 +16,5 @@ echo "== solver"
 "$bench/bench_solver" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 echo
 echo "== start-up"
-bash "$ROOT/bench/startup.sh" "$bench/startup_window" "$bench/startup_empty" "${1:-41}" "$bench/startup_caption"
+bash "$ROOT/bench/startup.sh" "$bench/startup_window" "$bench/startup_empty" "${1:-41}" "$bench/startup_caption" \
+    "$bench/startup_rating"

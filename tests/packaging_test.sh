@@ -50,12 +50,14 @@ debian-package)
     depends=$(dpkg-deb -f "$deb" Depends)
     grep -q 'libqt6widgets6' <<<"$depends"
     grep -q 'fonts-ipafont-gothic' <<<"$depends"
+    grep -q 'libqcustomplot2.1-qt6' <<<"$depends" # the rating window's curve
     dpkg-deb -c "$deb" > "$work/contents"
     for path in ./usr/bin/weir-head \
                 ./usr/share/applications/$id.desktop \
                 ./usr/share/doc/weir-head/copyright \
                 ./usr/share/doc/weir-head/changelog.gz \
                 ./usr/share/man/man1/weir-head.1.gz \
+                ./usr/lib/weir-head/modules/weir-head-rating.so \
                 ./usr/share/icons/hicolor/scalable/apps/$id.svg \
                 ./usr/share/metainfo/$id.metainfo.xml; do
         grep -q " $path\$" "$work/contents" || { echo "missing from the package: $path"; exit 1; }

@@ -9,6 +9,7 @@
 #include "captions.h"
 #include "layout_table.h"
 #include "printed_output.h"
+#include "rating_window_interface.h"
 #include "result_text.h"
 
 #include <QApplication>
@@ -16,7 +17,9 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
+#include <QDir>
 #include <QMoveEvent>
+#include <QPluginLoader>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -160,12 +163,19 @@ void WeirHeadWindow::buildControls()
 // mnemonic, so the bar works from the keyboard (Alt+F, Alt+E, Alt+H).
 void WeirHeadWindow::buildMenus()
 {
+    // Four menus across a window 240 pixels wide: the items sit closer than
+    // the style's default, so that none is pushed into an overflow button.
+    menuBar()->setStyleSheet(QStringLiteral("QMenuBar::item { padding: 2px 3px; }"));
     QMenu *file = menuBar()->addMenu(QStringLiteral(u"ファイル(&F)"));
     m_quitAction = file->addAction(QStringLiteral(u"終了(&X)"), this, &QWidget::close);
     m_quitAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     QMenu *edit = menuBar()->addMenu(QStringLiteral(u"編集(&E)"));
     m_copyResultAction = edit->addAction(QStringLiteral(u"結果をコピー(&C)"), this, &WeirHeadWindow::copyResult);
+
+    QMenu *view = menuBar()->addMenu(QStringLiteral(u"表示(&V)"));
+    m_ratingAction = view->addAction(QStringLiteral(u"水位流量表(&T)..."), this, &WeirHeadWindow::openRatingWindow);
+    m_ratingAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
 
     QMenu *help = menuBar()->addMenu(QStringLiteral(u"ヘルプ(&H)"));
     m_aboutAction = help->addAction(QStringLiteral(u"このプログラムについて(&A)"), this, &WeirHeadWindow::showAbout);
@@ -268,6 +278,7 @@ void WeirHeadWindow::calculate()
     for (const InputBoxInfo &info : inputBoxes())
         texts[info.box] = inputBox(info.box)->text();
     const CalculationOutcome outcome = ::calculate(texts, locale());
+    m_shownHeadMm.reset();
 
     for (const PrintedLine &line : outcome.lines)
         m_printed->printLine(line.text, line.tone == PrintedLine::Tone::Note ? Layout::fromBgr(Layout::kNoteColor)
@@ -284,6 +295,7 @@ void WeirHeadWindow::calculate()
         m_headBox->setCursorPosition(0);
         m_trialsBox->setText(outcome.trialsText);
         m_trialsBox->setCursorPosition(0);
+        m_shownHeadMm = locale().toDouble(outcome.headText);
         m_announcer->announce((QStringList{Caption::head + u' ' + outcome.headText,
                                            Caption::trials + u' ' + outcome.trialsText}
                                + outcome.texts())
@@ -301,6 +313,8 @@ void WeirHeadWindow::calculate()
         m_announcer->announce(outcome.texts().join(QLatin1Char(' ')).simplified());
         break;
     }
+    if (m_rating)
+        m_rating->takeShownHead(m_shownHeadMm);
 }
 
 void WeirHeadWindow::forgetInputComplaints()
@@ -313,6 +327,9 @@ void WeirHeadWindow::clear()
 {
     m_printed->clearOutput();
     m_announcer->announce({});
+    m_shownHeadMm.reset();
+    if (m_rating)
+        m_rating->takeShownHead(m_shownHeadMm);
     forgetInputComplaints();
     for (QLineEdit *box : {m_flowBox, m_minimumBox, m_maximumBox, m_headBox, m_trialsBox, m_widthBox})
         box->clear();
@@ -335,4 +352,52 @@ void WeirHeadWindow::showAbout()
     box->setTextFormat(Qt::RichText);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
+}
+
+void WeirHeadWindow::openRatingWindow()
+{
+    if (!m_rating) {
+        QString failure;
+        for (const QString &folder : QStringLiteral(WEIR_HEAD_PLUGIN_DIRS).split(u':')) {
+            QPluginLoader loader(QDir(QCoreApplication::applicationDirPath()).filePath(folder + QStringLiteral("/weir-head-rating.so")));
+            if (auto *factory = qobject_cast<RatingWindowFactory *>(loader.instance())) {
+                m_rating = factory->createRatingWindow(this);
+                break;
+            }
+            if (failure.isEmpty())
+                failure = loader.errorString();
+        }
+        if (!m_rating) {
+            QMessageBox::warning(this, QStringLiteral(u"水位流量表"),
+                                 QStringLiteral(u"水位流量表を開けません: %1").arg(failure));
+            return;
+        }
+    }
+    BoxTexts texts;
+    for (const InputBoxInfo &info : inputBoxes())
+        texts[info.box] = inputBox(info.box)->text();
+    m_rating->takeBoxes({texts[InputBox::Width], texts[InputBox::Minimum], texts[InputBox::Maximum], m_shownHeadMm,
+                         locale()});
+    QWidget *window = m_rating->widget();
+    if (!window->isVisible()) {
+        // Beside the calculator: to its right, else to its left; where
+        // neither side has room, against the screen's edge on the roomier side.
+        const QRect area = screen() ? screen()->availableGeometry() : QRect();
+        const QRect calculator = frameGeometry();
+        QPoint at = calculator.topRight() + QPoint(8, 0);
+        if (area.isValid() && at.x() + window->width() > area.right()) {
+            const int leftRoom = calculator.left() - area.left();
+            const int rightRoom = area.right() - calculator.right();
+            if (leftRoom >= window->width() + 8)
+                at.setX(calculator.left() - 8 - window->width());
+            else
+                at.setX(rightRoom > leftRoom ? std::max(area.left(), area.right() - window->width()) : area.left());
+        }
+        if (area.isValid())
+            at.setY(std::clamp(at.y(), area.top(), std::max(area.top(), area.bottom() - window->height())));
+        window->move(at);
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
 }

@@ -8,7 +8,10 @@
 #include <QFont>
 #include <QMainWindow>
 
+#include <optional>
+
 class Announcer;
+class RatingWindow;
 class QAction;
 class QLineEdit;
 class QPushButton;
@@ -57,6 +60,9 @@ public:
     QAction *quitAction() const { return m_quitAction; }
     QAction *copyResultAction() const { return m_copyResultAction; }
     QAction *aboutAction() const { return m_aboutAction; }
+    QAction *ratingAction() const { return m_ratingAction; }
+    // The rating window once it has been opened; its module is loaded then.
+    RatingWindow *ratingWindow() const { return m_rating; }
 
 public slots:
     // 計算: read the four boxes, solve, show the head or print why not.
@@ -69,6 +75,9 @@ public slots:
     // このプログラムについて: a non-modal box with name, version, licence,
     // formula and units.
     void showAbout();
+    // 表示 > 水位流量表: opens the rating window beside this one, with the
+    // width and bracket from the boxes. Says so when its module is missing.
+    void openRatingWindow();
 
 protected:
     void moveEvent(QMoveEvent *event) override;
@@ -102,4 +111,7 @@ private:
     QAction *m_quitAction = nullptr;       // ファイル > 終了 (Ctrl+Q)
     QAction *m_copyResultAction = nullptr; // 編集 > 結果をコピー
     QAction *m_aboutAction = nullptr;      // ヘルプ > このプログラムについて
+    QAction *m_ratingAction = nullptr;     // 表示 > 水位流量表 (Ctrl+T)
+    RatingWindow *m_rating = nullptr;      // owned as a child window
+    std::optional<double> m_shownHeadMm;   // the head in the head box, mm
 };

@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Weir Head developers
+//
+// The entry point the calculator loads with QPluginLoader.
+#include "rating_window_interface.h"
+#include "rating_window_widget.h"
+
+#include <QObject>
+
+class RatingPlugin : public QObject, public RatingWindowFactory
+{
+    Q_OBJECT
+    Q_PLUGIN_METADATA(IID RatingWindowFactory_iid)
+    Q_INTERFACES(RatingWindowFactory)
+
+public:
+    RatingWindow *createRatingWindow(QWidget *calculator) override { return new RatingWindowWidget(calculator); }
+};
+
+#include "rating_plugin.moc"

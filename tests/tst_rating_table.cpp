@@ -1,0 +1,132 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Weir Head developers
+//
+// The rating table against the formula, and against the calculator: a flow
+// read off the table at a head the calculator found is the flow the user
+// typed, to the solver's tolerance.
+#include "bisection_solver.h"
+#include "calculation.h"
+#include "rating_table.h"
+#include "weir_residual.h"
+
+#include <QRandomGenerator>
+#include <QTest>
+
+#include <cmath>
+
+namespace {
+const QLocale kJapanese(QLocale::Japanese, QLocale::Japan);
+constexpr double kToleranceLpm = kResidualTolerance * 1000 * 60; // 0.6 L/min
+} // namespace
+
+class RatingTableTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void flowsAreTheFormulas_data();
+    void flowsAreTheFormulas();
+    void calculatorAndTableAgree();
+    void rowsOfTheRange();
+    void csvBytes();
+};
+
+void RatingTableTest::flowsAreTheFormulas_data()
+{
+    QTest::addColumn<double>("widthMm");
+    QTest::addColumn<double>("headMm");
+    QTest::addColumn<QString>("lpm");
+    QTest::addColumn<QString>("m3s");
+    QTest::addColumn<QString>("remark");
+    // Worked out by hand from the formula: 1.838 x 1.024 x 0.959175 x 0.3 x
+    // 0.0111803 m³/s = 363.30 L/min for the first row, and so on.
+    QTest::newRow("50 mm over 300 mm") << 300.0 << 50.0 << "363.30" << "0.0060551" << "";
+    QTest::newRow("worked example's head") << 300.0 << 45.0 << "311.68" << "0.0051947" << "";
+    QTest::newRow("below 20 mm") << 300.0 << 10.0 << "36.38" << "0.0006063" << u"適用範囲外"_qs;
+    QTest::newRow("head equal to width") << 100.0 << 100.0 << "317.63" << "0.0052938" << "";
+}
+
+void RatingTableTest::flowsAreTheFormulas()
+{
+    QFETCH(double, widthMm);
+    QFETCH(double, headMm);
+    QFETCH(QString, lpm);
+    QFETCH(QString, m3s);
+    QFETCH(QString, remark);
+    RatingTableModel model;
+    model.setLocale(kJapanese);
+    model.setRange({widthMm, headMm, headMm, 1.0});
+    QCOMPARE(model.rowCount(), 1);
+    QCOMPARE(model.flowLpmAt(0), weirDischarge(headMm / 1000, widthMm / 1000) * 60000);
+    QCOMPARE(model.index(0, RatingTableModel::FlowLpm).data().toString(), lpm);
+    QCOMPARE(model.index(0, RatingTableModel::FlowM3s).data().toString(), m3s);
+    QCOMPARE(model.index(0, RatingTableModel::Remark).data().toString(), remark);
+}
+
+void RatingTableTest::calculatorAndTableAgree()
+{
+    // The worked example: at the shown 43.83 mm the table's flow is 300 L/min
+    // within the tolerance the calculator searched to.
+    QVERIFY(std::fabs(flowLitresPerMinute(43.83, 300) - 300) < kToleranceLpm);
+
+    // A spread of weirs and flows: the calculator's head gives back the flow.
+    QRandomGenerator random(20261208);
+    int shown = 0;
+    for (int i = 0; i < 2000; ++i) {
+        const double width = 50 + random.bounded(3000.0);
+        const double head = 20 + random.bounded(std::min(500.0, width));
+        const double flow = std::round(flowLitresPerMinute(head, width) * 100) / 100;
+        const BoxTexts texts{QString::number(width, 'g', 10), QString::number(flow, 'f', 2), QStringLiteral("1"),
+                             QString::number(head * 2, 'g', 10)};
+        const CalculationOutcome outcome = calculate(texts, QLocale::c());
+        if (outcome.kind != CalculationOutcome::Kind::Shown)
+            continue;
+        ++shown;
+        const SolveResult exact = solveHead(flow / 60000, width / 1000, 0.001, head * 2 / 1000);
+        QCOMPARE(exact.status, SolveStatus::Converged);
+        const double back = flowLitresPerMinute(exact.head * 1000, width);
+        QVERIFY2(std::fabs(back - flow) < kToleranceLpm, qPrintable(texts[InputBox::Width] + u' ' + texts[InputBox::Flow]));
+        // The shown head is rounded to 0.01 mm: the flow there is off by at
+        // most the slope of the rating curve over 0.005 mm.
+        const double shownHead = outcome.headText.toDouble();
+        const double slope = (flowLitresPerMinute(shownHead + 0.01, width) - flowLitresPerMinute(shownHead - 0.01, width)) / 0.02;
+        QVERIFY(std::fabs(flowLitresPerMinute(shownHead, width) - flow) < kToleranceLpm + slope * 0.005 + 1e-9);
+    }
+    QVERIFY(shown > 1900);
+}
+
+void RatingTableTest::rowsOfTheRange()
+{
+    RatingTableModel model;
+    model.setLocale(kJapanese);
+    model.setRange({300, 10, 30, 2.5});
+    QCOMPARE(model.rowCount(), 9);
+    QCOMPARE(model.index(8, 0).data().toString(), u"30"_qs);
+    QCOMPARE(model.index(1, 0).data().toString(), u"12.5"_qs);
+    QCOMPARE(model.rowNearest(21.4), 5); // 22.5 (row 5) is nearer than 20 (row 4)
+    QCOMPARE(model.rowNearest(-5), 0);
+    QCOMPARE(model.rowNearest(1e9), 8);
+    // A range that is not a whole number of steps stops before its end.
+    model.setRange({300, 20, 21, 0.3});
+    QCOMPARE(model.rowCount(), 4);
+    // Many small steps: the last head is the end, not the end less a drift.
+    model.setRange({300, 0.1, 100.1, 0.1});
+    QCOMPARE(model.index(model.rowCount() - 1, 0).data().toString(), u"100.1"_qs);
+}
+
+void RatingTableTest::csvBytes()
+{
+    RatingTableModel model;
+    model.setLocale(QLocale(QLocale::German, QLocale::Germany));
+    model.setRange({300, 10, 20, 10});
+    const QByteArray bytes = ::csvBytes(model);
+    QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
+    // A decimal comma in a cell gets the cell quoted.
+    QCOMPARE(QString::fromUtf8(bytes.mid(3)),
+             u"越流高さ(mm),流量(L/min),流量(m³/s),備考\r\n"
+             u"10,\"36,38\",\"0,0006063\",適用範囲外\r\n"
+             u"20,\"96,63\",\"0,0016105\",\r\n"_qs);
+}
+
+QTEST_APPLESS_MAIN(RatingTableTest)
+#include "tst_rating_table.moc"

@@ -1,0 +1,256 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Weir Head developers
+//
+// The rating window as the user meets it: opened from the calculator's menu
+// or Ctrl+T (its module loaded then), its boxes, the flow for a head, the
+// clipboard, and saves that fail without losing a file.
+#include "rating_window_widget.h"
+#include "support/window_invariants.h"
+#include "weir_head_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <qcustomplot.h>
+
+#include <unistd.h>
+
+namespace {
+
+const QLocale kJapanese(QLocale::Japanese, QLocale::Japan);
+
+RatingWindowWidget *openFrom(WeirHeadWindow &w)
+{
+    w.ratingAction()->trigger();
+    return w.ratingWindow() ? static_cast<RatingWindowWidget *>(w.ratingWindow()->widget()) : nullptr;
+}
+
+} // namespace
+
+class RatingWindowTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void opensFromCtrlTWithTheBoxes();
+    void followsTheShownHead();
+    void badInputNamesTheBox_data();
+    void badInputNamesTheBox();
+    void flowForAMeasuredHead();
+    void copiesTheTable();
+    void savesCsvWhole();
+    void failedSaveKeepsTheOldFile();
+    void pdfHasPagesHeadersAndRows();
+    void mouseReadsOutThePoint();
+};
+
+void RatingWindowTest::opensFromCtrlTWithTheBoxes()
+{
+    WeirHeadWindow w;
+    w.setLocale(kJapanese);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    invariants::fill(w, {"450", "300", "10", "80"});
+    w.calculate();
+    QVERIFY(!w.ratingWindow()); // nothing loaded until asked for
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_T, Qt::ControlModifier);
+    QVERIFY2(w.ratingWindow(), "Ctrl+T did not open the rating window");
+    auto *rating = static_cast<RatingWindowWidget *>(w.ratingWindow()->widget());
+    QVERIFY(QTest::qWaitForWindowExposed(rating));
+    QCOMPARE(rating->box(RatingBox::Width)->text(), u"450"_qs);
+    QCOMPARE(rating->box(RatingBox::From)->text(), u"10"_qs);
+    QCOMPARE(rating->box(RatingBox::To)->text(), u"80"_qs);
+    QCOMPARE(rating->box(RatingBox::Step)->text(), u"5"_qs); // about twenty rows
+    QCOMPARE(rating->model()->rowCount(), 15);
+    QVERIFY(rating->message().isEmpty());
+    // Beside the calculator, not over it, where the screen has room for both.
+    const QRect area = w.screen()->availableGeometry();
+    if (area.width() >= w.frameGeometry().width() + rating->frameGeometry().width() + 16)
+        QVERIFY(!rating->frameGeometry().intersects(w.frameGeometry()));
+    QVERIFY(area.contains(rating->frameGeometry().topLeft()));
+}
+
+void RatingWindowTest::followsTheShownHead()
+{
+    WeirHeadWindow w;
+    w.setLocale(kJapanese);
+    invariants::fill(w, {"300", "300", "20", "100"});
+    w.calculate();
+    RatingWindowWidget *rating = openFrom(w);
+    QVERIFY(rating);
+    auto *table = rating->findChild<QTableView *>(QStringLiteral("ratingTable"));
+    // 20 to 100 in 5s: 45 is the row nearest 43.83.
+    QCOMPARE(table->selectionModel()->selectedRows().value(0).row(), rating->model()->rowNearest(43.83));
+    QCOMPARE(rating->model()->index(table->selectionModel()->selectedRows().value(0).row(), 0).data().toString(),
+             u"45"_qs);
+    w.clear();
+    QVERIFY(table->selectionModel()->selectedRows().isEmpty());
+}
+
+void RatingWindowTest::badInputNamesTheBox_data()
+{
+    QTest::addColumn<int>("box");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("width not a number") << int(RatingBox::Width) << "abc" << u"堰の幅(mm)が数値ではありません。"_qs;
+    QTest::newRow("zero step") << int(RatingBox::Step) << "0" << u"刻み(mm)は0より大きい値にして下さい。"_qs;
+    QTest::newRow("step too small") << int(RatingBox::Step) << "0.001" << u"刻み(mm)が小さ過ぎます（5000行まで）。"_qs;
+    QTest::newRow("last below first") << int(RatingBox::To) << "10" << u"越流高さ 終わり(mm)は越流高さ 始め(mm)以上にして下さい。"_qs;
+}
+
+void RatingWindowTest::badInputNamesTheBox()
+{
+    QFETCH(int, box);
+    QFETCH(QString, text);
+    QFETCH(QString, message);
+    RatingWindowWidget rating;
+    const int rowsBefore = rating.model()->rowCount();
+    const QString firstFlow = rating.model()->index(0, 1).data().toString();
+    rating.box(RatingBox(box))->setText(text);
+    QCOMPARE(rating.message(), message);
+    // Nothing else changes.
+    QCOMPARE(rating.model()->rowCount(), rowsBefore);
+    QCOMPARE(rating.model()->index(0, 1).data().toString(), firstFlow);
+}
+
+void RatingWindowTest::flowForAMeasuredHead()
+{
+    RatingWindowWidget rating;
+    rating.box(RatingBox::Head)->setText("43.83");
+    // The worked example backwards: within the solver's 0.6 L/min of 300.
+    const QString text = rating.flowText();
+    QVERIFY2(text.startsWith(u"299.") || text.startsWith(u"300."), qPrintable(text));
+    QVERIFY2(text.contains(u"L/min") && text.contains(u"m³/s"), qPrintable(text));
+    rating.box(RatingBox::Head)->setText("10");
+    QVERIFY2(rating.flowText().contains(u"適用範囲外"), qPrintable(rating.flowText()));
+    rating.box(RatingBox::Head)->setText("x");
+    QCOMPARE(rating.flowText(), u"越流高さ(mm)が数値ではありません。"_qs);
+}
+
+void RatingWindowTest::copiesTheTable()
+{
+    RatingWindowWidget rating; // 300 mm, 20 to 100 in 5s
+    rating.show();
+    QVERIFY(QTest::qWaitForWindowActive(&rating));
+    QGuiApplication::clipboard()->clear();
+    rating.findChild<QTableView *>()->setFocus();
+    QTest::keyClick(rating.findChild<QTableView *>(), Qt::Key_C, Qt::ControlModifier);
+    const QStringList lines = QGuiApplication::clipboard()->text().split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 1 + 17);
+    QCOMPARE(lines[0], u"越流高さ(mm)\t流量(L/min)\t流量(m³/s)\t備考"_qs);
+    QVERIFY2(lines[1].startsWith(u"20\t") && lines[1].endsWith(u"\t"), qPrintable(lines[1]));
+}
+
+void RatingWindowTest::savesCsvWhole()
+{
+    RatingWindowWidget rating;
+    rating.box(RatingBox::Step)->setText("40"); // 20, 60, 100
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"表.csv"_qs);
+    QCOMPARE(rating.saveCsv(path), QString());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
+    const QStringList lines = QString::fromUtf8(bytes.mid(3)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 4);
+    QCOMPARE(lines[0], u"越流高さ(mm),流量(L/min),流量(m³/s),備考"_qs);
+    QVERIFY2(lines[1].startsWith(u"20,"), qPrintable(lines[1]));
+    QCOMPARE(lines[3].section(u',', 0, 0), u"100"_qs);
+}
+
+void RatingWindowTest::failedSaveKeepsTheOldFile()
+{
+    RatingWindowWidget rating;
+    QTemporaryDir dir;
+    // A folder that vanished.
+    const QString gone = dir.filePath(QStringLiteral("gone"));
+    QDir().mkpath(gone);
+    QDir(gone).removeRecursively();
+    QString failure = rating.saveCsv(gone + QStringLiteral("/table.csv"));
+    QVERIFY2(failure.startsWith(u"table.csv を保存できません: "), qPrintable(failure));
+    QCOMPARE(rating.message(), failure); // said in the window
+
+    // A folder no new file can go into, over a file already there: on a
+    // read-only file system for anyone, or by permissions where they bind.
+    QStringList lockedFiles{QStringLiteral("/proc/version")};
+    if (geteuid() != 0) {
+        const QString locked = dir.filePath(QStringLiteral("locked"));
+        QDir().mkpath(locked);
+        QFile old(locked + QStringLiteral("/old.csv"));
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("old contents\n");
+        old.close();
+        QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner);
+        QFile::setPermissions(old.fileName(), QFile::ReadOwner);
+        lockedFiles << old.fileName();
+    }
+    for (const QString &path : lockedFiles) {
+        QFile before(path);
+        QVERIFY(before.open(QIODevice::ReadOnly));
+        const QByteArray bytes = before.readAll();
+        failure = rating.saveCsv(path);
+        QVERIFY2(!failure.isEmpty(), qPrintable(path));
+        QVERIFY2(failure.contains(QFileInfo(path).fileName()), qPrintable(failure));
+        QFile after(path);
+        QVERIFY(after.open(QIODevice::ReadOnly));
+        QCOMPARE(after.readAll(), bytes);
+    }
+    // And the user can try again.
+    QCOMPARE(rating.saveCsv(dir.filePath(QStringLiteral("again.csv"))), QString());
+    QVERIFY(rating.message().isEmpty());
+}
+
+void RatingWindowTest::pdfHasPagesHeadersAndRows()
+{
+    RatingWindowWidget rating;
+    rating.box(RatingBox::From)->setText("10");
+    rating.box(RatingBox::Step)->setText("0.5"); // 181 rows: more than one page
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("rating.pdf"));
+    QCOMPARE(rating.savePdf(path), QString());
+
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {path});
+    QVERIFY2(info.waitForFinished(10000) && info.exitCode() == 0, "pdfinfo (poppler-utils) failed");
+    const QString pages = QString::fromUtf8(info.readAllStandardOutput()).section(QStringLiteral("Pages:"), 1).trimmed().section(u'\n', 0, 0);
+    QCOMPARE(pages.toInt(), 4); // three pages of table, one of curve
+
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    QVERIFY(text.waitForFinished(10000) && text.exitCode() == 0);
+    const QString extracted = QString::fromUtf8(text.readAllStandardOutput());
+    if (qEnvironmentVariableIsSet("RATING_PDF_DUMP"))
+        qInfo().noquote() << extracted;
+    for (const QString &expected : {u"水位流量表"_qs, u"堰の幅: 300 mm"_qs, u"越流高さ(mm)"_qs, u"流量(L/min)"_qs})
+        QVERIFY2(extracted.contains(expected), qPrintable(expected));
+    // Rows below 20 mm marked, every page numbered.
+    QVERIFY(extracted.contains(QRegularExpression(u"\\n10 +[0-9.]+ +[0-9.]+ +適用範囲外"_qs)));
+    for (int page = 1; page <= 4; ++page)
+        QVERIFY2(extracted.contains(QRegularExpression(QStringLiteral("\\b%1 */ *4\\b").arg(page))), qPrintable(QString::number(page)));
+    // The row of 43.5 mm, with its flow as the table shows it.
+    const int row = rating.model()->rowNearest(43.5);
+    QVERIFY2(extracted.contains(rating.model()->index(row, 1).data().toString()), qPrintable(extracted.left(400)));
+}
+
+void RatingWindowTest::mouseReadsOutThePoint()
+{
+    RatingWindowWidget rating;
+    rating.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&rating));
+    // Over the far end of the curve: the last row, 100 mm.
+    rating.readOutAt(QPointF(rating.plot()->width() - 1, 0));
+    QVERIFY2(rating.readout().startsWith(u"越流高さ 100 mm: 流量 "), qPrintable(rating.readout()));
+}
+
+QTEST_MAIN(RatingWindowTest)
+#include "tst_rating_window.moc"
