@@ -71,8 +71,17 @@ void MenusTest::menusHaveMnemonics()
         for (const QAction *item : menu->menu()->actions())
             QVERIFY2(item->isSeparator() || item->text().contains(u'&'), qPrintable(item->text()));
     }
-    QCOMPARE(titles, (QStringList{u"ファイル(&F)"_qs, u"編集(&E)"_qs, u"ヘルプ(&H)"_qs}));
+    QCOMPARE(titles, (QStringList{u"ファイル(&F)"_qs, u"編集(&E)"_qs, u"表示(&V)"_qs, u"ヘルプ(&H)"_qs}));
     QCOMPARE(w.quitAction()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    QCOMPARE(w.ratingAction()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_T));
+    // All four titles fit the window's width: none overflows into a button.
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    for (QAction *menu : w.menuBar()->actions())
+    {
+        const QRect title = w.menuBar()->actionGeometry(menu);
+        QVERIFY2(!title.isEmpty() && title.right() < w.menuBar()->width(), qPrintable(menu->text()));
+    }
 }
 
 void MenusTest::copyResultFromTheKeyboard()
