@@ -83,8 +83,10 @@ void RatingWindowWidget::buildControls()
     m_messageLabel = new QLabel(this);
     m_messageLabel->setObjectName(QStringLiteral("ratingMessage"));
     m_messageLabel->setWordWrap(true);
+    // Red as the calculator's messages, light enough to read on a dark desktop.
     QPalette red = m_messageLabel->palette();
-    red.setColor(QPalette::WindowText, QColor(0xC0, 0, 0));
+    const bool darkDesktop = red.color(QPalette::Window).lightness() < 128;
+    red.setColor(QPalette::WindowText, darkDesktop ? QColor(0xFF, 0x8A, 0x80) : QColor(0xC0, 0, 0));
     m_messageLabel->setPalette(red);
 
     auto *copyButton = new QPushButton(QStringLiteral(u"コピー(&C)"), this);
@@ -233,11 +235,23 @@ void RatingWindowWidget::refresh()
     replot();
     takeShownHead(m_shownHead);
     refreshFlowAtHead();
+    fitTableWidth();
+}
+
+void RatingWindowWidget::fitTableWidth()
+{
     // The table as wide as its columns, the curve taking the rest.
-    const int tableWidth = m_table->verticalHeader()->width() + m_table->horizontalHeader()->length()
-                           + m_table->verticalScrollBar()->sizeHint().width() + 2 * m_table->frameWidth();
+    m_table->resizeColumnsToContents();
+    const int tableWidth = m_table->verticalHeader()->sizeHint().width() + m_table->horizontalHeader()->length()
+                           + m_table->verticalScrollBar()->sizeHint().width() + 2 * m_table->frameWidth() + 8;
     const int total = m_splitter->width() > tableWidth ? m_splitter->width() : width();
     m_splitter->setSizes({tableWidth, std::max(360, total - tableWidth)});
+}
+
+void RatingWindowWidget::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    fitTableWidth(); // now that the header has its real font and sizes
 }
 
 void RatingWindowWidget::refreshFlowAtHead()

@@ -51,8 +51,12 @@ public:
     // The readout for the point nearest a place on the plot (plot pixels).
     void readOutAt(const QPointF &position);
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     void buildControls();
+    void fitTableWidth();
     void refresh();
     void refreshFlowAtHead();
     void replot();

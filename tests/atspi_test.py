@@ -4,7 +4,9 @@
 #
 # The program as a screen reader meets it: over AT-SPI, on the private session
 # bus atspi_test.sh starts, with keys typed through the X server (xdotool).
-# Every check prints PASS or FAIL; the exit status is the number of failures.
+# Every check prints PASS or FAIL; the exit status is 1 if any failed.
+#   atspi_test.py PROGRAM
+import os
 import subprocess
 import sys
 import time
@@ -72,12 +74,18 @@ def on_showing(event):
         pass
 
 
+# Listening before the program starts, as a screen reader does: Qt asks the
+# registry at start-up which events anyone listens for, and sends only those.
 pyatspi.Registry.registerEventListener(on_showing, "object:state-changed:showing")
+pump(0.5)
+program = subprocess.Popen([sys.argv[1]], env=dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
 
 app = find_app()
 check(app is not None, "the program is on the accessibility bus")
 if app is None:
+    program.kill()
     sys.exit(1)
+pump(1.0)  # its window mapped and focused
 frame = app[0]
 check(frame.getRoleName() == "frame" and frame.name.strip() == "四角堰の越流高さ",
       f"the window is a frame named by its title ({frame.getRoleName()} {frame.name!r})")
@@ -174,5 +182,25 @@ keys("key", "Return")
 pump(0.5)
 check(len([a for a in announced if "43.83" in a]) == 2, f"each press is announced: {announced}")
 
+# --- the rating window: opened from the menu, its table a real table
+view_menu = [acc for acc in descendants(frame) if acc.getRoleName() == "menu item" and acc.name.startswith("水位流量表")]
+check(len(view_menu) == 1, f"the 表示 menu offers the rating window: {[m.name for m in view_menu]}")
+if view_menu:
+    view_menu[0].queryAction().doAction(0)
+    pump(1.5)
+    ratings = [w for w in app if w.name.startswith("水位流量表")]
+    check(len(ratings) == 1, f"the rating window is a window of the program: {[w.name for w in app]}")
+    tables = [acc for acc in descendants(ratings[0]) if acc.getRoleName() == "table"] if ratings else []
+    check(len(tables) == 1, "the rating window holds one table")
+    if tables:
+        table = tables[0].queryTable()
+        headers = [table.getColumnDescription(c) or table.getColumnHeader(c).name for c in range(table.nColumns)]
+        first = [table.getAccessibleAt(0, c).name for c in range(table.nColumns)]
+        check(table.nRows == 17 and headers[:3] == ["越流高さ(mm)", "流量(L/min)", "流量(m³/s)"],
+              f"{table.nRows} rows under {headers}")
+        check(first[:3] == ["20", "96.63", "0.0016105"], f"its first row reads {first}")
+
 print(f"{passes} passed, {failures} failed")
+program.terminate()
+program.wait(10)
 sys.exit(1 if failures else 0)

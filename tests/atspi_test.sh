@@ -20,5 +20,4 @@ fi
 
 source "$here/support/x11_session.sh"
 start_screen 1024 768
-launch QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program"
-/usr/bin/python3 "$here/atspi_test.py"
+/usr/bin/python3 "$here/atspi_test.py" "$program"
