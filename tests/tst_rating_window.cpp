@@ -222,8 +222,10 @@ void RatingWindowTest::pdfHasPagesHeadersAndRows()
     QProcess info;
     info.start(QStringLiteral("pdfinfo"), {path});
     QVERIFY2(info.waitForFinished(10000) && info.exitCode() == 0, "pdfinfo (poppler-utils) failed");
-    const QString pages = QString::fromUtf8(info.readAllStandardOutput()).section(QStringLiteral("Pages:"), 1).trimmed().section(u'\n', 0, 0);
+    const QString infoText = QString::fromUtf8(info.readAllStandardOutput());
+    const QString pages = infoText.section(QStringLiteral("Pages:"), 1).trimmed().section(u'\n', 0, 0);
     QCOMPARE(pages.toInt(), 4); // three pages of table, one of curve
+    QVERIFY2(infoText.contains(u"(A4)"_qs), qPrintable(infoText));
 
     QProcess text;
     text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
