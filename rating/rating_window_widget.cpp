@@ -3,6 +3,7 @@
 #include "rating_window_widget.h"
 
 #include "box_number.h"
+#include "head_text.h"
 #include "pdf_report.h"
 
 #include <QAction>
@@ -23,17 +24,6 @@
 #include <qcustomplot.h>
 
 #include <cmath>
-
-namespace {
-
-QString numberText(double value, const QLocale &locale)
-{
-    QLocale plain = locale;
-    plain.setNumberOptions(QLocale::OmitGroupSeparator);
-    return plain.toString(value, 'g', 15);
-}
-
-} // namespace
 
 RatingWindowWidget::RatingWindowWidget(QWidget *calculator)
     : QWidget(calculator, Qt::Window)
@@ -311,11 +301,11 @@ void RatingWindowWidget::takeBoxes(const CalculatorReading &reading)
     // Set the boxes without a refresh each, then refresh once.
     const QSignalBlocker blockWidth(m_widthBox), blockFrom(m_fromBox), blockTo(m_toBox), blockStep(m_stepBox);
     if (width)
-        m_widthBox->setText(numberText(*width, m_numberLocale));
+        m_widthBox->setText(generalNumberText(*width, m_numberLocale));
     if (from)
-        m_fromBox->setText(numberText(*from, m_numberLocale));
+        m_fromBox->setText(generalNumberText(*from, m_numberLocale));
     if (to)
-        m_toBox->setText(numberText(*to, m_numberLocale));
+        m_toBox->setText(generalNumberText(*to, m_numberLocale));
     if (from && to && *to > *from) {
         // About twenty rows, in a step of 1, 2 or 5 times a power of ten.
         const double rough = (*to - *from) / 20;
@@ -327,7 +317,7 @@ void RatingWindowWidget::takeBoxes(const CalculatorReading &reading)
                 break;
             }
         }
-        m_stepBox->setText(numberText(step, m_numberLocale));
+        m_stepBox->setText(generalNumberText(step, m_numberLocale));
     }
     m_shownHead = reading.shownHeadMm;
     refresh();

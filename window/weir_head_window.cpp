@@ -296,10 +296,7 @@ void WeirHeadWindow::calculate()
     m_trialsBox->clear();
     forgetInputComplaints();
 
-    BoxTexts texts;
-    for (const InputBoxInfo &info : inputBoxes())
-        texts[info.box] = inputBox(info.box)->text();
-    const CalculationOutcome outcome = ::calculate(texts, locale());
+    const CalculationOutcome outcome = ::calculate(inputTexts(), locale());
     m_shownHeadMm.reset();
 
     for (const PrintedLine &line : outcome.lines)
@@ -339,6 +336,14 @@ void WeirHeadWindow::calculate()
         m_rating->takeShownHead(m_shownHeadMm);
 }
 
+BoxTexts WeirHeadWindow::inputTexts() const
+{
+    BoxTexts texts;
+    for (const InputBoxInfo &info : inputBoxes())
+        texts[info.box] = inputBox(info.box)->text();
+    return texts;
+}
+
 void WeirHeadWindow::forgetInputComplaints()
 {
     for (const InputBoxInfo &info : inputBoxes())
@@ -359,11 +364,8 @@ void WeirHeadWindow::clear()
 
 void WeirHeadWindow::copyResult()
 {
-    BoxTexts texts;
-    for (const InputBoxInfo &info : inputBoxes())
-        texts[info.box] = inputBox(info.box)->text();
     QGuiApplication::clipboard()->setText(
-        resultForSpreadsheet(texts, m_headBox->text(), m_trialsBox->text(), locale()));
+        resultForSpreadsheet(inputTexts(), m_headBox->text(), m_trialsBox->text(), locale()));
 }
 
 void WeirHeadWindow::showAbout()
@@ -395,9 +397,7 @@ void WeirHeadWindow::openRatingWindow()
             return;
         }
     }
-    BoxTexts texts;
-    for (const InputBoxInfo &info : inputBoxes())
-        texts[info.box] = inputBox(info.box)->text();
+    const BoxTexts texts = inputTexts();
     m_rating->takeBoxes({texts[InputBox::Width], texts[InputBox::Minimum], texts[InputBox::Maximum], m_shownHeadMm,
                          locale()});
     QWidget *window = m_rating->widget();

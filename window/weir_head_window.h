@@ -89,6 +89,7 @@ private:
     void centreOnScreen();
     void setKeyboardOrder();
     void forgetInputComplaints();
+    BoxTexts inputTexts() const;
 
     // Once the window manager's frame is known, the window is centred again
     // with it; that happens once.

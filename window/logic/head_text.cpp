@@ -81,9 +81,23 @@ bool readFixedPattern(const QString &text, double *value)
     return ok;
 }
 
-QString generalNumberText(double value, const QLocale &locale)
+namespace {
+
+QLocale withoutGrouping(const QLocale &locale)
 {
     QLocale plain = locale;
     plain.setNumberOptions(QLocale::OmitGroupSeparator);
-    return plain.toString(value, 'g', kSignificantDigits);
+    return plain;
+}
+
+} // namespace
+
+QString generalNumberText(double value, const QLocale &locale)
+{
+    return withoutGrouping(locale).toString(value, 'g', kSignificantDigits);
+}
+
+QString fixedNumberText(double value, int decimals, const QLocale &locale)
+{
+    return withoutGrouping(locale).toString(value, 'f', decimals);
 }

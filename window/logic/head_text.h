@@ -23,3 +23,6 @@ bool readFixedPattern(const QString &text, double *value);
 // The general form: at most 15 significant digits, trailing zeros and point
 // dropped, no digit grouping, the locale's decimal separator.
 QString generalNumberText(double value, const QLocale &locale);
+
+// A fixed number of decimals, no digit grouping, the locale's decimal separator.
+QString fixedNumberText(double value, int decimals, const QLocale &locale);

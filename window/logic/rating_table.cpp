@@ -48,18 +48,16 @@ Read positiveNumber(const QString &text, RatingBox box, const QLocale &locale)
     return {number.value, {}};
 }
 
+// Flows to 0.01 L/min, and the same flow in m³/s to the digit that still
+// tells such steps apart.
 QString flowText(double litresPerMinute, const QLocale &locale)
 {
-    QLocale plain = locale;
-    plain.setNumberOptions(QLocale::OmitGroupSeparator);
-    return plain.toString(litresPerMinute, 'f', 2);
+    return fixedNumberText(litresPerMinute, 2, locale);
 }
 
 QString cubicMetresText(double litresPerMinute, const QLocale &locale)
 {
-    QLocale plain = locale;
-    plain.setNumberOptions(QLocale::OmitGroupSeparator);
-    return plain.toString(litresPerMinute / 60000.0, 'f', 7);
+    return fixedNumberText(litresPerMinute / 60000.0, 7, locale);
 }
 
 } // namespace
