@@ -1,23 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Weir Head developers
-#include "command_line.h"
-#include "qt_translations.h"
+#include "app/command_line.h"
+
+#include "app/qt_translations.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QLocale>
 
 #include <cstdlib>
 #include <cstring>
 
+namespace weir {
+
 void describeOptions(QCommandLineParser &parser)
 {
-    const bool japanese = QLocale().language() == QLocale::Japanese;
-    parser.setApplicationDescription(
-        japanese ? QStringLiteral(u"四角堰の越流高さ: 流量、堰の幅と越流高さの挟込範囲から、"
-                                  u"二分法で越流高さを求めます。")
-                 : QStringLiteral("Finds the overflow head over a rectangular sharp-crested weir from the flow,\n"
-                                  "the weir's width and a bracket of heads, by bisection."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine", "四角堰の越流高さ: 流量、堰の幅と越流高さの挟込範囲から、二分法で越流高さを求めます。"));
     parser.addHelpOption();
     parser.addVersionOption();
 }
@@ -36,7 +34,7 @@ bool asksForTextOnly(int argc, char *argv[])
 void answerTextOnly(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    installQtTranslations(app);
+    installTranslations(app);
     QCommandLineParser parser;
     describeOptions(parser);
     // Qt's window options (-platform, -style, ...) are unknown to a parser
@@ -46,3 +44,5 @@ void answerTextOnly(int argc, char *argv[])
         parser.showVersion();
     parser.showHelp(EXIT_SUCCESS);
 }
+
+} // namespace weir

@@ -4,6 +4,8 @@
 
 class QCommandLineParser;
 
+namespace weir {
+
 // The program's options: --help and --version, described in the user's
 // language (Japanese under a Japanese locale, English otherwise).
 void describeOptions(QCommandLineParser &parser);
@@ -14,3 +16,5 @@ bool asksForTextOnly(int argc, char *argv[]);
 
 // Prints that text and exits; on no display at all.
 [[noreturn]] void answerTextOnly(int argc, char *argv[]);
+
+} // namespace weir

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Weir Head developers
-#include "captions.h"
-#include "command_line.h"
-#include "qt_translations.h"
-#include "weir_head_window.h"
+#include "app/command_line.h"
+#include "app/qt_translations.h"
+#include "calculator/weir_head_window.h"
+#include "logic/texts.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -12,19 +12,19 @@ int main(int argc, char *argv[])
 {
     QCoreApplication::setApplicationName(QStringLiteral("weir-head"));
     QCoreApplication::setApplicationVersion(QStringLiteral(WEIR_HEAD_VERSION));
-    if (asksForTextOnly(argc, argv))
-        answerTextOnly(argc, argv);
+    if (weir::asksForTextOnly(argc, argv))
+        weir::answerTextOnly(argc, argv);
 
     QApplication app(argc, argv);
-    QGuiApplication::setApplicationDisplayName(Caption::window.trimmed());
+    QGuiApplication::setApplicationDisplayName(weir::Texts::appName());
     QGuiApplication::setDesktopFileName(QStringLiteral("org.weirhead.overflowhead"));
-    installQtTranslations(app);
+    weir::installTranslations(app);
     QCommandLineParser parser; // what is left once Qt has taken its own options
-    describeOptions(parser);
+    weir::describeOptions(parser);
     parser.process(app);
 
-    QApplication::setFont(WeirHeadWindow::designFont());
-    WeirHeadWindow window;
+    QApplication::setFont(weir::WeirHeadWindow::designFont());
+    weir::WeirHeadWindow window;
     window.show();
     return app.exec();
 }

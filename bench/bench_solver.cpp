@@ -4,13 +4,15 @@
 // bare cost of the residual evaluations it makes: the bisection's own
 // bookkeeping should be lost in the square root and the power.
 
-#include "bisection_solver.h"
-#include "weir_residual.h"
+#include "hydraulics/bisection.h"
+#include "hydraulics/weir_formula.h"
 
 #include <benchmark/benchmark.h>
 
 #include <array>
 #include <vector>
+
+using namespace weir;
 
 namespace {
 

@@ -3,11 +3,13 @@
 // A second reference for the start-up benchmark: the empty window with one
 // caption in the window's font. It tells the price of drawing any Japanese text
 // at all (fontconfig, FreeType, HarfBuzz) apart from the price of the calculator.
-#include "layout_table.h"
-#include "startup_probe.h"
-#include "weir_head_window.h"
+#include "calculator/layout_table.h"
+#include "bench/startup_probe.h"
+#include "calculator/weir_head_window.h"
 
 #include <QLabel>
+
+using namespace weir;
 
 int main(int argc, char *argv[])
 {

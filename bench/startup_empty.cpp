@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Weir Head developers
 // Baseline for the start-up benchmark: an empty window of the calculator's size.
-#include "layout_table.h"
-#include "startup_probe.h"
+#include "calculator/layout_table.h"
+#include "bench/startup_probe.h"
+
+using namespace weir;
 
 int main(int argc, char *argv[])
 {

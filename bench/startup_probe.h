@@ -13,6 +13,8 @@
 #include <cstdio>
 #include <sys/resource.h>
 
+namespace weir {
+
 class FirstFrameQuitter : public QObject
 {
 public:
@@ -52,3 +54,5 @@ inline int showUntilFirstFrame(QApplication &app, QWidget &window, const char *u
     std::printf("peak_rss_kb %ld\n", usage.ru_maxrss);
     return status;
 }
+
+} // namespace weir

@@ -4,10 +4,12 @@
 // What opening the rating window costs: the calculator as the program starts
 // it, then its rating window opened at once (its module loaded, the table and
 // curve built); quits on the rating window's first painted frame.
-#include "startup_probe.h"
-#include "weir_head_window.h"
+#include "bench/startup_probe.h"
+#include "calculator/weir_head_window.h"
 
 #include <QTimer>
+
+using namespace weir;
 
 int main(int argc, char *argv[])
 {

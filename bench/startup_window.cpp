@@ -2,8 +2,10 @@
 // SPDX-FileCopyrightText: 2026 The Weir Head developers
 // Start-up of the calculator, as the program starts it: build the window, show
 // it, quit on its first frame.
-#include "startup_probe.h"
-#include "weir_head_window.h"
+#include "bench/startup_probe.h"
+#include "calculator/weir_head_window.h"
+
+using namespace weir;
 
 int main(int argc, char *argv[])
 {

@@ -4,14 +4,16 @@
 // newlines, as UTF-8) typed into a real window, then Calculate. Every property a
 // user relies on is checked; a violation aborts with what went wrong.
 
-#include "support/window_invariants.h"
-#include "weir_head_window.h"
+#include "tests/support/window_invariants.h"
+#include "calculator/weir_head_window.h"
 
 #include <QApplication>
 #include <QLineEdit>
 
 #include <cstdio>
 #include <cstdlib>
+
+using namespace weir;
 
 namespace {
 

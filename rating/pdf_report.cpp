@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Weir Head developers
-#include "pdf_report.h"
+#include "rating/pdf_report.h"
 
-#include "rating_table.h"
+#include "hydraulics/weir_formula.h"
+#include "logic/texts.h"
+#include "rating/model/rating_table.h"
 
 #include <QBuffer>
 #include <QPageLayout>
@@ -15,6 +17,8 @@
 
 #include <cmath>
 
+namespace weir {
+
 namespace {
 
 constexpr int kDpi = 300;
@@ -22,6 +26,139 @@ constexpr int kDpi = 300;
 int millimetres(double mm)
 {
     return int(std::lround(mm / 25.4 * kDpi));
+}
+
+// One report being drawn: the pages are laid out first (how many rows each
+// takes), then drawn top to bottom.
+class ReportPainter
+{
+public:
+    ReportPainter(QPdfWriter &writer, const RatingTableModel &model)
+        : m_writer(writer)
+        , m_model(model)
+        , m_painter(&writer)
+        , m_page(m_painter.viewport())
+    {
+        m_body = QFont(QStringLiteral("IPAPGothic"));
+        m_body.setPointSizeF(10);
+        m_title = m_body;
+        m_title.setPointSizeF(16);
+        m_line = QFontMetrics(m_body, &writer).lineSpacing();
+        m_titleLine = QFontMetrics(m_title, &writer).lineSpacing();
+
+        // How many rows fit: the first page also carries the title block.
+        const int footer = m_line * 2;
+        const int titleBlock = m_titleLine + m_line * 5;
+        m_rowsPerPage = std::max(1, (m_page.height() - footer) / m_line - 1);
+        m_rowsFirstPage = std::max(1, (m_page.height() - footer - titleBlock) / m_line - 1);
+        const int rows = m_model.rowCount();
+        m_tablePages = rows <= m_rowsFirstPage ? 1 : 1 + int(std::ceil(double(rows - m_rowsFirstPage) / m_rowsPerPage));
+        m_pages = m_tablePages + 1; // and the curve
+    }
+
+    void drawTitleBlock();
+    void drawTablePages();
+    void drawCurvePage(QCustomPlot *plot);
+
+private:
+    void drawRow(const QStringList &cells);
+    void drawPageNumber(int n);
+
+    QPdfWriter &m_writer;
+    const RatingTableModel &m_model;
+    QPainter m_painter;
+    QRect m_page;
+    QFont m_body;
+    QFont m_title;
+    int m_line = 0;
+    int m_titleLine = 0;
+    int m_rowsPerPage = 0;
+    int m_rowsFirstPage = 0;
+    int m_tablePages = 0;
+    int m_pages = 0;
+    int m_y = 0; // where the next line goes
+};
+
+void ReportPainter::drawTitleBlock()
+{
+    m_y = m_page.top();
+    m_painter.setFont(m_title);
+    m_painter.drawText(QRect(m_page.left(), m_y, m_page.width(), m_titleLine), Qt::AlignLeft,
+                       RatingTableModel::tr("水位流量表 — 四角堰"));
+    m_y += m_titleLine;
+    m_painter.setFont(m_body);
+    const QString width = QLocale::c().toString(m_model.range().widthMm, 'g', 15);
+    for (const QString &text :
+         {RatingTableModel::tr("堰の幅: %1 mm").arg(width),
+          RatingTableModel::tr("流量公式 (%1): %2").arg(Texts::formulaUnits(), Texts::formula()),
+          RatingTableModel::tr("適用範囲: 越流高さ %1 mm 以上（%1 mm 未満の行は「%2」）")
+              .arg(QString::number(kMinimumValidHeadMm), Texts::outsideValidRange()),
+          QString()}) {
+        m_painter.drawText(QRect(m_page.left(), m_y, m_page.width(), m_line), Qt::AlignLeft | Qt::AlignVCenter, text);
+        m_y += m_line;
+    }
+}
+
+void ReportPainter::drawTablePages()
+{
+    QStringList header;
+    for (int c = 0; c < m_model.columnCount(); ++c)
+        header << m_model.headerData(c, Qt::Horizontal).toString();
+    int row = 0;
+    for (int n = 1; n <= m_tablePages; ++n) {
+        if (n > 1) {
+            m_writer.newPage();
+            m_y = m_page.top();
+        }
+        m_painter.setFont(m_body);
+        drawRow(header);
+        const int capacity = n == 1 ? m_rowsFirstPage : m_rowsPerPage;
+        for (int i = 0; i < capacity && row < m_model.rowCount(); ++i, ++row) {
+            QStringList cells;
+            for (int c = 0; c < m_model.columnCount(); ++c)
+                cells << m_model.index(row, c).data().toString();
+            drawRow(cells);
+        }
+        drawPageNumber(n);
+    }
+}
+
+void ReportPainter::drawCurvePage(QCustomPlot *plot)
+{
+    m_writer.newPage();
+    if (plot) {
+        const QRect area(m_page.left(), m_page.top(), m_page.width(), m_page.width() * 3 / 4);
+        m_painter.save();
+        m_painter.translate(area.topLeft());
+        // Drawn at a screen-like size, scaled up to the page.
+        const double scale = area.width() / 720.0;
+        m_painter.scale(scale, scale);
+        // Recorded as vector drawing, then played onto the page.
+        QPicture picture;
+        QCPPainter recorder(&picture);
+        plot->toPainter(&recorder, 720, int(area.height() / scale));
+        recorder.end();
+        m_painter.drawPicture(0, 0, picture);
+        m_painter.restore();
+    }
+    drawPageNumber(m_pages);
+    m_painter.end();
+}
+
+void ReportPainter::drawRow(const QStringList &cells)
+{
+    const int columns[] = {0, millimetres(35), millimetres(75), millimetres(120)};
+    for (int c = 0; c < cells.size() && c < int(std::size(columns)); ++c)
+        m_painter.drawText(QRect(m_page.left() + columns[c], m_y, millimetres(40), m_line),
+                           Qt::AlignLeft | Qt::AlignVCenter, cells[c]);
+    m_y += m_line;
+}
+
+void ReportPainter::drawPageNumber(int n)
+{
+    m_painter.setFont(m_body);
+    m_painter.drawText(QRect(m_page.left(), m_page.bottom() - m_line, m_page.width(), m_line), Qt::AlignCenter,
+                       QStringLiteral("%1 / %2").arg(n).arg(m_pages));
 }
 
 } // namespace
@@ -35,94 +172,14 @@ QByteArray pdfReport(const RatingTableModel &model, QCustomPlot *plot)
     writer.setResolution(kDpi);
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
                                      QPageLayout::Millimeter));
-    writer.setTitle(QStringLiteral(u"水位流量表"));
-    writer.setCreator(QStringLiteral(u"四角堰の越流高さ"));
+    writer.setTitle(RatingTableModel::tr("水位流量表"));
+    writer.setCreator(Texts::appName());
 
-    QPainter painter(&writer);
-    const QRect page = painter.viewport();
-    QFont body(QStringLiteral("IPAPGothic"));
-    body.setPointSizeF(10);
-    QFont title = body;
-    title.setPointSizeF(16);
-    painter.setFont(body);
-    const int line = QFontMetrics(body, &writer).lineSpacing();
-    const int footer = line * 2;
-
-    // How many rows fit: the first page also carries the title block.
-    const int titleBlock = QFontMetrics(title, &writer).lineSpacing() + line * 5;
-    const int rowsPerPage = std::max(1, (page.height() - footer) / line - 1);
-    const int rowsFirstPage = std::max(1, (page.height() - footer - titleBlock) / line - 1);
-    const int rows = model.rowCount();
-    const int tablePages = rows <= rowsFirstPage ? 1 : 1 + int(std::ceil(double(rows - rowsFirstPage) / rowsPerPage));
-    const int pages = tablePages + 1; // and the curve
-
-    const auto pageNumber = [&](int n) {
-        painter.setFont(body);
-        painter.drawText(QRect(page.left(), page.bottom() - line, page.width(), line), Qt::AlignCenter,
-                         QStringLiteral("%1 / %2").arg(n).arg(pages));
-    };
-    const int columns[] = {0, millimetres(35), millimetres(75), millimetres(120)};
-    const auto drawRow = [&](int y, const QStringList &cells) {
-        for (int c = 0; c < cells.size(); ++c)
-            painter.drawText(QRect(page.left() + columns[c], y, millimetres(40), line), Qt::AlignLeft | Qt::AlignVCenter,
-                             cells[c]);
-    };
-    QStringList header;
-    for (int c = 0; c < model.columnCount(); ++c)
-        header << model.headerData(c, Qt::Horizontal).toString();
-
-    int y = page.top();
-    painter.setFont(title);
-    painter.drawText(QRect(page.left(), y, page.width(), QFontMetrics(title, &writer).lineSpacing()), Qt::AlignLeft,
-                     QStringLiteral(u"水位流量表 — 四角堰"));
-    y += QFontMetrics(title, &writer).lineSpacing();
-    painter.setFont(body);
-    const QString width = QLocale::c().toString(model.range().widthMm, 'g', 15);
-    for (const QString &text :
-         {QStringLiteral(u"堰の幅: %1 mm").arg(width),
-          QStringLiteral(u"流量公式 (h, b は m、Q は m³/s): Q = 1.838 (1 + 0.0012/h) (1 − √(h/b)/10) b h^1.5"),
-          QStringLiteral(u"適用範囲: 越流高さ 20 mm 以上（20 mm 未満の行は「適用範囲外」）"), QString()}) {
-        painter.drawText(QRect(page.left(), y, page.width(), line), Qt::AlignLeft | Qt::AlignVCenter, text);
-        y += line;
-    }
-
-    int row = 0;
-    for (int n = 1; n <= tablePages; ++n) {
-        if (n > 1) {
-            writer.newPage();
-            y = page.top();
-        }
-        painter.setFont(body);
-        drawRow(y, header);
-        y += line;
-        const int capacity = n == 1 ? rowsFirstPage : rowsPerPage;
-        for (int i = 0; i < capacity && row < rows; ++i, ++row) {
-            QStringList cells;
-            for (int c = 0; c < model.columnCount(); ++c)
-                cells << model.index(row, c).data().toString();
-            drawRow(y, cells);
-            y += line;
-        }
-        pageNumber(n);
-    }
-
-    writer.newPage();
-    if (plot) {
-        const QRect area(page.left(), page.top(), page.width(), page.width() * 3 / 4);
-        painter.save();
-        painter.translate(area.topLeft());
-        // Drawn at a screen-like size, scaled up to the page.
-        const double scale = area.width() / 720.0;
-        painter.scale(scale, scale);
-        // Recorded as vector drawing, then played onto the page.
-        QPicture picture;
-        QCPPainter recorder(&picture);
-        plot->toPainter(&recorder, 720, int(area.height() / scale));
-        recorder.end();
-        painter.drawPicture(0, 0, picture);
-        painter.restore();
-    }
-    pageNumber(pages);
-    painter.end();
+    ReportPainter report(writer, model);
+    report.drawTitleBlock();
+    report.drawTablePages();
+    report.drawCurvePage(plot);
     return bytes;
 }
+
+} // namespace weir

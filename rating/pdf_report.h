@@ -5,6 +5,9 @@
 #include <QByteArray>
 
 class QCustomPlot;
+
+namespace weir {
+
 class RatingTableModel;
 
 // The rating table as an A4 report: the weir's width, the formula and its
@@ -12,3 +15,5 @@ class RatingTableModel;
 // the curve on a page of its own; every page numbered "n / N". Returned as
 // the PDF file's bytes, so that the caller can write them whole or not at all.
 QByteArray pdfReport(const RatingTableModel &model, QCustomPlot *plot);
+
+} // namespace weir

@@ -1,18 +1,32 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # SPDX-FileCopyrightText: 2026 The Weir Head developers
 # Debian packages the program and its checks need, and a way to install the
-# missing ones. Sourced by run-program.sh and run-tests.sh.
+# missing ones. Sourced by the scripts beside it.
 
-# To build and run the program.
-PROGRAM_PACKAGES=(
-    cmake ninja-build g++ pkg-config
-    qt6-base-dev libgl-dev libqcustomplot-dev
-    fonts-ipafont-gothic qt6-translations-l10n
-)
+# control_field PARAGRAPH FIELD: the packages a relation field of debian/control
+# names (the source paragraph is 1, the binary package's 2), one a line: the
+# first of each set of alternatives, without versions or architectures, and
+# without substitution variables.
+control_field() {
+    awk -v want="$1" -v field="$2" '
+        BEGIN { para = 1 }
+        /^$/ { para++; infield = 0; next }
+        para != want { next }
+        /^[^ \t]/ { infield = (index($0, field ":") == 1); sub("^[^:]*:", "") }
+        infield { printf "%s ", $0 }
+    ' "$ROOT/debian/control" | tr ',' '\n' | sed -e 's/|.*//' -e 's/[[(<].*//' -e 's/^[[:space:]]*//' \
+        -e 's/[[:space:]]*$//' | grep -v -e '^$' -e '^\$'
+}
 
-# Additionally, to build the Debian package.
+# To build and run the program: what debian/control says the package builds
+# with (debhelper itself only to make the package) and runs with.
+mapfile -t PROGRAM_PACKAGES < <(control_field 1 Build-Depends | grep -v '^debhelper-compat$'; control_field 2 Depends)
+# The compiler, which Debian's own builds take for granted (build-essential).
+PROGRAM_PACKAGES+=(g++)
+
+# Additionally, to build the Debian package and check it as Debian would.
 PACKAGE_PACKAGES=(
-    dpkg-dev file
+    debhelper dpkg-dev lintian autopkgtest
 )
 
 # Additionally, to build and run the benchmarks.
@@ -24,13 +38,13 @@ BENCH_PACKAGES=(
 TEST_PACKAGES=(
     "${PACKAGE_PACKAGES[@]}"
     "${BENCH_PACKAGES[@]}"
-    xdotool imagemagick
+    xdotool xclip imagemagick
     qt6-gtk-platformtheme openbox fonts-noto-cjk
-    lintian man-db groff-base
+    man-db groff-base
     dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0 orca
     poppler-utils
     desktop-file-utils appstream binutils-mingw-w64-x86-64
-    clang libclang-rt-14-dev
+    clang libclang-rt-14-dev clang-format reuse
 )
 
 missing_packages() {

@@ -12,4 +12,6 @@ if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
     echo "Built $ROOT/build/app/weir-head, but there is no display to open its window on." >&2
     exit 1
 fi
-exec "$ROOT/build/app/weir-head"
+# The rating window's module as built here, not an installed one.
+export WEIR_HEAD_MODULE_PATH="$ROOT/build/rating"
+exec "$ROOT/build/app/weir-head" "$@"

@@ -4,7 +4,7 @@
 # What a desktop and a package manager see of the program.
 #   packaging_test.sh SOURCE_DIR BUILD_DIR WHAT
 # WHAT is one of: desktop-entry, metainfo, windows-resource, debian-package,
-# lintian, manual-page, command-line.
+# lintian, autopkgtest, install-tree, versions, manual-page, command-line.
 set -euo pipefail
 src=$1
 build=$2
@@ -41,9 +41,10 @@ windows-resource)
     grep -q 'FILEVERSION 1, 0, 0, 0' "$work/readback.rc"
     ;;
 debian-package)
-    require_tools cpack dpkg-deb dpkg-shlibdeps
-    (cd "$work" && cpack --config "$build/CPackConfig.cmake" -B "$work/out" >/dev/null)
-    deb=$(ls "$work"/out/weir-head_*.deb)
+    # The package as debhelper built it (the packaging_build fixture): its
+    # version, dependencies and files, and the packaged program starting.
+    require_tools dpkg-deb
+    deb=$(ls "$build"/package/weir-head_*_*.deb)
     echo "built $deb"
     dpkg-deb -I "$deb"
     [ "$(dpkg-deb -f "$deb" Version)" = 1.00 ]
@@ -56,13 +57,17 @@ debian-package)
                 ./usr/share/applications/$id.desktop \
                 ./usr/share/doc/weir-head/copyright \
                 ./usr/share/doc/weir-head/changelog.gz \
+                ./usr/share/doc/weir-head/screenshot.png \
                 ./usr/share/man/man1/weir-head.1.gz \
-                ./usr/lib/weir-head/modules/weir-head-rating.so \
+                "./usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/weir-head/modules/weir-head-rating.so" \
                 ./usr/share/icons/hicolor/scalable/apps/$id.svg \
                 ./usr/share/metainfo/$id.metainfo.xml; do
         grep -q " $path\$" "$work/contents" || { echo "missing from the package: $path"; exit 1; }
     done
-    # The packaged program starts and keeps running until it is closed.
+    # debhelper split the debugging symbols off into their own package.
+    ls "$build"/package/weir-head-dbgsym_*.deb
+    # The packaged program starts and keeps running until it is closed, and
+    # finds the rating module where the package put it.
     dpkg-deb -x "$deb" "$work/root"
     set +e
     QT_QPA_PLATFORM=offscreen timeout 3 "$work/root/usr/bin/weir-head"
@@ -72,18 +77,57 @@ debian-package)
     echo "the packaged program started"
     ;;
 lintian)
-    # Debian's own package checker has nothing to say: no error, no warning,
-    # no information tag, and no override hides one.
-    require_tools cpack lintian
-    (cd "$work" && cpack --config "$build/CPackConfig.cmake" -B "$work/out" >/dev/null)
-    deb=$(ls "$work"/out/weir-head_*.deb)
-    ! dpkg-deb -c "$deb" | grep -q lintian/overrides || { echo "the package carries lintian overrides"; exit 1; }
-    lintian --tag-display-limit 0 -I "$deb" > "$work/lintian" 2>&1 || true
+    # Debian's own package checker has nothing to say of the source and the
+    # binary packages: no error, no warning, no information tag, no override.
+    require_tools lintian
+    changes=$(ls "$build"/package/weir-head_*_*.changes)
+    ! grep -rq lintian "$src/debian" || { echo "the packaging carries lintian overrides"; exit 1; }
+    lintian --tag-display-limit 0 -I "$changes" > "$work/lintian" 2>&1 || true
     # lintian remarks on being run as root, which CI does; that line is not about the package.
     grep -v '^running with root privileges is not recommended!$' "$work/lintian" > "$work/findings" || true
     cat "$work/findings"
     [ ! -s "$work/findings" ] || { echo "lintian found the above"; exit 1; }
     echo "lintian: nothing to report"
+    ;;
+autopkgtest)
+    # The package's own tests, on this machine (the null runner): the
+    # installed program's command line and the worked example in its window.
+    # The package is removed again afterwards unless it was installed before.
+    require_tools autopkgtest
+    changes=$(ls "$build"/package/weir-head_*_*.changes)
+    installed_before=$(dpkg-query -W -f='${Status}' weir-head 2>/dev/null || true)
+    restore() {
+        case "$installed_before" in
+        *" installed") ;;
+        *) dpkg -r weir-head >/dev/null 2>&1 || true ;;
+        esac
+        rm -rf "$work"
+    }
+    trap restore EXIT
+    autopkgtest "$changes" -- null
+    ;;
+install-tree)
+    # `cmake --install` puts the program's own files and nothing of Debian's.
+    require_tools cmake
+    cmake --install "$build" --prefix "$work/prefix" >/dev/null
+    (cd "$work/prefix" && find . -type f | sort) | tee "$work/files"
+    grep -qx './bin/weir-head' "$work/files"
+    grep -q '/weir-head/modules/weir-head-rating\.so$' "$work/files"
+    grep -qx './share/man/man1/weir-head.1' "$work/files"
+    ! grep -q -e '/doc/' -e 'copyright' -e 'changelog' -e 'lintian' "$work/files" \
+        || { echo "Debian's files in a plain install"; exit 1; }
+    # And the program installed there finds its module.
+    QT_QPA_PLATFORM=offscreen "$work/prefix/bin/weir-head" --version >/dev/null
+    ;;
+versions)
+    # One version everywhere: the project's, the Debian changelog's, the
+    # manual page's and the metainfo's.
+    require_tools dpkg-parsechangelog
+    version=$(sed -n 's/^ *VERSION \([0-9.]*\)$/\1/p' "$src/CMakeLists.txt")
+    echo "project version $version"
+    [ "$(dpkg-parsechangelog -l "$src/debian/changelog" -S Version)" = "$version" ]
+    grep -q "weir-head $version" "$build/packaging/weir-head.1"
+    grep -q "<release version=\"$version\"" "$build/packaging/$id.metainfo.xml"
     ;;
 manual-page)
     # Rendered as man and as lintian render it, without a single warning.

@@ -4,15 +4,17 @@
 // The accessible interfaces in process: the text boxes answer every boundary
 // request with a sane piece of their text (the AT-SPI test asks the same over
 // the bus), and each Calculate leaves an announcement a screen reader speaks.
-#include "announcer.h"
-#include "printed_output.h"
-#include "support/window_invariants.h"
-#include "weir_head_window.h"
+#include "accessibility/announcer.h"
+#include "calculator/printed_output.h"
+#include "tests/support/window_invariants.h"
+#include "calculator/weir_head_window.h"
 
 #include <QAccessible>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+
+using namespace weir;
 
 namespace {
 
@@ -107,7 +109,7 @@ void AccessibilityTest::eachOutcomeIsAnnounced_data()
     QTest::addColumn<QString>("announcement");
     QTest::newRow("worked example") << BoxTexts{"300", "300", "20", "100"} << u"越流高さ(mm) 43.83、Trial回数 10"_qs;
     QTest::newRow("below the range") << BoxTexts{"300", "10", "1", "100"}
-                                     << u"越流高さ(mm) 3.71、Trial回数 8、 20mm未満は公式の適用範囲外です。"_qs;
+                                     << u"越流高さ(mm) 3.71、Trial回数 8、20mm未満は公式の適用範囲外です。"_qs;
     QTest::newRow("no root") << BoxTexts{"300", "300", "60", "100"}
                              << u"解がありません。挟込範囲を変更して下さい。 越流高さは最小値より下の約43.83mmです。"_qs;
     QTest::newRow("bad flow") << BoxTexts{"300", "abc", "20", "100"} << u"流量(L/min)が数値ではありません。"_qs;

@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Weir Head developers
-#include "printed_output.h"
-#include "support/window_invariants.h"
-#include "weir_head_window.h"
+#include "calculator/printed_output.h"
+#include "tests/support/window_fixture.h"
+#include "calculator/weir_head_window.h"
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+
+using namespace weir;
 
 Q_DECLARE_METATYPE(InputBox)
 
@@ -17,22 +19,11 @@ const QString kNoRoot = QStringLiteral(u"  解がありません。挟込範囲�
 const QString kBelowRange = QStringLiteral(u"  20mm未満は公式の適用範囲外です。");
 
 // A window of its own for every test, in a pinned locale.
-struct Window {
-    WeirHeadWindow w;
-    explicit Window(const QLocale &locale = QLocale(QLocale::Japanese, QLocale::Japan)) { w.setLocale(locale); }
-
-    QLineEdit *box(InputBox box) { return w.inputBox(box); }
-    QString head() { return w.headBox()->text(); }
-    QString trials() { return w.trialsBox()->text(); }
-    QStringList inputs() { return invariants::snapshot(w).inputs(); }
-    QStringList printed() { return w.printedOutput()->lines(); }
-
-    void fill(const QString &width, const QString &flow, const QString &minimum, const QString &maximum)
+struct Window : test::CalculatorWindow {
+    explicit Window(const QLocale &locale = test::kJapanese)
+        : CalculatorWindow(Shown::No, locale)
     {
-        invariants::fill(w, {width, flow, minimum, maximum});
     }
-    void calculate() { w.calculateButton()->click(); }
-    void clear() { w.clearButton()->click(); }
 };
 
 } // namespace

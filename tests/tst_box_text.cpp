@@ -1,16 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Weir Head developers
-#include "box_number.h"
-#include "head_text.h"
+#include "logic/box_number.h"
+#include "logic/number_text.h"
+#include "tests/support/locales.h"
 
 #include <QTest>
 
 #include <cmath>
 
+using namespace weir;
+
 Q_DECLARE_METATYPE(BoxNumber::Status)
 
 namespace {
-const QLocale kJapanese(QLocale::Japanese, QLocale::Japan);
+using test::kJapanese;
 const QLocale kGerman(QLocale::German, QLocale::Germany);
 } // namespace
 

@@ -3,8 +3,8 @@
 //
 // The menu bar: it sits above the client area without moving anything, works
 // from the keyboard, copies the result for a spreadsheet and shows About.
-#include "support/window_invariants.h"
-#include "weir_head_window.h"
+#include "tests/support/window_fixture.h"
+#include "calculator/weir_head_window.h"
 
 #include <QAction>
 #include <QApplication>
@@ -16,16 +16,11 @@
 #include <QPushButton>
 #include <QTest>
 
+using namespace weir;
+
 namespace {
 
-struct ShownWindow {
-    WeirHeadWindow w;
-    ShownWindow()
-    {
-        w.setLocale(QLocale(QLocale::Japanese, QLocale::Japan));
-        w.show();
-    }
-};
+using test::ShownWindow;
 
 const QString kWorkedExampleCopy = QStringLiteral(
     u"堰の幅(mm)\t流量(L/min)\t解の挟込最小値(mm)\t最大値(mm)\t越流高さ(mm)\tTrial回数\n"

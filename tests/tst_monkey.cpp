@@ -5,8 +5,8 @@
 // properties in support/window_invariants.h must hold. Seeded: a failure names
 // the seed and the steps, and MONKEY_SEED=<seed> replays them.
 
-#include "support/window_invariants.h"
-#include "weir_head_window.h"
+#include "tests/support/window_invariants.h"
+#include "calculator/weir_head_window.h"
 
 #include <QApplication>
 #include <QInputMethodEvent>
@@ -16,6 +16,8 @@
 #include <QTest>
 
 #include <cmath>
+
+using namespace weir;
 
 namespace {
 

@@ -4,11 +4,11 @@
 // The window off the happy path: every printed message whole inside the
 // window in both fonts the package allows and at larger scales, the cursor
 // taken to a box still empty, Qt's own texts in Japanese, no useless maximise.
-#include "messages.h"
-#include "printed_output.h"
-#include "qt_translations.h"
-#include "support/window_invariants.h"
-#include "weir_head_window.h"
+#include "logic/texts.h"
+#include "calculator/printed_output.h"
+#include "app/qt_translations.h"
+#include "tests/support/window_fixture.h"
+#include "calculator/weir_head_window.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -18,9 +18,11 @@
 #include <QPushButton>
 #include <QTest>
 
+using namespace weir;
+
 namespace {
 
-const QLocale kJapanese(QLocale::Japanese, QLocale::Japan);
+using test::kJapanese;
 
 // Every message, the long ones with the widest values they can carry, alone
 // or under the no-root line as they are printed.
@@ -28,16 +30,21 @@ QList<QStringList> everyPrinting()
 {
     QList<QStringList> printings;
     for (const InputBoxInfo &info : inputBoxes()) {
-        printings << QStringList{Message::notANumber(info.caption)} << QStringList{Message::tooLarge(info.caption)}
-                  << QStringList{Message::notPositive(info.caption)};
+        printings << QStringList{Texts::notANumber(info.caption())} << QStringList{Texts::tooLarge(info.caption())}
+                  << QStringList{Texts::notPositive(info.caption())};
     }
-    printings << QStringList{Message::notConverged} << QStringList{Message::notComputable}
-              << QStringList{Message::belowValidRange};
+    printings << QStringList{Texts::notConverged()} << QStringList{Texts::notComputable()}
+              << QStringList{Texts::belowValidRange()};
     const QString wide = QStringLiteral("123456.78");
-    for (const QString &second : {Message::headBelowMinimum(wide), Message::headAboveMaximum(wide),
-                                  Message::headInsideBracket(wide), Message::headBeyondRange,
-                                  Message::notPositive(inputBoxInfo(InputBox::Flow).caption), Message::notComputable})
-        printings << QStringList{Message::noRoot, second};
+    for (const QString &second : {Texts::headBelowMinimum(wide), Texts::headAboveMaximum(wide),
+                                  Texts::headInsideBracket(wide), Texts::headBeyondRange(),
+                                  Texts::notPositive(inputBoxInfo(InputBox::Flow).caption()), Texts::notComputable()})
+        printings << QStringList{Texts::noRoot(), second};
+    // As the print surface prints them.
+    for (QStringList &printing : printings) {
+        for (QString &line : printing)
+            line.prepend(PrintedOutput::kIndent);
+    }
     return printings;
 }
 
@@ -156,7 +163,7 @@ void OffHappyPathTest::emptyBoxTakesTheCursor()
 void OffHappyPathTest::qtTextsInJapanese()
 {
     QLocale::setDefault(kJapanese);
-    installQtTranslations(*QCoreApplication::instance());
+    installTranslations(*QCoreApplication::instance());
     QLineEdit box;
     QMenu *menu = box.createStandardContextMenu();
     QStringList texts;

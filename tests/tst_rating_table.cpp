@@ -4,18 +4,22 @@
 // The rating table against the formula, and against the calculator: a flow
 // read off the table at a head the calculator found is the flow the user
 // typed, to the solver's tolerance.
-#include "bisection_solver.h"
-#include "calculation.h"
-#include "rating_table.h"
-#include "weir_residual.h"
+#include "hydraulics/bisection.h"
+#include "logic/calculation.h"
+#include "rating/model/rating_table.h"
+#include "rating/model/table_export.h"
+#include "hydraulics/weir_formula.h"
+#include "tests/support/locales.h"
 
 #include <QRandomGenerator>
 #include <QTest>
 
 #include <cmath>
 
+using namespace weir;
+
 namespace {
-const QLocale kJapanese(QLocale::Japanese, QLocale::Japan);
+using test::kJapanese;
 constexpr double kToleranceLpm = kResidualTolerance * 1000 * 60; // 0.6 L/min
 } // namespace
 
@@ -119,7 +123,7 @@ void RatingTableTest::csvBytes()
     RatingTableModel model;
     model.setLocale(QLocale(QLocale::German, QLocale::Germany));
     model.setRange({300, 10, 20, 10});
-    const QByteArray bytes = ::csvBytes(model);
+    const QByteArray bytes = weir::csvBytes(model);
     QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
     // A decimal comma in a cell gets the cell quoted.
     QCOMPARE(QString::fromUtf8(bytes.mid(3)),

@@ -4,9 +4,9 @@
 // The rating window as the user meets it: opened from the calculator's menu
 // or Ctrl+T (its module loaded then), its boxes, the flow for a head, the
 // clipboard, and saves that fail without losing a file.
-#include "rating_window_widget.h"
-#include "support/window_invariants.h"
-#include "weir_head_window.h"
+#include "rating/rating_window.h"
+#include "tests/support/window_fixture.h"
+#include "calculator/weir_head_window.h"
 
 #include <QAction>
 #include <QApplication>
@@ -24,9 +24,11 @@
 
 #include <unistd.h>
 
+using namespace weir;
+
 namespace {
 
-const QLocale kJapanese(QLocale::Japanese, QLocale::Japan);
+using test::kJapanese;
 
 RatingWindowWidget *openFrom(WeirHeadWindow &w)
 {

@@ -4,9 +4,9 @@
 // The window under light, dark and high-contrast desktop palettes: every text
 // in the client area stays readable against what is behind it, and the
 // colours the window fixes stay what they are.
-#include "printed_output.h"
-#include "support/window_invariants.h"
-#include "weir_head_window.h"
+#include "calculator/printed_output.h"
+#include "tests/support/window_invariants.h"
+#include "calculator/weir_head_window.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -18,6 +18,8 @@
 
 #include <cmath>
 #include <map>
+
+using namespace weir;
 
 namespace {
 

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Weir Head developers
-#include "bisection_solver.h"
-#include "weir_residual.h"
+#include "hydraulics/bisection.h"
+#include "hydraulics/weir_formula.h"
 
 #include <QTest>
 
 #include <cmath>
 #include <limits>
+
+using namespace weir;
 
 Q_DECLARE_METATYPE(SolveStatus)
 

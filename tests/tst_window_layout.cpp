@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Weir Head developers
-#include "caption_label.h"
-#include "layout_table.h"
-#include "printed_output.h"
-#include "support/window_invariants.h"
-#include "weir_head_window.h"
+#include "calculator/caption_label.h"
+#include "calculator/layout_table.h"
+#include "calculator/printed_output.h"
+#include "tests/support/window_fixture.h"
+#include "calculator/weir_head_window.h"
 
 #include <QApplication>
 #include <QInputMethodEvent>
@@ -13,25 +13,13 @@
 #include <QScreen>
 #include <QTest>
 
+using namespace weir;
+
 namespace {
 
-const QLocale kJapanese(QLocale::Japanese, QLocale::Japan);
+using test::kJapanese;
 
-struct ShownWindow {
-    WeirHeadWindow w;
-    ShownWindow()
-    {
-        w.setLocale(kJapanese);
-        w.show();
-    }
-    template <typename T = QWidget>
-    T *control(const char *name) { return w.findChild<T *>(QLatin1String(name)); }
-    QWidget *focused() const { return QApplication::focusWidget(); }
-    void fill(const char *width, const char *flow, const char *minimum, const char *maximum)
-    {
-        invariants::fill(w, {width, flow, minimum, maximum});
-    }
-};
+using test::ShownWindow;
 
 } // namespace
 

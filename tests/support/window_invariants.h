@@ -6,11 +6,11 @@
 // was typed. Shared by the monkey test and the fuzz target; each check returns
 // an empty string when all is well, else what went wrong.
 
-#include "bisection_solver.h"
-#include "box_number.h"
-#include "input_boxes.h"
-#include "printed_output.h"
-#include "weir_head_window.h"
+#include "hydraulics/bisection.h"
+#include "logic/box_number.h"
+#include "logic/input_boxes.h"
+#include "calculator/printed_output.h"
+#include "calculator/weir_head_window.h"
 
 #include <QLineEdit>
 
@@ -18,9 +18,9 @@
 #include <cmath>
 
 // Box texts as a column of data-driven tests.
-Q_DECLARE_METATYPE(BoxTexts)
+Q_DECLARE_METATYPE(weir::BoxTexts)
 
-namespace invariants {
+namespace weir::invariants {
 
 struct Snapshot {
     BoxTexts boxes;
@@ -134,4 +134,4 @@ inline QString checkAfterClear(const Snapshot &after)
     return {};
 }
 
-} // namespace invariants
+} // namespace weir::invariants

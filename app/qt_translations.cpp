@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Weir Head developers
+#include "app/qt_translations.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace weir {
+
+namespace {
+
+void installCatalogue(QCoreApplication &app, const QLocale &locale, const QString &name, const QString &folder)
+{
+    auto *translator = new QTranslator(&app);
+    if (translator->load(locale, name, QStringLiteral("_"), folder))
+        QCoreApplication::installTranslator(translator);
+    else
+        delete translator; // a language with no texts of that catalogue
+}
+
+} // namespace
+
+void installTranslations(QCoreApplication &app)
+{
+    const QLocale locale;
+    installCatalogue(app, locale, QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    const QLocale ours = locale.language() == QLocale::Japanese ? locale : QLocale(QLocale::English);
+    installCatalogue(app, ours, QStringLiteral("weir-head"), QStringLiteral(":/i18n"));
+}
+
+} // namespace weir

@@ -1,8 +1,0 @@
-// SPDX-License-Identifier: GPL-3.0-or-later
-// SPDX-FileCopyrightText: 2026 The Weir Head developers
-#include "bisection_solver.h"
-
-SolveResult solveHead(double flow, double width, double lower, double upper)
-{
-    return bisectHead(weirResidual, flow, width, lower, upper);
-}

@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Weir Head developers
+#include "calculator/module_loader.h"
+
+#include "rating/rating_window_interface.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QPluginLoader>
+
+namespace weir {
+
+QStringList ratingModuleFolders()
+{
+    QStringList folders;
+    const QString fromEnvironment = qEnvironmentVariable("WEIR_HEAD_MODULE_PATH");
+    for (const QString &folder : fromEnvironment.split(QDir::listSeparator(), Qt::SkipEmptyParts))
+        folders << QDir::cleanPath(folder);
+    // WEIR_HEAD_MODULE_DIR_FROM_BIN comes from the install layout: the module
+    // folder relative to the program's, e.g. ../lib/x86_64-linux-gnu/weir-head/modules.
+    folders << QDir::cleanPath(QDir(QCoreApplication::applicationDirPath())
+                                   .filePath(QStringLiteral(WEIR_HEAD_MODULE_DIR_FROM_BIN)));
+    return folders;
+}
+
+ModuleLoad loadRatingModule()
+{
+    ModuleLoad load;
+    for (const QString &folder : ratingModuleFolders()) {
+        QPluginLoader loader(QDir(folder).filePath(QStringLiteral("weir-head-rating")));
+        if (auto *factory = qobject_cast<RatingWindowFactory *>(loader.instance())) {
+            load.factory = factory;
+            load.failure.clear();
+            return load;
+        }
+        if (load.failure.isEmpty())
+            load.failure = loader.errorString();
+    }
+    return load;
+}
+
+} // namespace weir

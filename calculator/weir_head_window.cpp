@@ -1,0 +1,455 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Weir Head developers
+#include "calculator/weir_head_window.h"
+
+#include "accessibility/accessible_factory.h"
+#include "accessibility/announcer.h"
+#include "calculator/caption_label.h"
+#include "calculator/module_loader.h"
+#include "calculator/printed_output.h"
+#include "logic/calculation.h"
+#include "logic/result_text.h"
+#include "logic/texts.h"
+#include "rating/rating_window_interface.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLayout>
+#include <QMoveEvent>
+#include <QProxyStyle>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+
+#include <algorithm>
+#include <ranges>
+
+namespace weir {
+
+namespace {
+
+// The desktop's style, with menu-bar titles four pixels narrower on each side.
+// (A style sheet would do the same, at the price of Qt's whole style-sheet
+// machinery at start-up.)
+class CloseMenuTitles : public QProxyStyle
+{
+public:
+    explicit CloseMenuTitles(QObject *owner)
+    {
+        setParent(owner);
+    }
+
+    QSize sizeFromContents(ContentsType type, const QStyleOption *option, const QSize &size,
+                           const QWidget *widget) const override
+    {
+        QSize result = QProxyStyle::sizeFromContents(type, option, size, widget);
+        if (type == CT_MenuBarItem)
+            result.rwidth() -= 8;
+        return result;
+    }
+};
+
+void setPaletteColor(QWidget *widget, QPalette::ColorRole role, const QColor &color)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, color);
+    widget->setPalette(palette);
+}
+
+} // namespace
+
+// The layout was drawn for a 9-point proportional Japanese Gothic UI font whose
+// lines are about 12 px high at 96 dpi; IPA P Gothic at 9 points matches it.
+QFont WeirHeadWindow::designFont()
+{
+    QFont font(QStringLiteral("IPAPGothic"), 9);
+    font.setStyleHint(QFont::SansSerif);
+    return font;
+}
+
+WeirHeadWindow::WeirHeadWindow(QWidget *parent)
+    : QMainWindow(parent)
+    , m_clientArea(new QWidget(this))
+    , m_printColor(Layout::fromBgr(Layout::kPrintColor))
+{
+    installAccessibleInterfaces();
+    setObjectName(QStringLiteral("ZELMORAK"));
+    // A fixed size: no maximise button that would do nothing.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowTitle(Texts::windowTitle());
+    setFont(designFont());
+
+    buildClientArea();
+    buildControls();
+    connectControls();
+    buildMenus();
+    // The window is exactly its client area (and whatever bars sit above it).
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    layout()->activate();
+    centreOnScreen();
+    setKeyboardOrder();
+}
+
+void WeirHeadWindow::buildClientArea()
+{
+    m_clientArea->setObjectName(QStringLiteral("clientArea"));
+    m_clientArea->setPalette(Layout::clientPalette());
+    m_clientArea->setAutoFillBackground(true);
+    m_clientArea->setFixedSize(Layout::twipsToPixels(Layout::kClientWidth, logicalDpiX()),
+                               Layout::twipsToPixels(Layout::kClientHeight, logicalDpiY()));
+    setCentralWidget(m_clientArea);
+
+    // Created first, so it lies under every control.
+    m_printed = new PrintedOutput(m_clientArea);
+    m_printed->setGeometry(m_clientArea->rect());
+    m_announcer = new Announcer(m_clientArea);
+}
+
+void WeirHeadWindow::buildControls()
+{
+    const qreal dpiX = logicalDpiX();
+    const qreal dpiY = logicalDpiY();
+    for (const Layout::ControlSpec &spec : Layout::controls()) {
+        QWidget *control = nullptr;
+        switch (spec.kind) {
+        case Layout::Kind::TextBox: control = createTextBox(spec); break;
+        case Layout::Kind::Button: control = createButton(spec); break;
+        case Layout::Kind::Label: control = createLabel(spec); break;
+        }
+        control->setObjectName(QString::fromLatin1(spec.name));
+        control->setGeometry(Layout::twipsToPixels(spec.left, dpiX), Layout::twipsToPixels(spec.top, dpiY),
+                             Layout::twipsToPixels(spec.width, dpiX), Layout::twipsToPixels(spec.height, dpiY));
+        m_controls.emplace(spec.name, control);
+        keepByRole(spec, control);
+    }
+    // A caption is its box's label, for the mnemonic and for screen readers.
+    for (const Layout::ControlSpec &spec : Layout::controls()) {
+        if (spec.buddy)
+            static_cast<QLabel *>(m_controls.at(spec.name))->setBuddy(m_controls.at(spec.buddy));
+    }
+    fitLabelsToCaptions();
+    keepPrintsAboveControls();
+}
+
+QLineEdit *WeirHeadWindow::createTextBox(const Layout::ControlSpec &spec)
+{
+    auto *box = new QLineEdit(m_clientArea);
+    if (spec.textColor)
+        setPaletteColor(box, QPalette::Text, Layout::fromBgr(*spec.textColor));
+    return box;
+}
+
+QPushButton *WeirHeadWindow::createButton(const Layout::ControlSpec &spec)
+{
+    auto *button = new QPushButton(spec.caption(), m_clientArea);
+    button->setAutoDefault(true); // Return and Enter press a focused button
+    return button;
+}
+
+CaptionLabel *WeirHeadWindow::createLabel(const Layout::ControlSpec &spec)
+{
+    auto *label = new CaptionLabel(spec.caption(), m_clientArea);
+    label->setAutoFillBackground(true);
+    setPaletteColor(label, QPalette::Window, Layout::fromBgr(Layout::kBackColor));
+    if (spec.textColor)
+        setPaletteColor(label, QPalette::WindowText, Layout::fromBgr(*spec.textColor));
+    m_labels.append(label);
+    return label;
+}
+
+void WeirHeadWindow::keepByRole(const Layout::ControlSpec &spec, QWidget *control)
+{
+    using Layout::Role;
+    switch (spec.role) {
+    case Role::WidthBox: m_widthBox = static_cast<QLineEdit *>(control); break;
+    case Role::FlowBox: m_flowBox = static_cast<QLineEdit *>(control); break;
+    case Role::MinimumBox: m_minimumBox = static_cast<QLineEdit *>(control); break;
+    case Role::MaximumBox: m_maximumBox = static_cast<QLineEdit *>(control); break;
+    case Role::HeadBox: m_headBox = static_cast<QLineEdit *>(control); break;
+    case Role::TrialsBox: m_trialsBox = static_cast<QLineEdit *>(control); break;
+    case Role::CalculateButton: m_calculateButton = static_cast<QPushButton *>(control); break;
+    case Role::ClearButton: m_clearButton = static_cast<QPushButton *>(control); break;
+    case Role::Caption:
+    case Role::RangeNote: break;
+    }
+}
+
+void WeirHeadWindow::connectControls()
+{
+    for (const InputBoxInfo &info : inputBoxes()) {
+        QLineEdit *input = inputBox(info.box);
+        // Return in any box calculates, as in a dialog with a default button.
+        connect(input, &QLineEdit::returnPressed, this, &WeirHeadWindow::calculate);
+        // A complaint about a box is about what was typed: once that changes,
+        // a screen reader should no longer read it out.
+        connect(input, &QLineEdit::textChanged, input, [input] { input->setAccessibleDescription({}); });
+    }
+    for (QLineEdit *output : {m_headBox, m_trialsBox})
+        connect(output, &QLineEdit::returnPressed, this, &WeirHeadWindow::calculate);
+    // The range note belongs to the head: read with it.
+    m_headBox->setAccessibleDescription(Texts::validRange().simplified());
+    connect(m_calculateButton, &QPushButton::clicked, this, &WeirHeadWindow::calculate);
+    connect(m_clearButton, &QPushButton::clicked, this, &WeirHeadWindow::clear);
+}
+
+// Printed lines keep to the band above the highest control.
+void WeirHeadWindow::keepPrintsAboveControls()
+{
+    int band = m_clientArea->height();
+    for (const QWidget *control : std::views::values(m_controls))
+        band = std::min(band, control->y());
+    m_printed->setBandHeight(band);
+}
+
+// Above the client area, so that no control moves. Every menu and item has a
+// mnemonic, so the bar works from the keyboard (Alt+F, Alt+E, Alt+H).
+void WeirHeadWindow::buildMenus()
+{
+    // Four menus across a window 240 pixels wide: the items sit closer than
+    // the style's default, so that none is pushed into an overflow button.
+    menuBar()->setStyle(new CloseMenuTitles(menuBar()));
+    QMenu *file = menuBar()->addMenu(tr("ファイル(&F)"));
+    m_quitAction = file->addAction(tr("終了(&X)"), this, &QWidget::close);
+    m_quitAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+    QMenu *edit = menuBar()->addMenu(tr("編集(&E)"));
+    m_copyResultAction = edit->addAction(tr("結果をコピー(&C)"), this, &WeirHeadWindow::copyResult);
+
+    QMenu *view = menuBar()->addMenu(tr("表示(&V)"));
+    m_ratingAction = view->addAction(tr("水位流量表(&T)..."), this, &WeirHeadWindow::openRatingWindow);
+    m_ratingAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+
+    QMenu *help = menuBar()->addMenu(tr("ヘルプ(&H)"));
+    m_aboutAction = help->addAction(tr("このプログラムについて(&A)"), this, &WeirHeadWindow::showAbout);
+    help->addAction(tr("Qt について(&Q)"), qApp, &QApplication::aboutQt);
+}
+
+// A caption a few pixels wider than its label (the font is not the one the
+// window was drawn with) may widen the label to the right, as long as it stays
+// clear of the controls beside it. Left, top and height stay as drawn.
+void WeirHeadWindow::fitLabelsToCaptions()
+{
+    for (CaptionLabel *label : std::as_const(m_labels)) {
+        const QFontMetrics metrics(label->font());
+        const bool oneLine = label->height() < 2 * metrics.lineSpacing();
+        const int needed = oneLine ? metrics.horizontalAdvance(label->text().trimmed()) : label->widestWord();
+        if (needed <= label->width())
+            continue;
+
+        const QRect own = label->geometry();
+        int limit = m_clientArea->width();
+        for (const QWidget *other : std::views::values(m_controls)) {
+            const QRect g = other->geometry();
+            if (other != label && g.left() > own.left() && g.top() <= own.bottom()
+                && g.bottom() >= own.top())
+                limit = std::min(limit, g.left());
+        }
+        // A one-line caption takes what room there is; a wrapped one widens
+        // only if that keeps its words whole (else it breaks inside the word
+        // either way, and the label may as well keep its drawn width).
+        const int room = limit - own.left();
+        if (oneLine || needed <= room)
+            label->resize(std::min(needed, room), own.height());
+    }
+}
+
+// Centre the window, frame included, on its screen's available area (the
+// screen less panels and docks). The sizes are taken in twips and the
+// arithmetic done in single precision. A window larger than the area keeps its
+// top-left corner inside it, so that its title bar can always be reached.
+//
+// Before the window is shown no frame is known, and the window is centred by
+// its own size; the window manager's frame arrives with the first move after
+// mapping, and moveEvent centres it once more then.
+void WeirHeadWindow::centreOnScreen()
+{
+    const QScreen *here = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!here)
+        return;
+    const float twipsPerPixelX = 1440.0f / float(logicalDpiX());
+    const float twipsPerPixelY = 1440.0f / float(logicalDpiY());
+    const QRect area = here->availableGeometry();
+    const QRect outer = frameGeometry();
+    const float areaWidth = float(area.width()) * twipsPerPixelX;
+    const float areaHeight = float(area.height()) * twipsPerPixelY;
+    const float windowWidth = float(outer.width()) * twipsPerPixelX;
+    const float windowHeight = float(outer.height()) * twipsPerPixelY;
+    const float left = std::max(0.0f, (areaWidth - windowWidth) / 2.0f);
+    const float top = std::max(0.0f, (areaHeight - windowHeight) / 2.0f);
+    move(area.left() + qRound(left / twipsPerPixelX), area.top() + qRound(top / twipsPerPixelY));
+}
+
+void WeirHeadWindow::moveEvent(QMoveEvent *event)
+{
+    QMainWindow::moveEvent(event);
+    if (!m_centredWithFrame && isVisible() && frameGeometry().size() != size()) {
+        m_centredWithFrame = true;
+        centreOnScreen();
+    }
+}
+
+// The width box comes first and has the focus; Tab then follows kTabOrder.
+void WeirHeadWindow::setKeyboardOrder()
+{
+    for (std::size_t i = 1; i < Layout::kTabOrder.size(); ++i)
+        setTabOrder(m_controls.at(Layout::kTabOrder[i - 1]), m_controls.at(Layout::kTabOrder[i]));
+    m_controls.at(Layout::kTabOrder.front())->setFocus();
+}
+
+QLineEdit *WeirHeadWindow::inputBox(InputBox box) const
+{
+    switch (box) {
+    case InputBox::Width: return m_widthBox;
+    case InputBox::Flow: return m_flowBox;
+    case InputBox::Minimum: return m_minimumBox;
+    case InputBox::Maximum: return m_maximumBox;
+    }
+    return nullptr;
+}
+
+void WeirHeadWindow::calculate()
+{
+    m_printed->clearOutput();
+    m_headBox->clear();
+    m_trialsBox->clear();
+    forgetInputComplaints();
+
+    const CalculationOutcome outcome = weir::calculate(inputTexts(), locale());
+    m_shownHeadMm.reset();
+
+    for (const PrintedLine &line : outcome.lines)
+        m_printed->printLine(line.text, line.tone == PrintedLine::Tone::Note ? Layout::fromBgr(Layout::kNoteColor)
+                                                                             : m_printColor);
+    switch (outcome.kind) {
+    case CalculationOutcome::Kind::Incomplete:
+        // Nothing to say; the cursor goes to the box still to fill in.
+        if (outcome.box)
+            inputBox(*outcome.box)->setFocus(Qt::OtherFocusReason);
+        break;
+    case CalculationOutcome::Kind::Shown:
+        m_headBox->setText(outcome.headText);
+        m_headBox->setCursorPosition(0);
+        m_trialsBox->setText(outcome.trialsText);
+        m_trialsBox->setCursorPosition(0);
+        m_shownHeadMm = locale().toDouble(outcome.headText);
+        break;
+    case CalculationOutcome::Kind::Printed:
+        if (outcome.box) {
+            // Put the user straight into the box to correct, and let a screen
+            // reader say why when it lands there.
+            QLineEdit *box = inputBox(*outcome.box);
+            box->setAccessibleDescription(outcome.texts().join(QLatin1Char(' ')));
+            box->setFocus(Qt::OtherFocusReason);
+            box->selectAll();
+        }
+        break;
+    }
+    announceOutcome(outcome);
+    if (m_rating)
+        m_rating->takeShownHead(m_shownHeadMm);
+}
+
+// Said to a screen reader wherever the focus is: the head and the trials with
+// any note, or the printed lines; nothing when a box was still empty.
+void WeirHeadWindow::announceOutcome(const CalculationOutcome &outcome)
+{
+    switch (outcome.kind) {
+    case CalculationOutcome::Kind::Incomplete: m_announcer->announce({}); break;
+    case CalculationOutcome::Kind::Shown:
+        m_announcer->announce((QStringList{Texts::head() + u' ' + outcome.headText,
+                                           Texts::trials() + u' ' + outcome.trialsText}
+                               + outcome.texts())
+                                  .join(QStringLiteral(u"、"))
+                                  .simplified());
+        break;
+    case CalculationOutcome::Kind::Printed:
+        m_announcer->announce(outcome.texts().join(QLatin1Char(' ')).simplified());
+        break;
+    }
+}
+
+BoxTexts WeirHeadWindow::inputTexts() const
+{
+    BoxTexts texts;
+    for (const InputBoxInfo &info : inputBoxes())
+        texts[info.box] = inputBox(info.box)->text();
+    return texts;
+}
+
+void WeirHeadWindow::forgetInputComplaints()
+{
+    for (const InputBoxInfo &info : inputBoxes())
+        inputBox(info.box)->setAccessibleDescription({});
+}
+
+void WeirHeadWindow::clear()
+{
+    m_printed->clearOutput();
+    m_announcer->announce({});
+    m_shownHeadMm.reset();
+    if (m_rating)
+        m_rating->takeShownHead(m_shownHeadMm);
+    forgetInputComplaints();
+    for (QLineEdit *box : {m_flowBox, m_minimumBox, m_maximumBox, m_headBox, m_trialsBox, m_widthBox})
+        box->clear();
+}
+
+void WeirHeadWindow::copyResult()
+{
+    QGuiApplication::clipboard()->setText(
+        resultForSpreadsheet(inputTexts(), m_headBox->text(), m_trialsBox->text(), locale()));
+}
+
+void WeirHeadWindow::showAbout()
+{
+    auto *box = new QMessageBox(QMessageBox::NoIcon, tr("このプログラムについて"),
+                                aboutText(QStringLiteral(WEIR_HEAD_VERSION)), QMessageBox::Ok, this);
+    box->setObjectName(QStringLiteral("aboutBox"));
+    box->setTextFormat(Qt::RichText);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
+void WeirHeadWindow::openRatingWindow()
+{
+    if (!m_rating) {
+        const ModuleLoad load = loadRatingModule();
+        if (!load.factory) {
+            QMessageBox::warning(this, tr("水位流量表"), tr("水位流量表を開けません: %1").arg(load.failure));
+            return;
+        }
+        m_rating = load.factory->createRatingWindow(this);
+    }
+    const BoxTexts texts = inputTexts();
+    m_rating->takeBoxes({texts[InputBox::Width], texts[InputBox::Minimum], texts[InputBox::Maximum], m_shownHeadMm,
+                         locale()});
+    QWidget *window = m_rating->widget();
+    if (!window->isVisible()) {
+        // Beside the calculator: to its right, else to its left; where
+        // neither side has room, against the screen's edge on the roomier side.
+        const QRect area = screen() ? screen()->availableGeometry() : QRect();
+        const QRect calculator = frameGeometry();
+        QPoint at = calculator.topRight() + QPoint(8, 0);
+        if (area.isValid() && at.x() + window->width() > area.right()) {
+            const int leftRoom = calculator.left() - area.left();
+            const int rightRoom = area.right() - calculator.right();
+            if (leftRoom >= window->width() + 8)
+                at.setX(calculator.left() - 8 - window->width());
+            else
+                at.setX(rightRoom > leftRoom ? std::max(area.left(), area.right() - window->width()) : area.left());
+        }
+        if (area.isValid())
+            at.setY(std::clamp(at.y(), area.top(), std::max(area.top(), area.bottom() - window->height())));
+        window->move(at);
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+} // namespace weir

@@ -1,0 +1,141 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Weir Head developers
+#pragma once
+
+#include "calculator/layout_table.h"
+#include "logic/input_boxes.h"
+
+#include <QColor>
+#include <QFont>
+#include <QMainWindow>
+
+#include <map>
+#include <optional>
+#include <string_view>
+
+class QAction;
+class QLineEdit;
+class QPushButton;
+
+namespace weir {
+
+class Announcer;
+class CaptionLabel;
+struct CalculationOutcome;
+class PrintedOutput;
+class RatingWindow;
+
+// The calculator's one window.
+//
+// How data flows: the four input boxes (weir width in mm, flow in L/min, and
+// the bracket of heads, minimum and maximum in mm) are read when Calculate is
+// pressed, turned into SI inputs (m, m^3/s) and handed to the bisection
+// solver. A converged head goes back out as text, rounded to 0.01 mm, into the
+// head box, and the trials used into the trials box. Anything else -- a bracket
+// with no root, a box that is not a number, a search that cannot finish --
+// becomes a red line printed at the top-left corner of the client area, and
+// the input boxes are never touched.
+//
+// The client area keeps its drawn size and places (layout_table.cpp, in twips);
+// every control carries its drawn name as objectName (Text1, Label7, Command1,
+// ...), and the window is named ZELMORAK, so tests and tools can find them.
+class WeirHeadWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit WeirHeadWindow(QWidget *parent = nullptr);
+
+    // The font the window was drawn for. The program also makes it the
+    // application's font before building the window, so that no widget first
+    // lays itself out in the platform default and loads a second font face.
+    static QFont designFont();
+
+    // Where the boxes and the printed lines are; the menu bar sits above it.
+    QWidget *clientArea() const { return m_clientArea; }
+    QLineEdit *inputBox(InputBox box) const;
+    QLineEdit *headBox() const { return m_headBox; }
+    QLineEdit *trialsBox() const { return m_trialsBox; }
+    QPushButton *calculateButton() const { return m_calculateButton; }
+    QPushButton *clearButton() const { return m_clearButton; }
+    PrintedOutput *printedOutput() const { return m_printed; }
+    // What a screen reader is told after each Calculate.
+    Announcer *announcer() const { return m_announcer; }
+    // Colour of printed error lines (red).
+    QColor printColor() const { return m_printColor; }
+
+    // The menu bar's actions.
+    QAction *quitAction() const { return m_quitAction; }
+    QAction *copyResultAction() const { return m_copyResultAction; }
+    QAction *aboutAction() const { return m_aboutAction; }
+    QAction *ratingAction() const { return m_ratingAction; }
+    // The rating window once it has been opened; its module is loaded then.
+    RatingWindow *ratingWindow() const { return m_rating; }
+
+public slots:
+    // 計算: read the four boxes, solve, show the head or print why not.
+    void calculate();
+    // クリヤ: empty every box and the printed lines.
+    void clear();
+    // 結果をコピー: the inputs and the result onto the clipboard, as two
+    // tab-separated lines (captions with units, then values).
+    void copyResult();
+    // このプログラムについて: a non-modal box with name, version, licence,
+    // formula and units.
+    void showAbout();
+    // 表示 > 水位流量表: opens the rating window beside this one, with the
+    // width and bracket from the boxes. Says so when its module is missing.
+    void openRatingWindow();
+
+protected:
+    void moveEvent(QMoveEvent *event) override;
+
+private:
+    void buildClientArea();
+    void buildControls();
+    QLineEdit *createTextBox(const Layout::ControlSpec &spec);
+    QPushButton *createButton(const Layout::ControlSpec &spec);
+    CaptionLabel *createLabel(const Layout::ControlSpec &spec);
+    void keepByRole(const Layout::ControlSpec &spec, QWidget *control);
+    void connectControls();
+    void buildMenus();
+    void fitLabelsToCaptions();
+    void keepPrintsAboveControls();
+    void centreOnScreen();
+    void setKeyboardOrder();
+    void forgetInputComplaints();
+    void announceOutcome(const CalculationOutcome &outcome);
+    BoxTexts inputTexts() const;
+
+    // Once the window manager's frame is known, the window is centred again
+    // with it; that happens once.
+    bool m_centredWithFrame = false;
+
+    QWidget *m_clientArea = nullptr;
+    PrintedOutput *m_printed = nullptr;
+    Announcer *m_announcer = nullptr;
+    QColor m_printColor;
+
+    QLineEdit *m_widthBox = nullptr;   // weir width, mm
+    QLineEdit *m_flowBox = nullptr;    // flow, L/min
+    QLineEdit *m_minimumBox = nullptr; // lower end of the bracket of heads, mm
+    QLineEdit *m_maximumBox = nullptr; // upper end of the bracket of heads, mm
+    QLineEdit *m_headBox = nullptr;    // the head found, mm (output)
+    QLineEdit *m_trialsBox = nullptr;  // bisection trials used (output)
+    QPushButton *m_calculateButton = nullptr;
+    QPushButton *m_clearButton = nullptr;
+
+    QAction *m_quitAction = nullptr;       // ファイル > 終了 (Ctrl+Q)
+    QAction *m_copyResultAction = nullptr; // 編集 > 結果をコピー
+    QAction *m_aboutAction = nullptr;      // ヘルプ > このプログラムについて
+    QAction *m_ratingAction = nullptr;     // 表示 > 水位流量表 (Ctrl+T)
+    RatingWindow *m_rating = nullptr;      // owned as a child window
+    std::optional<double> m_shownHeadMm;   // the head in the head box, mm
+
+    // Every control of the layout table by its drawn name, as created: for
+    // the buddies and the tab order, which the table gives by name.
+    std::map<std::string_view, QWidget *> m_controls;
+    QList<CaptionLabel *> m_labels;
+};
+
+} // namespace weir

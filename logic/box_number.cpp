@@ -1,0 +1,74 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Weir Head developers
+#include "logic/box_number.h"
+
+#include <cmath>
+
+namespace weir {
+
+QString foldFullWidth(const QString &text, const QLocale &locale)
+{
+    QString folded;
+    folded.reserve(text.size());
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u >= u'０' && u <= u'９')
+            folded += QChar(u'0' + (u - u'０'));
+        else if (u == u'．')
+            folded += u'.';
+        else if (u == u'，')
+            folded += u',';
+        else if (u == u'＋')
+            folded += u'+';
+        else if (u == u'－' || u == u'\u2212' || u == u'ー')
+            folded += u'-';
+        else if (u == u'ｅ' || u == u'Ｅ')
+            folded += QChar(u - u'ａ' + u'a'); // same offset for both cases
+        else if (u == u'。' || u == u'｡')
+            // An input method turns the period key into the ideographic full
+            // stop after nothing or a digit: it stands where the decimal point
+            // does, and the locale's own rules then accept it there only.
+            folded += locale.decimalPoint();
+        else
+            folded += c;
+    }
+    return folded;
+}
+
+namespace {
+
+// QLocale reports a number too small for a double (1e-400) as a failure with the
+// value 0, like text that is no number at all. It is a number, and its nearest
+// double is zero: tell the two apart by reading mantissa and exponent apart.
+bool underflowsToZero(const QString &text, const QLocale &locale)
+{
+    const QString e = locale.exponential();
+    const qsizetype at = text.lastIndexOf(e, -1, Qt::CaseInsensitive);
+    if (at <= 0)
+        return false;
+    bool mantissaOk = false;
+    bool exponentOk = false;
+    locale.toDouble(text.left(at), &mantissaOk);
+    const QString exponent = text.mid(at + e.size());
+    const qlonglong value = QLocale::c().toLongLong(exponent, &exponentOk);
+    return mantissaOk && exponentOk && value < 0;
+}
+
+} // namespace
+
+BoxNumber parseBoxNumber(const QString &text, const QLocale &locale)
+{
+    const QString folded = foldFullWidth(text, locale).trimmed();
+    bool ok = false;
+    const double value = locale.toDouble(folded, &ok);
+    if (ok)
+        return std::isfinite(value) ? BoxNumber{BoxNumber::Status::Ok, value}
+                                    : BoxNumber{BoxNumber::Status::NotANumber, 0.0};
+    if (std::isinf(value))
+        return {BoxNumber::Status::TooLarge, 0.0};
+    if (underflowsToZero(folded, locale))
+        return {BoxNumber::Status::Ok, 0.0};
+    return {BoxNumber::Status::NotANumber, 0.0};
+}
+
+} // namespace weir

@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Weir Head developers
+#pragma once
+
+#include <QLocale>
+#include <QString>
+
+namespace weir {
+
+// Reading a number typed into a box.
+//
+// The locale's own rules apply (decimal separator, digit grouping, exponent), and
+// surrounding white space is ignored. Japanese input methods in full-width mode
+// produce ０-９ ． ， ＋ － ｅ Ｅ and often − (U+2212) or ー (U+30FC) for a minus;
+// these read exactly as their ASCII twins. The ideographic full stop 。 (and its
+// half-width ｡), which an input method commits for the period key after nothing
+// or a digit, reads as the locale's decimal point. Infinities and NaNs are not
+// numbers here.
+struct BoxNumber {
+    enum class Status { Ok, NotANumber, TooLarge };
+    Status status = Status::NotANumber;
+    double value = 0.0;
+};
+
+BoxNumber parseBoxNumber(const QString &text, const QLocale &locale);
+
+// Full-width digits, signs and exponent letters folded to ASCII, the
+// ideographic full stop to the locale's decimal point; everything else unchanged.
+QString foldFullWidth(const QString &text, const QLocale &locale);
+
+} // namespace weir

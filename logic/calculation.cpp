@@ -1,0 +1,152 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Weir Head developers
+#include "logic/calculation.h"
+
+#include "hydraulics/bisection.h"
+#include "hydraulics/head_location.h"
+#include "hydraulics/units.h"
+#include "hydraulics/weir_formula.h"
+#include "logic/box_number.h"
+#include "logic/number_text.h"
+#include "logic/texts.h"
+
+#include <array>
+#include <cmath>
+#include <variant>
+
+namespace weir {
+
+namespace {
+
+CalculationOutcome printed(const QString &line, std::optional<InputBox> box = std::nullopt)
+{
+    CalculationOutcome outcome;
+    outcome.kind = CalculationOutcome::Kind::Printed;
+    outcome.lines = {{line}};
+    outcome.box = box;
+    return outcome;
+}
+
+// A head in metres as the head box shows it: rounded to five decimals of a
+// metre, then in millimetres. A head below 0.000005 m rounds to nothing at
+// all: that is a head of 0 mm.
+std::optional<double> shownMillimetres(double metres)
+{
+    double rounded = 0.0;
+    if (!readFixedPattern(formatFixedPattern(metres), &rounded))
+        rounded = 0.0;
+    const double millimetres = units::millimetresFromMetres(rounded);
+    if (!std::isfinite(millimetres))
+        return std::nullopt;
+    return millimetres;
+}
+
+// The line under "no root": what to change. The head is looked for on the
+// whole range where the formula holds, and placed against the bracket.
+PrintedLine whereTheHeadLies(const WeirInputs &in, const QLocale &locale)
+{
+    const HeadLocation located = locateHead(in.flow, in.width);
+    switch (located.status) {
+    case HeadLocation::Status::FlowNotPositive:
+        return {Texts::notPositive(Texts::flow())};
+    case HeadLocation::Status::FlowAbovePeak:
+        return {Texts::headBeyondRange()};
+    case HeadLocation::Status::NotComputable:
+        return {Texts::notComputable()};
+    case HeadLocation::Status::Found:
+        break;
+    }
+    const QString mm = generalNumberText(shownMillimetres(located.head).value_or(0.0), locale);
+    if (located.head < std::min(in.lower, in.upper))
+        return {Texts::headBelowMinimum(mm)};
+    if (located.head > std::max(in.lower, in.upper))
+        return {Texts::headAboveMaximum(mm)};
+    return {Texts::headInsideBracket(mm)};
+}
+
+// The boxes in the order they are converted; the first one that fails is named.
+std::variant<WeirInputs, CalculationOutcome> convertInputs(const BoxTexts &boxes, const QLocale &locale)
+{
+    std::array<double, kInputBoxCount> numbers{};
+    for (const InputBoxInfo &info : inputBoxes()) {
+        const BoxNumber parsed = parseBoxNumber(boxes[info.box], locale);
+        switch (parsed.status) {
+        case BoxNumber::Status::Ok: numbers[std::size_t(info.box)] = parsed.value; break;
+        case BoxNumber::Status::NotANumber: return printed(Texts::notANumber(info.caption()), info.box);
+        case BoxNumber::Status::TooLarge: return printed(Texts::tooLarge(info.caption()), info.box);
+        }
+    }
+    const auto number = [&numbers](InputBox box) { return numbers[std::size_t(box)]; };
+
+    WeirInputs in;
+    in.width = units::metresFromMillimetres(number(InputBox::Width));
+    in.flow = units::cubicMetresPerSecondFromLitresPerMinute(number(InputBox::Flow));
+    in.lower = units::metresFromMillimetres(number(InputBox::Minimum));
+    in.upper = units::metresFromMillimetres(number(InputBox::Maximum));
+
+    // The formula divides by the width and the head and takes the root of their
+    // ratio, so all three must be positive. Checked in the order the first trial
+    // meets them: the width, then the upper end, then the lower end.
+    // (A flow of zero or below is fine: the search finds a root or none.)
+    const std::array<std::pair<InputBox, double>, 3> positives{
+        {{InputBox::Width, in.width}, {InputBox::Maximum, in.upper}, {InputBox::Minimum, in.lower}}};
+    for (const auto &[box, metres] : positives) {
+        if (!(metres > 0))
+            return printed(Texts::notPositive(inputBoxInfo(box).caption()), box);
+    }
+    return in;
+}
+
+} // namespace
+
+QStringList CalculationOutcome::texts() const
+{
+    QStringList texts;
+    for (const PrintedLine &line : lines)
+        texts << line.text;
+    return texts;
+}
+
+CalculationOutcome calculate(const BoxTexts &boxes, const QLocale &locale)
+{
+    // Only an exactly empty box means "not filled in yet"; spaces are text.
+    // Nothing is said, but the cursor is taken to the first such box.
+    for (const InputBoxInfo &info : inputBoxes()) {
+        if (boxes[info.box].isEmpty()) {
+            CalculationOutcome incomplete;
+            incomplete.box = info.box;
+            return incomplete;
+        }
+    }
+
+    const auto converted = convertInputs(boxes, locale);
+    if (const auto *refused = std::get_if<CalculationOutcome>(&converted))
+        return *refused;
+    const WeirInputs &in = std::get<WeirInputs>(converted);
+
+    const SolveResult result = solveHead(in.flow, in.width, in.lower, in.upper);
+    switch (result.status) {
+    case SolveStatus::NoRoot: {
+        CalculationOutcome outcome = printed(Texts::noRoot());
+        outcome.lines.append(whereTheHeadLies(in, locale));
+        return outcome;
+    }
+    case SolveStatus::NotConverged: return printed(Texts::notConverged());
+    case SolveStatus::ResidualNotFinite: return printed(Texts::notComputable());
+    case SolveStatus::Converged: break;
+    }
+
+    const std::optional<double> millimetres = shownMillimetres(result.head);
+    if (!millimetres)
+        return printed(Texts::notComputable());
+
+    CalculationOutcome outcome;
+    outcome.kind = CalculationOutcome::Kind::Shown;
+    outcome.headText = generalNumberText(*millimetres, locale);
+    outcome.trialsText = QString::number(result.trials);
+    if (*millimetres < kMinimumValidHeadMm)
+        outcome.lines = {{Texts::belowValidRange(), PrintedLine::Tone::Note}};
+    return outcome;
+}
+
+} // namespace weir

@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Weir Head developers
+#pragma once
+
+#include "logic/input_boxes.h"
+
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace weir {
+
+// One press of Calculate, away from the widgets: the four box texts go in, what
+// the window is to show comes out.
+//
+//   box texts (mm, L/min) -> WeirInputs (m, m^3/s) -> solveHead -> head text in mm
+//                                                                  or printed lines
+
+// The inputs in solver units.
+struct WeirInputs {
+    double width = 0.0; // m
+    double flow = 0.0;  // m^3/s
+    double lower = 0.0; // lower end of the bracket, m
+    double upper = 0.0; // upper end of the bracket, m
+};
+
+// A line printed on the window, top-left first.
+struct PrintedLine {
+    enum class Tone {
+        Error, // in the print colour (red): why there is no head
+        Note,  // in the range note's blue: a head was shown, with a caveat
+    };
+    QString text; // as said, without the print surface's indentation
+    Tone tone = Tone::Error;
+
+    bool operator==(const PrintedLine &) const = default;
+};
+
+struct CalculationOutcome {
+    enum class Kind {
+        Incomplete, // a box was empty: show nothing, say nothing
+        Shown,      // headText and trialsText go into the output boxes
+        Printed,    // error lines are printed on the window; the outputs stay empty
+    };
+    Kind kind = Kind::Incomplete;
+    QString headText;   // mm, in the locale's number form
+    QString trialsText;
+    QList<PrintedLine> lines;
+    // The box the user should turn to: the one an error is about, or the first
+    // empty box.
+    std::optional<InputBox> box;
+
+    QStringList texts() const;
+};
+
+CalculationOutcome calculate(const BoxTexts &boxes, const QLocale &locale);
+
+} // namespace weir

@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Weir Head developers
+#pragma once
+
+#include <QLocale>
+#include <QString>
+
+namespace weir {
+
+// How numbers are written: the head as the head box shows it, and plain
+// numbers in the locale's form.
+//
+// How a head is shown. The solver's head in metres is first written with the
+// digit pattern "#####.#####" (no leading zero, at most five decimals), that text
+// is read back, multiplied by 1000 and shown in millimetres in the general number
+// form. The detour through five decimals is what rounds the shown head to
+// 0.01 mm: 0.0438281 m -> ".04383" -> 43.83.
+
+// "#####.#####": the value taken to 15 significant digits, then rounded half away
+// from zero to five decimals; no leading zero before the point, trailing zeros and
+// a trailing point dropped. A value that rounds to zero gives the point alone.
+// The result always uses '.'; it is only ever read back by readFixedPattern.
+QString formatFixedPattern(double value);
+
+// Reads formatFixedPattern's text back; false for the point alone.
+bool readFixedPattern(const QString &text, double *value);
+
+// The general form: at most 15 significant digits, trailing zeros and point
+// dropped, no digit grouping, the locale's decimal separator.
+QString generalNumberText(double value, const QLocale &locale);
+
+// A fixed number of decimals, no digit grouping, the locale's decimal separator.
+QString fixedNumberText(double value, int decimals, const QLocale &locale);
+
+} // namespace weir

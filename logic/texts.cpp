@@ -1,0 +1,141 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Weir Head developers
+#include "logic/texts.h"
+
+#include "hydraulics/weir_formula.h"
+
+namespace weir {
+
+QString Texts::windowTitle()
+{
+    return tr("　四角堰の越流高さ");
+}
+
+QString Texts::appName()
+{
+    return windowTitle().trimmed();
+}
+
+QString Texts::width()
+{
+    return tr("堰の幅(mm)");
+}
+
+QString Texts::flow()
+{
+    return tr("流量(L/min)");
+}
+
+QString Texts::minimum()
+{
+    return tr("解の挟込最小値(mm)");
+}
+
+QString Texts::maximum()
+{
+    return tr("最大値(mm)");
+}
+
+QString Texts::head()
+{
+    return tr("越流高さ(mm)");
+}
+
+QString Texts::trials()
+{
+    return tr("Trial回数");
+}
+
+QString Texts::validRange()
+{
+    // Eight spaces after 適用範囲 and nine after 20mm: the label wraps at
+    // those runs, putting 越流高さ≧20mm on a line of its own.
+    return tr("適用範囲        越流高さ≧20mm         ");
+}
+
+QString Texts::calculate()
+{
+    return tr("計算");
+}
+
+QString Texts::clear()
+{
+    return tr("クリヤ");
+}
+
+QString Texts::noRoot()
+{
+    return tr("解がありません。挟込範囲を変更して下さい。");
+}
+
+QString Texts::notConverged()
+{
+    return tr("収束しません。挟込範囲を変更して下さい。");
+}
+
+QString Texts::notComputable()
+{
+    return tr("計算できません。入力値を見直して下さい。");
+}
+
+QString Texts::notANumber(const QString &caption)
+{
+    return tr("%1が数値ではありません。").arg(caption);
+}
+
+QString Texts::tooLarge(const QString &caption)
+{
+    return tr("%1の値が大き過ぎます。").arg(caption);
+}
+
+QString Texts::notPositive(const QString &caption)
+{
+    return tr("%1は0より大きい値にして下さい。").arg(caption);
+}
+
+QString Texts::headBelowMinimum(const QString &mm)
+{
+    return tr("越流高さは最小値より下の約%1mmです。").arg(mm);
+}
+
+QString Texts::headAboveMaximum(const QString &mm)
+{
+    return tr("越流高さは最大値より上の約%1mmです。").arg(mm);
+}
+
+QString Texts::headInsideBracket(const QString &mm)
+{
+    return tr("越流高さ約%1mm: 最大値を下げて下さい。").arg(mm);
+}
+
+QString Texts::headBeyondRange()
+{
+    return tr("越流高さは最大値より上、公式の範囲外です。");
+}
+
+QString Texts::belowValidRange()
+{
+    return tr("%1mm未満は公式の適用範囲外です。").arg(kMinimumValidHeadMm);
+}
+
+QString Texts::outsideValidRange()
+{
+    return tr("適用範囲外");
+}
+
+QString Texts::formula()
+{
+    return QStringLiteral(u"Q = 1.838 (1 + 0.0012/h) (1 − √(h/b)/10) b h^1.5");
+}
+
+QString Texts::formulaUnits()
+{
+    return tr("h, b は m、Q は m³/s");
+}
+
+QString Texts::cannotSave(const QString &fileName, const QString &reason)
+{
+    return tr("%1 を保存できません: %2").arg(fileName, reason);
+}
+
+} // namespace weir

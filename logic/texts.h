@@ -1,0 +1,69 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Weir Head developers
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+
+namespace weir {
+
+// Every caption and message of the calculator, once. The captions double as
+// the names by which the messages, the rating table, the copied result and the
+// command line refer to a box, so they live here and nowhere else.
+//
+// The source texts are the program's own Japanese; they pass through Qt's
+// translation machinery (context "Texts") like any other user-visible text.
+// Messages carry no indentation of their own: the window's print surface
+// indents what it prints.
+class Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(Texts)
+
+public:
+    // The window and its controls.
+    static QString windowTitle();  // begins with an ideographic space
+    static QString appName();      // the title without that space
+    static QString width();        // 堰の幅(mm)
+    static QString flow();         // 流量(L/min)
+    static QString minimum();      // 解の挟込最小値(mm)
+    static QString maximum();      // 最大値(mm)
+    static QString head();         // 越流高さ(mm)
+    static QString trials();       // Trial回数
+    static QString validRange();   // the range note, with the runs of spaces it wraps at
+    static QString calculate();    // 計算
+    static QString clear();        // クリヤ
+
+    // Why no head is shown.
+    static QString noRoot();
+    static QString notConverged();
+    static QString notComputable();
+    static QString notANumber(const QString &caption);
+    static QString tooLarge(const QString &caption);
+    static QString notPositive(const QString &caption);
+
+    // What follows the no-root line: where the head lies, its value in mm as
+    // the head box would show it.
+    static QString headBelowMinimum(const QString &mm);
+    static QString headAboveMaximum(const QString &mm);
+    // The head lies inside the bracket, but the bracket reaches heads of 100
+    // widths and more, where the formula's discharge turns negative.
+    static QString headInsideBracket(const QString &mm);
+    // No head on the formula's range passes the flow: it is more than the
+    // weir's peak.
+    static QString headBeyondRange();
+
+    // Under a head that was shown, in the note's blue.
+    static QString belowValidRange();
+    // The same, short, for a table's remark column.
+    static QString outsideValidRange();
+
+    // The discharge formula in one line of plain text, h^1.5 for the power,
+    // and what its letters stand for.
+    static QString formula();
+    static QString formulaUnits();
+
+    // A file that could not be written, and why.
+    static QString cannotSave(const QString &fileName, const QString &reason);
+};
+
+} // namespace weir

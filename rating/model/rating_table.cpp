@@ -1,0 +1,220 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Weir Head developers
+#include "rating/model/rating_table.h"
+
+#include "hydraulics/units.h"
+#include "hydraulics/weir_formula.h"
+#include "logic/box_number.h"
+#include "logic/number_text.h"
+#include "logic/texts.h"
+
+#include <cmath>
+
+namespace weir {
+
+QString ratingCaption(RatingBox box)
+{
+    switch (box) {
+    case RatingBox::Width: return Texts::width();
+    case RatingBox::From: return RatingTableModel::tr("越流高さ 始め(mm)");
+    case RatingBox::To: return RatingTableModel::tr("越流高さ 終わり(mm)");
+    case RatingBox::Step: return RatingTableModel::tr("刻み(mm)");
+    case RatingBox::Head: return Texts::head();
+    }
+    return {};
+}
+
+namespace {
+
+struct Read {
+    std::optional<double> value;
+    QString message;
+};
+
+// A box that must hold a number above zero, read as the calculator reads.
+Read positiveNumber(const QString &text, RatingBox box, const QLocale &locale)
+{
+    const QString caption = ratingCaption(box);
+    const BoxNumber number = parseBoxNumber(text, locale);
+    switch (number.status) {
+    case BoxNumber::Status::NotANumber: return {std::nullopt, Texts::notANumber(caption)};
+    case BoxNumber::Status::TooLarge: return {std::nullopt, Texts::tooLarge(caption)};
+    case BoxNumber::Status::Ok: break;
+    }
+    if (!(number.value > 0))
+        return {std::nullopt, Texts::notPositive(caption)};
+    return {number.value, {}};
+}
+
+// Flows to 0.01 L/min, and the same flow in m³/s to the digit that still
+// tells such steps apart.
+QString flowText(double litresPerMinute, const QLocale &locale)
+{
+    return fixedNumberText(litresPerMinute, 2, locale);
+}
+
+QString cubicMetresText(double cubicMetresPerSecond, const QLocale &locale)
+{
+    return fixedNumberText(cubicMetresPerSecond, 7, locale);
+}
+
+} // namespace
+
+RatingRead readRatingBoxes(const RatingBoxTexts &texts, const QLocale &locale)
+{
+    const std::pair<RatingBox, const QString *> boxes[] = {
+        {RatingBox::Width, &texts.width}, {RatingBox::From, &texts.from},
+        {RatingBox::To, &texts.to}, {RatingBox::Step, &texts.step}};
+    double values[4] = {};
+    int i = 0;
+    for (const auto &[box, text] : boxes) {
+        const Read read = positiveNumber(*text, box, locale);
+        if (!read.value)
+            return {std::nullopt, read.message, box};
+        values[i++] = *read.value;
+    }
+    RatingRange range{values[0], values[1], values[2], values[3]};
+    if (range.toMm < range.fromMm)
+        return {std::nullopt,
+                RatingTableModel::tr("%1は%2以上にして下さい。").arg(ratingCaption(RatingBox::To), ratingCaption(RatingBox::From)),
+                RatingBox::To};
+    if ((range.toMm - range.fromMm) / range.stepMm >= kMaxRatingRows)
+        return {std::nullopt, RatingTableModel::tr("%1が小さ過ぎます（%2行まで）。").arg(ratingCaption(RatingBox::Step)).arg(kMaxRatingRows),
+                RatingBox::Step};
+    return {range, {}, {}};
+}
+
+double flowCubicMetresPerSecond(double headMm, double widthMm)
+{
+    return weirDischarge(units::metresFromMillimetres(headMm), units::metresFromMillimetres(widthMm));
+}
+
+double flowLitresPerMinute(double headMm, double widthMm)
+{
+    return units::litresPerMinuteFromCubicMetresPerSecond(flowCubicMetresPerSecond(headMm, widthMm));
+}
+
+std::optional<double> roundStepFor(double fromMm, double toMm)
+{
+    const double rough = (toMm - fromMm) / 20;
+    if (!(rough > 0) || !std::isfinite(rough))
+        return std::nullopt;
+    const double power = std::pow(10.0, std::floor(std::log10(rough)));
+    for (const double round : {1.0, 2.0, 5.0}) {
+        if (round * power >= rough)
+            return round * power;
+    }
+    return 10 * power;
+}
+
+FlowAtHead flowAtHead(const QString &headText, double widthMm, const QLocale &locale)
+{
+    const Read head = positiveNumber(headText, RatingBox::Head, locale);
+    if (!head.value)
+        return {{}, head.message};
+    const double lpm = flowLitresPerMinute(*head.value, widthMm);
+    if (!std::isfinite(lpm))
+        return {{}, Texts::notComputable()};
+    QString text = QStringLiteral("%1 L/min (%2 m³/s)")
+                       .arg(flowText(lpm, locale), cubicMetresText(flowCubicMetresPerSecond(*head.value, widthMm), locale));
+    if (*head.value < kMinimumValidHeadMm)
+        text += QStringLiteral(u" — ") + Texts::belowValidRange().chopped(1); // without the full stop
+    return {text, {}};
+}
+
+RatingTableModel::RatingTableModel(QObject *parent)
+    : QAbstractTableModel(parent)
+{
+}
+
+void RatingTableModel::setRange(const RatingRange &range)
+{
+    beginResetModel();
+    m_range = range;
+    m_rows = range.stepMm > 0 && range.toMm >= range.fromMm
+                 ? int(std::floor((range.toMm - range.fromMm) / range.stepMm + 1e-9)) + 1
+                 : 0;
+    endResetModel();
+}
+
+void RatingTableModel::setLocale(const QLocale &locale)
+{
+    beginResetModel();
+    m_locale = locale;
+    endResetModel();
+}
+
+double RatingTableModel::headAt(int row) const
+{
+    // Each head from the start, not by adding steps up, so that rounding does
+    // not creep down the table.
+    return m_range.fromMm + row * m_range.stepMm;
+}
+
+double RatingTableModel::flowLpmAt(int row) const
+{
+    return flowLitresPerMinute(headAt(row), m_range.widthMm);
+}
+
+double RatingTableModel::flowM3sAt(int row) const
+{
+    return flowCubicMetresPerSecond(headAt(row), m_range.widthMm);
+}
+
+bool RatingTableModel::belowValidRange(int row) const
+{
+    return headAt(row) < kMinimumValidHeadMm;
+}
+
+int RatingTableModel::rowNearest(double headMm) const
+{
+    if (m_rows == 0)
+        return -1;
+    const double at = std::round((headMm - m_range.fromMm) / m_range.stepMm);
+    return int(std::clamp(at, 0.0, double(m_rows - 1)));
+}
+
+int RatingTableModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : m_rows;
+}
+
+int RatingTableModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant RatingTableModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= m_rows)
+        return {};
+    if (role == Qt::TextAlignmentRole)
+        return index.column() == Remark ? int(Qt::AlignLeft | Qt::AlignVCenter) : int(Qt::AlignRight | Qt::AlignVCenter);
+    if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)
+        return {};
+    const int row = index.row();
+    switch (index.column()) {
+    case Head: return generalNumberText(std::round(headAt(row) * 1e9) / 1e9, m_locale);
+    case FlowLpm: return flowText(flowLpmAt(row), m_locale);
+    case FlowM3s: return cubicMetresText(flowM3sAt(row), m_locale);
+    case Remark: return belowValidRange(row) ? Texts::outsideValidRange() : QString();
+    }
+    return {};
+}
+
+QVariant RatingTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role != Qt::DisplayRole)
+        return {};
+    if (orientation == Qt::Vertical)
+        return section + 1;
+    switch (section) {
+    case Head: return Texts::head();
+    case FlowLpm: return Texts::flow();
+    case FlowM3s: return tr("流量(m³/s)");
+    case Remark: return tr("備考");
+    }
+    return {};
+}
+
+} // namespace weir

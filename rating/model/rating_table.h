@@ -1,0 +1,95 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Weir Head developers
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QLocale>
+#include <QString>
+
+#include <optional>
+
+namespace weir {
+
+// The rating table of a weir: the flow the formula gives at each head of a
+// range, in steps. Every flow comes from weirDischarge, the very code the
+// calculator's solver evaluates, so the table and the calculator never
+// disagree.
+
+// The range of a table, in millimetres.
+struct RatingRange {
+    double widthMm = 0.0;
+    double fromMm = 0.0;
+    double toMm = 0.0;
+    double stepMm = 0.0;
+};
+
+// The rating window's own boxes, in the order they are checked.
+enum class RatingBox { Width, From, To, Step, Head };
+
+struct RatingBoxTexts {
+    QString width, from, to, step;
+};
+
+// What the boxes give: a range, or the message about the first bad box.
+struct RatingRead {
+    std::optional<RatingRange> range;
+    QString message;
+    std::optional<RatingBox> box;
+};
+
+QString ratingCaption(RatingBox box);
+
+// A table of more rows than this is refused: the step is too small.
+inline constexpr int kMaxRatingRows = 5000;
+
+RatingRead readRatingBoxes(const RatingBoxTexts &texts, const QLocale &locale);
+
+// The flow at a measured head, as the table shows flows: "123.45 L/min
+// (0.0020575 m³/s)", or the message about the box when it holds no head.
+struct FlowAtHead {
+    QString text;    // the flow, when there is one
+    QString message; // else why not
+};
+FlowAtHead flowAtHead(const QString &headText, double widthMm, const QLocale &locale);
+
+// Flow at a head in mm over a weir of a width in mm, in L/min and in m³/s.
+double flowLitresPerMinute(double headMm, double widthMm);
+double flowCubicMetresPerSecond(double headMm, double widthMm);
+
+// A step for about twenty rows between two heads: 1, 2 or 5 times a power of
+// ten, the smallest such step that gives at most twenty. None unless the
+// range is finite and rises.
+std::optional<double> roundStepFor(double fromMm, double toMm);
+
+class RatingTableModel : public QAbstractTableModel
+{
+    Q_OBJECT
+
+public:
+    enum Column { Head, FlowLpm, FlowM3s, Remark, ColumnCount };
+
+    explicit RatingTableModel(QObject *parent = nullptr);
+
+    void setRange(const RatingRange &range);
+    const RatingRange &range() const { return m_range; }
+    void setLocale(const QLocale &locale);
+
+    double headAt(int row) const;       // mm
+    double flowLpmAt(int row) const;    // L/min
+    double flowM3sAt(int row) const;    // m³/s
+    bool belowValidRange(int row) const; // the formula holds from 20 mm
+    // The row whose head is nearest the given head, or -1 for an empty table.
+    int rowNearest(double headMm) const;
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+private:
+    RatingRange m_range;
+    int m_rows = 0;
+    QLocale m_locale;
+};
+
+} // namespace weir

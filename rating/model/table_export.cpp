@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Weir Head developers
+#include "rating/model/table_export.h"
+
+#include <QAbstractItemModel>
+#include <QStringList>
+
+namespace weir {
+
+QString tableText(const QAbstractItemModel &model, QChar separator, const QString &lineEnd)
+{
+    // A cell holding the separator, a quote or a line break is quoted, as
+    // spreadsheets read CSV; tab-separated cells never hold a tab.
+    const auto cell = [separator](QString text) {
+        if (text.contains(separator) || text.contains(u'"') || text.contains(u'\n')) {
+            text.replace(QStringLiteral("\""), QStringLiteral("\"\""));
+            text = u'"' + text + u'"';
+        }
+        return text;
+    };
+    QString out;
+    QStringList header;
+    for (int column = 0; column < model.columnCount(); ++column)
+        header << cell(model.headerData(column, Qt::Horizontal).toString());
+    out += header.join(separator) + lineEnd;
+    for (int row = 0; row < model.rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < model.columnCount(); ++column)
+            cells << cell(model.index(row, column).data().toString());
+        out += cells.join(separator) + lineEnd;
+    }
+    return out;
+}
+
+QByteArray csvBytes(const QAbstractItemModel &model)
+{
+    return QByteArray("\xEF\xBB\xBF") + tableText(model, u',', QStringLiteral("\r\n")).toUtf8();
+}
+
+} // namespace weir

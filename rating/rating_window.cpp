@@ -1,0 +1,425 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Weir Head developers
+#include "rating/rating_window.h"
+
+#include "hydraulics/weir_formula.h"
+#include "logic/box_number.h"
+#include "logic/number_text.h"
+#include "logic/save_whole.h"
+#include "rating/model/table_export.h"
+#include "rating/pdf_report.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSplitter>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <qcustomplot.h>
+
+#include <cmath>
+
+namespace weir {
+
+RatingWindowWidget::RatingWindowWidget(QWidget *calculator)
+    : QWidget(calculator, Qt::Window)
+    , m_model(new RatingTableModel(this))
+{
+    setObjectName(QStringLiteral("ratingWindow"));
+    setWindowTitle(tr("水位流量表"));
+    setAttribute(Qt::WA_DeleteOnClose, false); // reopened from the menu as it was
+    if (calculator)
+        m_numberLocale = calculator->locale();
+    buildControls();
+    // Until the calculator has numbers to give: the worked example's weir.
+    m_widthBox->setText(QStringLiteral("300"));
+    m_fromBox->setText(QStringLiteral("20"));
+    m_toBox->setText(QStringLiteral("100"));
+    m_stepBox->setText(QStringLiteral("5"));
+    refresh();
+}
+
+void RatingWindowWidget::buildControls()
+{
+    m_messageLabel = new QLabel(this);
+    m_messageLabel->setObjectName(QStringLiteral("ratingMessage"));
+    m_messageLabel->setWordWrap(true);
+    // Red as the calculator's messages, light enough to read on a dark desktop.
+    QPalette red = m_messageLabel->palette();
+    const bool darkDesktop = red.color(QPalette::Window).lightness() < 128;
+    red.setColor(QPalette::WindowText, darkDesktop ? QColor(0xFF, 0x8A, 0x80) : QColor(0xC0, 0, 0));
+    m_messageLabel->setPalette(red);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(buildBoxes());
+    layout->addWidget(m_messageLabel);
+    layout->addLayout(buildButtons());
+    m_splitter = new QSplitter(this);
+    m_splitter->addWidget(buildTable());
+    m_splitter->addWidget(buildPlot());
+    m_splitter->setStretchFactor(1, 1);
+    layout->addWidget(m_splitter, 1);
+    resize(780, 560);
+
+    setKeyboardOrder();
+    connectControls();
+}
+
+// The range's boxes on the left, the measured head and its flow on the right.
+QLayout *RatingWindowWidget::buildBoxes()
+{
+    const auto newBox = [this](RatingBox which, const char *name) {
+        auto *box = new QLineEdit(this);
+        box->setObjectName(QString::fromLatin1(name));
+        box->setAccessibleName(ratingCaption(which));
+        return box;
+    };
+    m_widthBox = newBox(RatingBox::Width, "ratingWidth");
+    m_fromBox = newBox(RatingBox::From, "ratingFrom");
+    m_toBox = newBox(RatingBox::To, "ratingTo");
+    m_stepBox = newBox(RatingBox::Step, "ratingStep");
+    m_headBox = newBox(RatingBox::Head, "ratingHead");
+
+    auto *form = new QFormLayout;
+    form->addRow(tr("堰の幅(&W) (mm)"), m_widthBox);
+    form->addRow(tr("越流高さ 始め(&F) (mm)"), m_fromBox);
+    form->addRow(tr("越流高さ 終わり(&T) (mm)"), m_toBox);
+    form->addRow(tr("刻み(&S) (mm)"), m_stepBox);
+
+    m_flowLabel = new QLabel(this);
+    m_flowLabel->setObjectName(QStringLiteral("ratingFlow"));
+    m_flowLabel->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    auto *headForm = new QFormLayout;
+    headForm->addRow(tr("越流高さ(&H) (mm) → 流量"), m_headBox);
+    headForm->addRow(QString(), m_flowLabel);
+
+    auto *top = new QHBoxLayout;
+    top->addLayout(form);
+    top->addSpacing(24);
+    top->addLayout(headForm);
+    top->addStretch();
+    return top;
+}
+
+QLayout *RatingWindowWidget::buildButtons()
+{
+    m_copyButton = new QPushButton(tr("コピー(&C)"), this);
+    m_csvButton = new QPushButton(tr("保存(&V)..."), this);
+    m_pdfButton = new QPushButton(tr("PDF(&P)..."), this);
+    m_copyButton->setObjectName(QStringLiteral("ratingCopy"));
+    m_csvButton->setObjectName(QStringLiteral("ratingSave"));
+    m_pdfButton->setObjectName(QStringLiteral("ratingPdf"));
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(m_copyButton);
+    buttons->addWidget(m_csvButton);
+    buttons->addWidget(m_pdfButton);
+    buttons->addStretch();
+    return buttons;
+}
+
+QWidget *RatingWindowWidget::buildTable()
+{
+    m_table = new QTableView(this);
+    m_table->setObjectName(QStringLiteral("ratingTable"));
+    m_table->setAccessibleName(tr("水位流量表"));
+    m_table->setModel(m_model);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
+    return m_table;
+}
+
+// The curve: head against flow, solid where the formula holds and dashed
+// below, with the calculator's head and the point under the mouse marked.
+QWidget *RatingWindowWidget::buildPlot()
+{
+    m_plot = new QCustomPlot(this);
+    m_plot->setObjectName(QStringLiteral("ratingPlot"));
+    m_plot->setAccessibleName(tr("水位流量曲線"));
+    m_plot->setMinimumSize(360, 300);
+    m_plot->xAxis->setLabel(tr("流量 (L/min)"));
+    m_plot->yAxis->setLabel(tr("越流高さ (mm)"));
+    m_inRange = new QCPCurve(m_plot->xAxis, m_plot->yAxis);
+    m_inRange->setPen(QPen(QColor(0, 0, 0xC0), 2));
+    m_inRange->setName(tr("適用範囲 (≧%1mm)").arg(kMinimumValidHeadMm));
+    m_belowRange = new QCPCurve(m_plot->xAxis, m_plot->yAxis);
+    m_belowRange->setPen(QPen(QColor(0x80, 0x80, 0x80), 2, Qt::DashLine));
+    m_belowRange->setName(tr("適用範囲外 (<%1mm)").arg(kMinimumValidHeadMm));
+    m_shownPoint = m_plot->addGraph();
+    m_shownPoint->setLineStyle(QCPGraph::lsNone);
+    m_shownPoint->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssCircle, QColor(0xD0, 0, 0), QColor(0xD0, 0, 0), 9));
+    m_shownPoint->setName(tr("計算した越流高さ"));
+    m_pointed = m_plot->addGraph();
+    m_pointed->setLineStyle(QCPGraph::lsNone);
+    m_pointed->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssCrossCircle, QPen(Qt::black), QBrush(Qt::NoBrush), 11));
+    m_pointed->removeFromLegend();
+    m_plot->legend->setVisible(true);
+    m_plot->axisRect()->insetLayout()->setInsetAlignment(0, Qt::AlignBottom | Qt::AlignRight);
+    m_readout = new QLabel(this);
+    m_readout->setObjectName(QStringLiteral("ratingReadout"));
+
+    auto *plotSide = new QWidget(this);
+    auto *plotLayout = new QVBoxLayout(plotSide);
+    plotLayout->setContentsMargins(0, 0, 0, 0);
+    plotLayout->addWidget(m_plot, 1);
+    plotLayout->addWidget(m_readout);
+    return plotSide;
+}
+
+void RatingWindowWidget::setKeyboardOrder()
+{
+    QWidget *const order[] = {m_widthBox, m_fromBox, m_toBox, m_stepBox, m_headBox,
+                              m_copyButton, m_csvButton, m_pdfButton, m_table};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+void RatingWindowWidget::connectControls()
+{
+    for (QLineEdit *box : {m_widthBox, m_fromBox, m_toBox, m_stepBox})
+        connect(box, &QLineEdit::textChanged, this, &RatingWindowWidget::refresh);
+    connect(m_headBox, &QLineEdit::textChanged, this, &RatingWindowWidget::refreshFlowAtHead);
+    connect(m_copyButton, &QPushButton::clicked, this, &RatingWindowWidget::copyTable);
+    connect(m_csvButton, &QPushButton::clicked, this, &RatingWindowWidget::chooseCsvFile);
+    connect(m_pdfButton, &QPushButton::clicked, this, &RatingWindowWidget::choosePdfFile);
+    connect(m_plot, &QCustomPlot::mouseMove, this, [this](QMouseEvent *event) { readOutAt(event->position()); });
+    auto *copy = new QAction(this);
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setShortcutContext(Qt::WindowShortcut);
+    connect(copy, &QAction::triggered, this, &RatingWindowWidget::copyTable);
+    addAction(copy);
+}
+
+QLineEdit *RatingWindowWidget::box(RatingBox which) const
+{
+    switch (which) {
+    case RatingBox::Width: return m_widthBox;
+    case RatingBox::From: return m_fromBox;
+    case RatingBox::To: return m_toBox;
+    case RatingBox::Step: return m_stepBox;
+    case RatingBox::Head: return m_headBox;
+    }
+    return nullptr;
+}
+
+QString RatingWindowWidget::message() const
+{
+    return m_messageLabel->text();
+}
+
+QString RatingWindowWidget::flowText() const
+{
+    return m_flowLabel->text();
+}
+
+QString RatingWindowWidget::readout() const
+{
+    return m_readout->text();
+}
+
+void RatingWindowWidget::showMessage(const QString &text)
+{
+    m_messageLabel->setText(text);
+    m_messageLabel->setVisible(!text.isEmpty());
+    if (!text.isEmpty()) {
+        // Said to a screen reader too, as the calculator's messages are.
+        QAccessibleEvent event(m_messageLabel, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+void RatingWindowWidget::refresh()
+{
+    const RatingRead read = readRatingBoxes(
+        {m_widthBox->text(), m_fromBox->text(), m_toBox->text(), m_stepBox->text()}, m_numberLocale);
+    if (!read.range) {
+        showMessage(read.message); // the table and curve stay as they were
+        return;
+    }
+    showMessage({});
+    m_model->setLocale(m_numberLocale);
+    m_model->setRange(*read.range);
+    replot();
+    takeShownHead(m_shownHead);
+    refreshFlowAtHead();
+    fitTableWidth();
+}
+
+void RatingWindowWidget::fitTableWidth()
+{
+    // The table as wide as its columns, the curve taking the rest.
+    m_table->resizeColumnsToContents();
+    const int tableWidth = m_table->verticalHeader()->sizeHint().width() + m_table->horizontalHeader()->length()
+                           + m_table->verticalScrollBar()->sizeHint().width() + 2 * m_table->frameWidth() + 8;
+    const int total = m_splitter->width() > tableWidth ? m_splitter->width() : width();
+    m_splitter->setSizes({tableWidth, std::max(360, total - tableWidth)});
+}
+
+void RatingWindowWidget::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    fitTableWidth(); // now that the header has its real font and sizes
+}
+
+void RatingWindowWidget::refreshFlowAtHead()
+{
+    if (m_headBox->text().isEmpty()) {
+        m_flowLabel->clear();
+        return;
+    }
+    const FlowAtHead flow = flowAtHead(m_headBox->text(), m_model->range().widthMm, m_numberLocale);
+    m_flowLabel->setText(flow.message.isEmpty() ? flow.text : flow.message);
+}
+
+void RatingWindowWidget::replot()
+{
+    QVector<double> inFlows, inHeads, belowFlows, belowHeads;
+    for (int row = 0; row < m_model->rowCount(); ++row) {
+        const double head = m_model->headAt(row);
+        const double flow = m_model->flowLpmAt(row);
+        if (!std::isfinite(flow))
+            continue;
+        if (m_model->belowValidRange(row)) {
+            belowFlows << flow;
+            belowHeads << head;
+        } else {
+            inFlows << flow;
+            inHeads << head;
+        }
+    }
+    // The dashed part meets the solid one at 20 mm.
+    if (!belowFlows.isEmpty() && !inFlows.isEmpty()) {
+        belowFlows << inFlows.first();
+        belowHeads << inHeads.first();
+    }
+    m_inRange->setData(inFlows, inHeads);
+    m_belowRange->setData(belowFlows, belowHeads);
+    m_pointed->data()->clear();
+    m_readout->clear();
+    m_plot->rescaleAxes();
+    m_plot->xAxis->setRangeLower(std::min(0.0, m_plot->xAxis->range().lower));
+    m_plot->replot();
+}
+
+void RatingWindowWidget::takeBoxes(const CalculatorReading &reading)
+{
+    m_numberLocale = reading.locale;
+    const auto number = [&reading](const QString &text) -> std::optional<double> {
+        const BoxNumber n = parseBoxNumber(text, reading.locale);
+        if (n.status == BoxNumber::Status::Ok && n.value > 0)
+            return n.value;
+        return std::nullopt;
+    };
+    const std::optional<double> width = number(reading.width);
+    std::optional<double> from = number(reading.minimum);
+    std::optional<double> to = number(reading.maximum);
+    if (from && to && *to < *from)
+        std::swap(from, to); // the calculator searches a reversed bracket the same way
+    // Set the boxes without a refresh each, then refresh once.
+    const QSignalBlocker blockWidth(m_widthBox), blockFrom(m_fromBox), blockTo(m_toBox), blockStep(m_stepBox);
+    if (width)
+        m_widthBox->setText(generalNumberText(*width, m_numberLocale));
+    if (from)
+        m_fromBox->setText(generalNumberText(*from, m_numberLocale));
+    if (to)
+        m_toBox->setText(generalNumberText(*to, m_numberLocale));
+    if (from && to) {
+        if (const std::optional<double> step = roundStepFor(*from, *to))
+            m_stepBox->setText(generalNumberText(*step, m_numberLocale));
+    }
+    m_shownHead = reading.shownHeadMm;
+    refresh();
+}
+
+void RatingWindowWidget::takeShownHead(std::optional<double> headMm)
+{
+    m_shownHead = headMm;
+    m_shownPoint->data()->clear();
+    if (headMm) {
+        const int row = m_model->rowNearest(*headMm);
+        if (row >= 0) {
+            m_table->selectRow(row);
+            m_table->scrollTo(m_model->index(row, 0), QAbstractItemView::PositionAtCenter);
+        }
+        m_shownPoint->addData(flowLitresPerMinute(*headMm, m_model->range().widthMm), *headMm);
+    } else {
+        m_table->clearSelection();
+    }
+    m_plot->replot();
+}
+
+void RatingWindowWidget::readOutAt(const QPointF &position)
+{
+    // The table's point nearest the mouse, on the screen.
+    int nearest = -1;
+    double best = 0;
+    for (int row = 0; row < m_model->rowCount(); ++row) {
+        const double x = m_plot->xAxis->coordToPixel(m_model->flowLpmAt(row));
+        const double y = m_plot->yAxis->coordToPixel(m_model->headAt(row));
+        const double distance = std::hypot(x - position.x(), y - position.y());
+        if (nearest < 0 || distance < best) {
+            nearest = row;
+            best = distance;
+        }
+    }
+    m_pointed->data()->clear();
+    if (nearest < 0) {
+        m_readout->clear();
+    } else {
+        m_pointed->addData(m_model->flowLpmAt(nearest), m_model->headAt(nearest));
+        m_readout->setText(tr("越流高さ %1 mm: 流量 %2 L/min")
+                               .arg(m_model->index(nearest, RatingTableModel::Head).data().toString(),
+                                    m_model->index(nearest, RatingTableModel::FlowLpm).data().toString()));
+    }
+    m_plot->replot(QCustomPlot::rpQueuedReplot);
+}
+
+void RatingWindowWidget::copyTable()
+{
+    QGuiApplication::clipboard()->setText(tableText(*m_model, u'\t', QStringLiteral("\n")));
+}
+
+QString RatingWindowWidget::saveCsv(const QString &path)
+{
+    const QString failure = saveWhole(path, csvBytes(*m_model));
+    showMessage(failure);
+    return failure;
+}
+
+QString RatingWindowWidget::savePdf(const QString &path)
+{
+    const QString failure = saveWhole(path, pdfReport(*m_model, m_plot));
+    showMessage(failure);
+    return failure;
+}
+
+void RatingWindowWidget::chooseCsvFile()
+{
+    const QString path = QFileDialog::getSaveFileName(this, tr("水位流量表を保存"),
+                                                      tr("水位流量表.csv"),
+                                                      tr("CSV (*.csv)"));
+    if (!path.isEmpty())
+        saveCsv(path);
+}
+
+void RatingWindowWidget::choosePdfFile()
+{
+    const QString path = QFileDialog::getSaveFileName(this, tr("水位流量表を PDF に"),
+                                                      tr("水位流量表.pdf"),
+                                                      tr("PDF (*.pdf)"));
+    if (!path.isEmpty())
+        savePdf(path);
+}
+
+} // namespace weir

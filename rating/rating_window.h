@@ -1,0 +1,99 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Weir Head developers
+#pragma once
+
+#include "rating/model/rating_table.h"
+#include "rating/rating_window_interface.h"
+
+#include <QWidget>
+
+class QCPCurve;
+class QCPGraph;
+class QCustomPlot;
+class QLabel;
+class QLineEdit;
+class QMouseEvent;
+class QPushButton;
+class QSplitter;
+class QTableView;
+
+namespace weir {
+
+// The rating window (水位流量表): a weir's heads and flows across a range, as a
+// table and as a curve, and the flow for one measured head.
+//
+// Its boxes (width, first and last head, step) update everything as they are
+// typed. A box that holds no usable number gets a message naming it, and the
+// table and curve stay as they were. The table can be copied for a
+// spreadsheet (Ctrl+C), saved as CSV or printed to PDF; a save is whole or
+// not at all, and a failed one says why in the window.
+class RatingWindowWidget : public QWidget, public RatingWindow
+{
+    Q_OBJECT
+
+public:
+    explicit RatingWindowWidget(QWidget *calculator = nullptr);
+
+    QWidget *widget() override { return this; }
+    void takeBoxes(const CalculatorReading &reading) override;
+    void takeShownHead(std::optional<double> headMm) override;
+
+    RatingTableModel *model() const { return m_model; }
+    QLineEdit *box(RatingBox box) const;
+    QString message() const;
+    QString flowText() const;
+    QString readout() const;
+    QCustomPlot *plot() const { return m_plot; }
+
+    // Copies the table to the clipboard, tab-separated with a header row.
+    void copyTable();
+    // Each returns an empty string, or the message it also shows.
+    QString saveCsv(const QString &path);
+    QString savePdf(const QString &path);
+    // The readout for the point nearest a place on the plot (plot pixels).
+    void readOutAt(const QPointF &position);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void buildControls();
+    QLayout *buildBoxes();
+    QLayout *buildButtons();
+    QWidget *buildTable();
+    QWidget *buildPlot();
+    void setKeyboardOrder();
+    void connectControls();
+    void fitTableWidth();
+    void refresh();
+    void refreshFlowAtHead();
+    void replot();
+    void showMessage(const QString &text);
+    void chooseCsvFile();
+    void choosePdfFile();
+
+    RatingTableModel *m_model = nullptr;
+    std::optional<double> m_shownHead;
+    QLocale m_numberLocale;
+
+    QLineEdit *m_widthBox = nullptr;
+    QLineEdit *m_fromBox = nullptr;
+    QLineEdit *m_toBox = nullptr;
+    QLineEdit *m_stepBox = nullptr;
+    QLineEdit *m_headBox = nullptr;
+    QPushButton *m_copyButton = nullptr;
+    QPushButton *m_csvButton = nullptr;
+    QPushButton *m_pdfButton = nullptr;
+    QLabel *m_flowLabel = nullptr;
+    QLabel *m_messageLabel = nullptr;
+    QTableView *m_table = nullptr;
+    QSplitter *m_splitter = nullptr;
+    QCustomPlot *m_plot = nullptr;
+    QCPCurve *m_inRange = nullptr;    // heads of 20 mm and over
+    QCPCurve *m_belowRange = nullptr; // below 20 mm, drawn dashed
+    QCPGraph *m_shownPoint = nullptr; // the calculator's head
+    QCPGraph *m_pointed = nullptr;    // the point under the mouse
+    QLabel *m_readout = nullptr;
+};
+
+} // namespace weir

@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Weir Head developers
+#pragma once
+
+#include <QLocale>
+#include <QString>
+#include <QtPlugin>
+
+#include <optional>
+
+class QWidget;
+
+namespace weir {
+
+// The rating window lives in a module of its own (rating/), loaded the first
+// time the user opens it, so that the calculator's start-up never pays for the
+// plotting library. This is all the calculator knows of it.
+
+// What the calculator hands the rating window: its boxes as typed, and the
+// head it last showed.
+struct CalculatorReading {
+    QString width;   // mm
+    QString minimum; // mm
+    QString maximum; // mm
+    std::optional<double> shownHeadMm;
+    QLocale locale;
+};
+
+class RatingWindow
+{
+public:
+    virtual ~RatingWindow() = default;
+    virtual QWidget *widget() = 0;
+    // Width and range from the calculator's boxes, where they hold numbers.
+    virtual void takeBoxes(const CalculatorReading &reading) = 0;
+    // The head the calculator shows now (none after a miss or Clear).
+    virtual void takeShownHead(std::optional<double> headMm) = 0;
+};
+
+class RatingWindowFactory
+{
+public:
+    virtual ~RatingWindowFactory() = default;
+    // A new, not yet shown, top-level window; the caller owns it.
+    virtual RatingWindow *createRatingWindow(QWidget *calculator) = 0;
+};
+
+} // namespace weir
+
+#define RatingWindowFactory_iid "org.weirhead.overflowhead.RatingWindowFactory/1"
+Q_DECLARE_INTERFACE(weir::RatingWindowFactory, RatingWindowFactory_iid)

@@ -1,0 +1,20 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<!--
+SPDX-License-Identifier: GPL-3.0-or-later
+SPDX-FileCopyrightText: 2026 The Weir Head developers
+
+The command line's own texts in English, for every language but Japanese.
+The window keeps its Japanese captions in every language: no context of the
+window's belongs here.
+-->
+<TS version="2.1" language="en" sourcelanguage="ja_JP">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>四角堰の越流高さ: 流量、堰の幅と越流高さの挟込範囲から、二分法で越流高さを求めます。</source>
+        <translation>Finds the overflow head over a rectangular sharp-crested weir from the flow,
+the weir&apos;s width and a bracket of heads, by bisection.</translation>
+    </message>
+</context>
+</TS>

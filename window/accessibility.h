@@ -1,8 +1,0 @@
-// SPDX-License-Identifier: GPL-3.0-or-later
-// SPDX-FileCopyrightText: 2026 The Weir Head developers
-#pragma once
-
-// Installs, once for the application, the accessible interfaces the window
-// needs beyond Qt's own: its text boxes (LineEditAccessible) and the
-// announcer, a notification to assistive technology.
-void installAccessibleInterfaces();
