@@ -141,11 +141,9 @@ LineEditAccessible::Piece LineEditAccessible::pieceAt(int offset, QAccessible::T
     }
     case QAccessible::LineBoundary:
     case QAccessible::ParagraphBoundary:
-    case QAccessible::NoBoundary:
-        return {0, length}; // one line, one paragraph
+    case QAccessible::NoBoundary: return {0, length}; // one line, one paragraph
     case QAccessible::WordBoundary:
-    case QAccessible::SentenceBoundary:
-        break;
+    case QAccessible::SentenceBoundary: break;
     }
     if (length == 0)
         return {0, 0};
@@ -154,9 +152,8 @@ LineEditAccessible::Piece LineEditAccessible::pieceAt(int offset, QAccessible::T
     // holding the character at offset. Each step moves the finder forward or
     // back by at least one position, so the search is over in at most
     // length steps.
-    QTextBoundaryFinder finder(boundaryType == QAccessible::WordBoundary ? QTextBoundaryFinder::Word
-                                                                         : QTextBoundaryFinder::Sentence,
-                               all);
+    QTextBoundaryFinder finder(
+        boundaryType == QAccessible::WordBoundary ? QTextBoundaryFinder::Word : QTextBoundaryFinder::Sentence, all);
     const int inside = std::min(offset, length - 1);
     finder.setPosition(inside + 1);
     const qsizetype start = finder.toPreviousBoundary();
@@ -182,8 +179,8 @@ QString LineEditAccessible::textAtOffset(int offset, QAccessible::TextBoundaryTy
     return answer(pieceAt(offset, boundaryType), startOffset, endOffset);
 }
 
-QString LineEditAccessible::textBeforeOffset(int offset, QAccessible::TextBoundaryType boundaryType,
-                                             int *startOffset, int *endOffset) const
+QString LineEditAccessible::textBeforeOffset(int offset, QAccessible::TextBoundaryType boundaryType, int *startOffset,
+                                             int *endOffset) const
 {
     const Piece at = pieceAt(offset, boundaryType);
     if (at.start <= 0)
@@ -191,8 +188,8 @@ QString LineEditAccessible::textBeforeOffset(int offset, QAccessible::TextBounda
     return answer(pieceAt(at.start - 1, boundaryType), startOffset, endOffset);
 }
 
-QString LineEditAccessible::textAfterOffset(int offset, QAccessible::TextBoundaryType boundaryType,
-                                            int *startOffset, int *endOffset) const
+QString LineEditAccessible::textAfterOffset(int offset, QAccessible::TextBoundaryType boundaryType, int *startOffset,
+                                            int *endOffset) const
 {
     const Piece at = pieceAt(offset, boundaryType);
     if (at.start < 0 || at.end >= characterCount())
@@ -209,7 +206,9 @@ QRect LineEditAccessible::characterRect(int offset) const
     // two pixels in, as QLineEdit lays it out for left-aligned text.
     QStyleOptionFrame option;
     option.initFrom(lineEdit());
-    const QRect contents = lineEdit()->style()->subElementRect(QStyle::SE_LineEditContents, &option, lineEdit())
+    const QRect contents = lineEdit()
+                               ->style()
+                               ->subElementRect(QStyle::SE_LineEditContents, &option, lineEdit())
                                .marginsRemoved(lineEdit()->textMargins());
     const QFontMetrics metrics(lineEdit()->font());
     const int x = contents.left() + 2 + metrics.horizontalAdvance(all.left(offset));

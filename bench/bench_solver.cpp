@@ -32,8 +32,12 @@ constexpr std::array<SolveCase, 3> kCases{{
 std::vector<double> evaluatedHeads(const SolveCase &c)
 {
     std::vector<double> heads;
-    bisectHead([&heads](double head, double flow, double width) { heads.push_back(head); return weirResidual(head, flow, width); },
-               c.flow, c.width, c.lower, c.upper);
+    bisectHead(
+        [&heads](double head, double flow, double width) {
+            heads.push_back(head);
+            return weirResidual(head, flow, width);
+        },
+        c.flow, c.width, c.lower, c.upper);
     return heads;
 }
 
@@ -65,8 +69,8 @@ void solve(benchmark::State &state)
     state.SetLabel(c.name);
     state.counters["evaluations"] = evaluations;
     // Seconds per evaluation, printed with an SI prefix (13.9n = 13.9 ns).
-    state.counters["time_per_evaluation"] = benchmark::Counter(
-        evaluations, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+    state.counters["time_per_evaluation"]
+        = benchmark::Counter(evaluations, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(solve)->DenseRange(0, int(kCases.size()) - 1);
 

@@ -3,8 +3,8 @@
 // A second reference for the start-up benchmark: the empty window with one
 // caption in the window's font. It tells the price of drawing any Japanese text
 // at all (fontconfig, FreeType, HarfBuzz) apart from the price of the calculator.
-#include "calculator/layout_table.h"
 #include "bench/startup_probe.h"
+#include "calculator/layout_table.h"
 #include "calculator/weir_head_window.h"
 
 #include <QLabel>

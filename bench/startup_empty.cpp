@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Weir Head developers
 // Baseline for the start-up benchmark: an empty window of the calculator's size.
-#include "calculator/layout_table.h"
 #include "bench/startup_probe.h"
+#include "calculator/layout_table.h"
 
 using namespace weir;
 

@@ -28,7 +28,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (event->type() == QEvent::Paint && !m_seen && watched->isWidgetType()
-            && (!m_windowName || static_cast<QWidget *>(watched)->window()->objectName() == QLatin1String(m_windowName))) {
+            && (!m_windowName
+                || static_cast<QWidget *>(watched)->window()->objectName() == QLatin1String(m_windowName))) {
             m_seen = true;
             // Quit once this paint has been delivered and flushed to the screen.
             QTimer::singleShot(0, qApp, &QCoreApplication::quit);

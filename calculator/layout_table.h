@@ -17,7 +17,7 @@ namespace weir::Layout {
 
 inline constexpr int kClientWidth = 3600;
 inline constexpr int kClientHeight = 4845;
-inline constexpr quint32 kBackColor = 0x00C0C0C0; // light grey, window and labels
+inline constexpr quint32 kBackColor = 0x00C0C0C0;  // light grey, window and labels
 inline constexpr quint32 kPrintColor = 0x000000FF; // red
 inline constexpr quint32 kNoteColor = 0x00FF0000;  // blue: the range note, and printed notes
 
@@ -56,8 +56,8 @@ std::span<const ControlSpec> controls();
 
 // The order Tab visits the controls in: the width box first, then the rest in
 // the order they were drawn. Labels take no focus.
-inline constexpr std::array<const char *, 8> kTabOrder{
-    "Text6", "Text1", "Text2", "Command1", "Command2", "Text3", "Text4", "Text5"};
+inline constexpr std::array<const char *, 8> kTabOrder{"Text6",    "Text1", "Text2", "Command1",
+                                                       "Command2", "Text3", "Text4", "Text5"};
 
 int twipsToPixels(int twips, qreal dotsPerInch);
 

@@ -18,8 +18,8 @@ QStringList ratingModuleFolders()
         folders << QDir::cleanPath(folder);
     // WEIR_HEAD_MODULE_DIR_FROM_BIN comes from the install layout: the module
     // folder relative to the program's, e.g. ../lib/x86_64-linux-gnu/weir-head/modules.
-    folders << QDir::cleanPath(QDir(QCoreApplication::applicationDirPath())
-                                   .filePath(QStringLiteral(WEIR_HEAD_MODULE_DIR_FROM_BIN)));
+    folders << QDir::cleanPath(
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(WEIR_HEAD_MODULE_DIR_FROM_BIN)));
     return folders;
 }
 

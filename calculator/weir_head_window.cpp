@@ -17,11 +17,11 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
-#include <QMoveEvent>
-#include <QProxyStyle>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMoveEvent>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QScreen>
 
@@ -38,10 +38,7 @@ namespace {
 class CloseMenuTitles : public QProxyStyle
 {
 public:
-    explicit CloseMenuTitles(QObject *owner)
-    {
-        setParent(owner);
-    }
+    explicit CloseMenuTitles(QObject *owner) { setParent(owner); }
 
     QSize sizeFromContents(ContentsType type, const QStyleOption *option, const QSize &size,
                            const QWidget *widget) const override
@@ -245,8 +242,7 @@ void WeirHeadWindow::fitLabelsToCaptions()
         int limit = m_clientArea->width();
         for (const QWidget *other : std::views::values(m_controls)) {
             const QRect g = other->geometry();
-            if (other != label && g.left() > own.left() && g.top() <= own.bottom()
-                && g.bottom() >= own.top())
+            if (other != label && g.left() > own.left() && g.top() <= own.bottom() && g.bottom() >= own.top())
                 limit = std::min(limit, g.left());
         }
         // A one-line caption takes what room there is; a wrapped one widens
@@ -323,8 +319,8 @@ void WeirHeadWindow::calculate()
     m_shownHeadMm.reset();
 
     for (const PrintedLine &line : outcome.lines)
-        m_printed->printLine(line.text, line.tone == PrintedLine::Tone::Note ? Layout::fromBgr(Layout::kNoteColor)
-                                                                             : m_printColor);
+        m_printed->printLine(line.text,
+                             line.tone == PrintedLine::Tone::Note ? Layout::fromBgr(Layout::kNoteColor) : m_printColor);
     switch (outcome.kind) {
     case CalculationOutcome::Kind::Incomplete:
         // Nothing to say; the cursor goes to the box still to fill in.
@@ -361,11 +357,11 @@ void WeirHeadWindow::announceOutcome(const CalculationOutcome &outcome)
     switch (outcome.kind) {
     case CalculationOutcome::Kind::Incomplete: m_announcer->announce({}); break;
     case CalculationOutcome::Kind::Shown:
-        m_announcer->announce((QStringList{Texts::head() + u' ' + outcome.headText,
-                                           Texts::trials() + u' ' + outcome.trialsText}
-                               + outcome.texts())
-                                  .join(QStringLiteral(u"、"))
-                                  .simplified());
+        m_announcer->announce(
+            (QStringList{Texts::head() + u' ' + outcome.headText, Texts::trials() + u' ' + outcome.trialsText}
+             + outcome.texts())
+                .join(QStringLiteral(u"、"))
+                .simplified());
         break;
     case CalculationOutcome::Kind::Printed:
         m_announcer->announce(outcome.texts().join(QLatin1Char(' ')).simplified());
@@ -426,8 +422,8 @@ void WeirHeadWindow::openRatingWindow()
         m_rating = load.factory->createRatingWindow(this);
     }
     const BoxTexts texts = inputTexts();
-    m_rating->takeBoxes({texts[InputBox::Width], texts[InputBox::Minimum], texts[InputBox::Maximum], m_shownHeadMm,
-                         locale()});
+    m_rating->takeBoxes(
+        {texts[InputBox::Width], texts[InputBox::Minimum], texts[InputBox::Maximum], m_shownHeadMm, locale()});
     QWidget *window = m_rating->widget();
     if (!window->isVisible()) {
         // Beside the calculator: to its right, else to its left; where

@@ -4,8 +4,8 @@
 // newlines, as UTF-8) typed into a real window, then Calculate. Every property a
 // user relies on is checked; a violation aborts with what went wrong.
 
-#include "tests/support/window_invariants.h"
 #include "calculator/weir_head_window.h"
+#include "tests/support/window_invariants.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -41,8 +41,8 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    const QStringList fields =
-        QString::fromUtf8(reinterpret_cast<const char *>(data), qsizetype(size)).split(QLatin1Char('\n'));
+    const QStringList fields
+        = QString::fromUtf8(reinterpret_cast<const char *>(data), qsizetype(size)).split(QLatin1Char('\n'));
     // One line for each input box, in the order the boxes are converted.
     BoxTexts texts;
     for (const InputBoxInfo &info : inputBoxes())

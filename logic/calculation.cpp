@@ -47,14 +47,10 @@ PrintedLine whereTheHeadLies(const WeirInputs &in, const QLocale &locale)
 {
     const HeadLocation located = locateHead(in.flow, in.width);
     switch (located.status) {
-    case HeadLocation::Status::FlowNotPositive:
-        return {Texts::notPositive(Texts::flow())};
-    case HeadLocation::Status::FlowAbovePeak:
-        return {Texts::headBeyondRange()};
-    case HeadLocation::Status::NotComputable:
-        return {Texts::notComputable()};
-    case HeadLocation::Status::Found:
-        break;
+    case HeadLocation::Status::FlowNotPositive: return {Texts::notPositive(Texts::flow())};
+    case HeadLocation::Status::FlowAbovePeak: return {Texts::headBeyondRange()};
+    case HeadLocation::Status::NotComputable: return {Texts::notComputable()};
+    case HeadLocation::Status::Found: break;
     }
     const QString mm = generalNumberText(shownMillimetres(located.head).value_or(0.0), locale);
     if (located.head < std::min(in.lower, in.upper))

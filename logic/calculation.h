@@ -45,7 +45,7 @@ struct CalculationOutcome {
         Printed,    // error lines are printed on the window; the outputs stay empty
     };
     Kind kind = Kind::Incomplete;
-    QString headText;   // mm, in the locale's number form
+    QString headText; // mm, in the locale's number form
     QString trialsText;
     QList<PrintedLine> lines;
     // The box the user should turn to: the one an error is about, or the first

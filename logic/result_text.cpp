@@ -26,8 +26,7 @@ QString cell(const QString &text)
 
 } // namespace
 
-QString resultForSpreadsheet(const BoxTexts &inputs, const QString &head, const QString &trials,
-                             const QLocale &locale)
+QString resultForSpreadsheet(const BoxTexts &inputs, const QString &head, const QString &trials, const QLocale &locale)
 {
     QStringList header;
     QStringList values;
@@ -47,17 +46,17 @@ QString aboutText(const QString &version)
     QString units;
     for (const InputBoxInfo &info : inputBoxes())
         units += QStringLiteral("<li>%1: %2</li>").arg(info.caption().toHtmlEscaped(), QString::fromLatin1(info.unit));
-    units += QStringLiteral(u"<li>%1: mm</li><li>%2: 回</li>").arg(Texts::head().toHtmlEscaped(), Texts::trials().toHtmlEscaped());
+    units += QStringLiteral(u"<li>%1: mm</li><li>%2: 回</li>")
+                 .arg(Texts::head().toHtmlEscaped(), Texts::trials().toHtmlEscaped());
 
-    return Texts::tr(
-               "<h3>%1</h3>"
-               "<p>バージョン %2</p>"
-               "<p>四角堰（長方形の刃形堰）の流量と堰の幅から、越流高さを二分法で求めます。</p>"
-               "<p>流量公式（%4）:<br>%5</p>"
-               "<p>適用範囲: 越流高さ h ≧ %6 mm。収束判定は流量の差 0.00001 m³/s (0.6 L/min) 未満。</p>"
-               "<p>単位:</p><ul>%3</ul>"
-               "<p>ライセンス: GNU General Public License version 3 以降 (GPL-3.0-or-later)。"
-               "このプログラムは無保証です。</p>")
+    return Texts::tr("<h3>%1</h3>"
+                     "<p>バージョン %2</p>"
+                     "<p>四角堰（長方形の刃形堰）の流量と堰の幅から、越流高さを二分法で求めます。</p>"
+                     "<p>流量公式（%4）:<br>%5</p>"
+                     "<p>適用範囲: 越流高さ h ≧ %6 mm。収束判定は流量の差 0.00001 m³/s (0.6 L/min) 未満。</p>"
+                     "<p>単位:</p><ul>%3</ul>"
+                     "<p>ライセンス: GNU General Public License version 3 以降 (GPL-3.0-or-later)。"
+                     "このプログラムは無保証です。</p>")
         .arg(Texts::appName(), version, units, Texts::formulaUnits(),
              Texts::formula().toHtmlEscaped().replace(QStringLiteral("^1.5"), QStringLiteral("<sup>1.5</sup>")))
         .arg(kMinimumValidHeadMm);

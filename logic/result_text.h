@@ -15,8 +15,7 @@ namespace weir {
 // as a number is written in the locale's plain number form (full-width digits
 // become ASCII); anything else is written as typed, with tabs and line breaks
 // turned into spaces so that the row stays one row.
-QString resultForSpreadsheet(const BoxTexts &inputs, const QString &head, const QString &trials,
-                             const QLocale &locale);
+QString resultForSpreadsheet(const BoxTexts &inputs, const QString &head, const QString &trials, const QLocale &locale);
 
 // What the About box says: name, version, licence, the discharge formula and
 // its range, and the unit of each box. Rich text.

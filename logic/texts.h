@@ -21,17 +21,17 @@ class Texts
 
 public:
     // The window and its controls.
-    static QString windowTitle();  // begins with an ideographic space
-    static QString appName();      // the title without that space
-    static QString width();        // 堰の幅(mm)
-    static QString flow();         // 流量(L/min)
-    static QString minimum();      // 解の挟込最小値(mm)
-    static QString maximum();      // 最大値(mm)
-    static QString head();         // 越流高さ(mm)
-    static QString trials();       // Trial回数
-    static QString validRange();   // the range note, with the runs of spaces it wraps at
-    static QString calculate();    // 計算
-    static QString clear();        // クリヤ
+    static QString windowTitle(); // begins with an ideographic space
+    static QString appName();     // the title without that space
+    static QString width();       // 堰の幅(mm)
+    static QString flow();        // 流量(L/min)
+    static QString minimum();     // 解の挟込最小値(mm)
+    static QString maximum();     // 最大値(mm)
+    static QString head();        // 越流高さ(mm)
+    static QString trials();      // Trial回数
+    static QString validRange();  // the range note, with the runs of spaces it wraps at
+    static QString calculate();   // 計算
+    static QString clear();       // クリヤ
 
     // Why no head is shown.
     static QString noRoot();

@@ -88,12 +88,11 @@ void ReportPainter::drawTitleBlock()
     m_y += m_titleLine;
     m_painter.setFont(m_body);
     const QString width = QLocale::c().toString(m_model.range().widthMm, 'g', 15);
-    for (const QString &text :
-         {RatingTableModel::tr("堰の幅: %1 mm").arg(width),
-          RatingTableModel::tr("流量公式 (%1): %2").arg(Texts::formulaUnits(), Texts::formula()),
-          RatingTableModel::tr("適用範囲: 越流高さ %1 mm 以上（%1 mm 未満の行は「%2」）")
-              .arg(QString::number(kMinimumValidHeadMm), Texts::outsideValidRange()),
-          QString()}) {
+    for (const QString &text : {RatingTableModel::tr("堰の幅: %1 mm").arg(width),
+                                RatingTableModel::tr("流量公式 (%1): %2").arg(Texts::formulaUnits(), Texts::formula()),
+                                RatingTableModel::tr("適用範囲: 越流高さ %1 mm 以上（%1 mm 未満の行は「%2」）")
+                                    .arg(QString::number(kMinimumValidHeadMm), Texts::outsideValidRange()),
+                                QString()}) {
         m_painter.drawText(QRect(m_page.left(), m_y, m_page.width(), m_line), Qt::AlignLeft | Qt::AlignVCenter, text);
         m_y += m_line;
     }

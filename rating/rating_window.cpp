@@ -158,11 +158,13 @@ QWidget *RatingWindowWidget::buildPlot()
     m_belowRange->setName(tr("適用範囲外 (<%1mm)").arg(kMinimumValidHeadMm));
     m_shownPoint = m_plot->addGraph();
     m_shownPoint->setLineStyle(QCPGraph::lsNone);
-    m_shownPoint->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssCircle, QColor(0xD0, 0, 0), QColor(0xD0, 0, 0), 9));
+    m_shownPoint->setScatterStyle(
+        QCPScatterStyle(QCPScatterStyle::ssCircle, QColor(0xD0, 0, 0), QColor(0xD0, 0, 0), 9));
     m_shownPoint->setName(tr("計算した越流高さ"));
     m_pointed = m_plot->addGraph();
     m_pointed->setLineStyle(QCPGraph::lsNone);
-    m_pointed->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssCrossCircle, QPen(Qt::black), QBrush(Qt::NoBrush), 11));
+    m_pointed->setScatterStyle(
+        QCPScatterStyle(QCPScatterStyle::ssCrossCircle, QPen(Qt::black), QBrush(Qt::NoBrush), 11));
     m_pointed->removeFromLegend();
     m_plot->legend->setVisible(true);
     m_plot->axisRect()->insetLayout()->setInsetAlignment(0, Qt::AlignBottom | Qt::AlignRight);
@@ -179,8 +181,8 @@ QWidget *RatingWindowWidget::buildPlot()
 
 void RatingWindowWidget::setKeyboardOrder()
 {
-    QWidget *const order[] = {m_widthBox, m_fromBox, m_toBox, m_stepBox, m_headBox,
-                              m_copyButton, m_csvButton, m_pdfButton, m_table};
+    QWidget *const order[]
+        = {m_widthBox, m_fromBox, m_toBox, m_stepBox, m_headBox, m_copyButton, m_csvButton, m_pdfButton, m_table};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -241,8 +243,8 @@ void RatingWindowWidget::showMessage(const QString &text)
 
 void RatingWindowWidget::refresh()
 {
-    const RatingRead read = readRatingBoxes(
-        {m_widthBox->text(), m_fromBox->text(), m_toBox->text(), m_stepBox->text()}, m_numberLocale);
+    const RatingRead read
+        = readRatingBoxes({m_widthBox->text(), m_fromBox->text(), m_toBox->text(), m_stepBox->text()}, m_numberLocale);
     if (!read.range) {
         showMessage(read.message); // the table and curve stay as they were
         return;
@@ -261,7 +263,7 @@ void RatingWindowWidget::fitTableWidth()
     // The table as wide as its columns, the curve taking the rest.
     m_table->resizeColumnsToContents();
     const int tableWidth = m_table->verticalHeader()->sizeHint().width() + m_table->horizontalHeader()->length()
-                           + m_table->verticalScrollBar()->sizeHint().width() + 2 * m_table->frameWidth() + 8;
+        + m_table->verticalScrollBar()->sizeHint().width() + 2 * m_table->frameWidth() + 8;
     const int total = m_splitter->width() > tableWidth ? m_splitter->width() : width();
     m_splitter->setSizes({tableWidth, std::max(360, total - tableWidth)});
 }
@@ -406,18 +408,16 @@ QString RatingWindowWidget::savePdf(const QString &path)
 
 void RatingWindowWidget::chooseCsvFile()
 {
-    const QString path = QFileDialog::getSaveFileName(this, tr("水位流量表を保存"),
-                                                      tr("水位流量表.csv"),
-                                                      tr("CSV (*.csv)"));
+    const QString path
+        = QFileDialog::getSaveFileName(this, tr("水位流量表を保存"), tr("水位流量表.csv"), tr("CSV (*.csv)"));
     if (!path.isEmpty())
         saveCsv(path);
 }
 
 void RatingWindowWidget::choosePdfFile()
 {
-    const QString path = QFileDialog::getSaveFileName(this, tr("水位流量表を PDF に"),
-                                                      tr("水位流量表.pdf"),
-                                                      tr("PDF (*.pdf)"));
+    const QString path
+        = QFileDialog::getSaveFileName(this, tr("水位流量表を PDF に"), tr("水位流量表.pdf"), tr("PDF (*.pdf)"));
     if (!path.isEmpty())
         savePdf(path);
 }

@@ -6,8 +6,8 @@
 // the bus), and each Calculate leaves an announcement a screen reader speaks.
 #include "accessibility/announcer.h"
 #include "calculator/printed_output.h"
-#include "tests/support/window_invariants.h"
 #include "calculator/weir_head_window.h"
+#include "tests/support/window_invariants.h"
 
 #include <QAccessible>
 #include <QLineEdit>
@@ -50,8 +50,8 @@ private slots:
 void AccessibilityTest::boundariesAlwaysAnswer_data()
 {
     QTest::addColumn<QString>("text");
-    for (const QString &text : {u""_qs, u"300"_qs, u"43.83"_qs, u"1 2  3"_qs, u"３００．５"_qs, u"a. b. c"_qs,
-                                u"💧1"_qs, u" 20 "_qs})
+    for (const QString &text :
+         {u""_qs, u"300"_qs, u"43.83"_qs, u"1 2  3"_qs, u"３００．５"_qs, u"a. b. c"_qs, u"💧1"_qs, u" 20 "_qs})
         QTest::newRow(qPrintable(text)) << text;
 }
 
@@ -110,8 +110,9 @@ void AccessibilityTest::eachOutcomeIsAnnounced_data()
     QTest::newRow("worked example") << BoxTexts{"300", "300", "20", "100"} << u"越流高さ(mm) 43.83、Trial回数 10"_qs;
     QTest::newRow("below the range") << BoxTexts{"300", "10", "1", "100"}
                                      << u"越流高さ(mm) 3.71、Trial回数 8、20mm未満は公式の適用範囲外です。"_qs;
-    QTest::newRow("no root") << BoxTexts{"300", "300", "60", "100"}
-                             << u"解がありません。挟込範囲を変更して下さい。 越流高さは最小値より下の約43.83mmです。"_qs;
+    QTest::newRow("no root") << BoxTexts{
+        "300", "300", "60",
+        "100"} << u"解がありません。挟込範囲を変更して下さい。 越流高さは最小値より下の約43.83mmです。"_qs;
     QTest::newRow("bad flow") << BoxTexts{"300", "abc", "20", "100"} << u"流量(L/min)が数値ではありません。"_qs;
     QTest::newRow("a box empty: silence") << BoxTexts{"300", "300", "20", ""} << QString();
 }

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Weir Head developers
 #include "calculator/printed_output.h"
-#include "tests/support/window_fixture.h"
 #include "calculator/weir_head_window.h"
+#include "tests/support/window_fixture.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -54,18 +54,23 @@ void ActionsTest::converges_data()
     QTest::addColumn<QStringList>("notes"); // printed in blue beside a shown head
 
     const QLocale japanese(QLocale::Japanese, QLocale::Japan);
-    QTest::newRow("worked example") << japanese << QStringList{"300", "300", "20", "100"} << "43.83" << "10" << QStringList{};
+    QTest::newRow("worked example") << japanese << QStringList{"300", "300", "20", "100"} << "43.83"
+                                    << "10" << QStringList{};
     QTest::newRow("full-width input") << japanese << QStringList{u"３００"_qs, u"３００"_qs, u"２０"_qs, u"１００"_qs}
-                                      << "43.83" << "10" << QStringList{};
-    QTest::newRow("reversed bracket") << japanese << QStringList{"300", "300", "100", "20"} << "43.83" << "10" << QStringList{};
+                                      << "43.83"
+                                      << "10" << QStringList{};
+    QTest::newRow("reversed bracket") << japanese << QStringList{"300", "300", "100", "20"} << "43.83"
+                                      << "10" << QStringList{};
     QTest::newRow("decimal comma") << QLocale(QLocale::German, QLocale::Germany)
-                                   << QStringList{"300", "300,0", "20", "100"} << "43,83" << "10" << QStringList{};
-    QTest::newRow("metres of head, no grouping") << japanese << QStringList{"1000", "200000", "1000", "2500"}
-                                                 << "1628.03" << "18" << QStringList{};
+                                   << QStringList{"300", "300,0", "20", "100"} << "43,83"
+                                   << "10" << QStringList{};
+    QTest::newRow("metres of head, no grouping")
+        << japanese << QStringList{"1000", "200000", "1000", "2500"} << "1628.03"
+        << "18" << QStringList{};
     // A vanishing flow over a tiny bracket converges below 0.000005 m,
     // which rounds to no digit at all: that is a head of 0 mm.
-    QTest::newRow("head rounds to nothing") << japanese << QStringList{"300", "0", "0.001", "0.002"} << "0" << "1"
-                                            << QStringList{kBelowRange};
+    QTest::newRow("head rounds to nothing") << japanese << QStringList{"300", "0", "0.001", "0.002"} << "0"
+                                            << "1" << QStringList{kBelowRange};
     QTest::newRow("head below the formula's range") << japanese << QStringList{"300", "10", "1", "100"} << "3.71"
                                                     << "8" << QStringList{kBelowRange};
 }
@@ -126,17 +131,17 @@ void ActionsTest::refusedInputs_data()
                                       << u"  最大値(mm)が数値ではありません。"_qs;
     QTest::newRow("flow too large") << QStringList{"300", "1e999", "20", "100"}
                                     << u"  流量(L/min)の値が大き過ぎます。"_qs;
-    QTest::newRow("conversion order: width first") << QStringList{"1e999", "abc", "20", "100"}
-                                                   << u"  堰の幅(mm)の値が大き過ぎます。"_qs;
+    QTest::newRow("conversion order: width first")
+        << QStringList{"1e999", "abc", "20", "100"} << u"  堰の幅(mm)の値が大き過ぎます。"_qs;
     QTest::newRow("zero width") << QStringList{"0", "300", "20", "100"}
                                 << u"  堰の幅(mm)は0より大きい値にして下さい。"_qs;
-    QTest::newRow("maximum before minimum") << QStringList{"300", "300", "-20", "0"}
-                                            << u"  最大値(mm)は0より大きい値にして下さい。"_qs;
+    QTest::newRow("maximum before minimum")
+        << QStringList{"300", "300", "-20", "0"} << u"  最大値(mm)は0より大きい値にして下さい。"_qs;
     QTest::newRow("zero minimum") << QStringList{"300", "300", "0", "100"}
                                   << u"  解の挟込最小値(mm)は0より大きい値にして下さい。"_qs;
     QTest::newRow("negative flow is searched") << QStringList{"300", "-300", "20", "100"} << kNoRoot;
-    QTest::newRow("search cannot finish") << QStringList{"1e7", "6e10", "1", "1e9"}
-                                          << u"  収束しません。挟込範囲を変更して下さい。"_qs;
+    QTest::newRow("search cannot finish")
+        << QStringList{"1e7", "6e10", "1", "1e9"} << u"  収束しません。挟込範囲を変更して下さい。"_qs;
     QTest::newRow("formula overflows") << QStringList{"300", "300", "20", "1e300"}
                                        << u"  計算できません。入力値を見直して下さい。"_qs;
 }
@@ -184,7 +189,8 @@ void ActionsTest::secondCalculateRemovesMessage()
     window.fill("300", "300", "60", "100");
     window.calculate();
     window.calculate();
-    QCOMPARE(window.printed(), (QStringList{kNoRoot, u"  越流高さは最小値より下の約43.83mmです。"_qs})); // afresh, not twice
+    QCOMPARE(window.printed(),
+             (QStringList{kNoRoot, u"  越流高さは最小値より下の約43.83mmです。"_qs})); // afresh, not twice
 
     window.box(InputBox::Minimum)->setText("20");
     window.calculate();

@@ -3,8 +3,8 @@
 //
 // The menu bar: it sits above the client area without moving anything, works
 // from the keyboard, copies the result for a spreadsheet and shows About.
-#include "tests/support/window_fixture.h"
 #include "calculator/weir_head_window.h"
+#include "tests/support/window_fixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -22,9 +22,9 @@ namespace {
 
 using test::ShownWindow;
 
-const QString kWorkedExampleCopy = QStringLiteral(
-    u"堰の幅(mm)\t流量(L/min)\t解の挟込最小値(mm)\t最大値(mm)\t越流高さ(mm)\tTrial回数\n"
-    u"300\t300\t20\t100\t43.83\t10\n");
+const QString kWorkedExampleCopy
+    = QStringLiteral(u"堰の幅(mm)\t流量(L/min)\t解の挟込最小値(mm)\t最大値(mm)\t越流高さ(mm)\tTrial回数\n"
+                     u"300\t300\t20\t100\t43.83\t10\n");
 
 } // namespace
 
@@ -72,8 +72,7 @@ void MenusTest::menusHaveMnemonics()
     // All four titles fit the window's width: none overflows into a button.
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-    for (QAction *menu : w.menuBar()->actions())
-    {
+    for (QAction *menu : w.menuBar()->actions()) {
         const QRect title = w.menuBar()->actionGeometry(menu);
         QVERIFY2(!title.isEmpty() && title.right() < w.menuBar()->width(), qPrintable(menu->text()));
     }

@@ -5,8 +5,8 @@
 // properties in support/window_invariants.h must hold. Seeded: a failure names
 // the seed and the steps, and MONKEY_SEED=<seed> replays them.
 
-#include "tests/support/window_invariants.h"
 #include "calculator/weir_head_window.h"
+#include "tests/support/window_invariants.h"
 
 #include <QApplication>
 #include <QInputMethodEvent>
@@ -23,10 +23,13 @@ namespace {
 
 // Pieces a user (or a cat on the keyboard) might type.
 const QStringList kPieces{
-    "0", "1", "2", "5", "9", "20", "100", "300", ".", ",", "-", "+", "e", "E", "e-", "e+",
-    "1e308", "1e309", "1e-400", "4.9e-324", "99999999999999999999", "0.000001", " ", "\t",
-    u"０"_qs, u"３"_qs, u"９"_qs, u"．"_qs, u"，"_qs, u"＋"_qs, u"－"_qs, u"\u2212"_qs, u"ー"_qs,
-    u"。"_qs, u"｡"_qs, u"ｅ"_qs, u"Ｅ"_qs, u"\u3000"_qs, u"堰"_qs, u"💧"_qs, u"\u200b"_qs, u"\u0001"_qs, u"\u007f"_qs, "inf", "nan", "mm", "abc"};
+    "0",          "1",      "2",          "5",          "9",      "20",         "100",
+    "300",        ".",      ",",          "-",          "+",      "e",          "E",
+    "e-",         "e+",     "1e308",      "1e309",      "1e-400", "4.9e-324",   "99999999999999999999",
+    "0.000001",   " ",      "\t",         u"０"_qs,     u"３"_qs, u"９"_qs,     u"．"_qs,
+    u"，"_qs,     u"＋"_qs, u"－"_qs,     u"\u2212"_qs, u"ー"_qs, u"。"_qs,     u"｡"_qs,
+    u"ｅ"_qs,     u"Ｅ"_qs, u"\u3000"_qs, u"堰"_qs,     u"💧"_qs,  u"\u200b"_qs, u"\u0001"_qs,
+    u"\u007f"_qs, "inf",    "nan",        "mm",         "abc"};
 
 QString randomText(QRandomGenerator &random)
 {
@@ -66,9 +69,8 @@ private slots:
 
 void MonkeyTest::randomActionsKeepEveryProperty()
 {
-    const quint32 seed = qEnvironmentVariableIsSet("MONKEY_SEED")
-                             ? quint32(qEnvironmentVariableIntValue("MONKEY_SEED"))
-                             : 20261208u;
+    const quint32 seed
+        = qEnvironmentVariableIsSet("MONKEY_SEED") ? quint32(qEnvironmentVariableIntValue("MONKEY_SEED")) : 20261208u;
     const int steps = qEnvironmentVariableIsSet("MONKEY_STEPS") ? qEnvironmentVariableIntValue("MONKEY_STEPS") : 50000;
     QRandomGenerator random(seed);
 

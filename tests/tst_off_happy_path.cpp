@@ -4,11 +4,11 @@
 // The window off the happy path: every printed message whole inside the
 // window in both fonts the package allows and at larger scales, the cursor
 // taken to a box still empty, Qt's own texts in Japanese, no useless maximise.
-#include "logic/texts.h"
-#include "calculator/printed_output.h"
 #include "app/qt_translations.h"
-#include "tests/support/window_fixture.h"
+#include "calculator/printed_output.h"
 #include "calculator/weir_head_window.h"
+#include "logic/texts.h"
+#include "tests/support/window_fixture.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -36,9 +36,9 @@ QList<QStringList> everyPrinting()
     printings << QStringList{Texts::notConverged()} << QStringList{Texts::notComputable()}
               << QStringList{Texts::belowValidRange()};
     const QString wide = QStringLiteral("123456.78");
-    for (const QString &second : {Texts::headBelowMinimum(wide), Texts::headAboveMaximum(wide),
-                                  Texts::headInsideBracket(wide), Texts::headBeyondRange(),
-                                  Texts::notPositive(inputBoxInfo(InputBox::Flow).caption()), Texts::notComputable()})
+    for (const QString &second :
+         {Texts::headBelowMinimum(wide), Texts::headAboveMaximum(wide), Texts::headInsideBracket(wide),
+          Texts::headBeyondRange(), Texts::notPositive(inputBoxInfo(InputBox::Flow).caption()), Texts::notComputable()})
         printings << QStringList{Texts::noRoot(), second};
     // As the print surface prints them.
     for (QStringList &printing : printings) {

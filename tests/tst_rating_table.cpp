@@ -5,10 +5,10 @@
 // read off the table at a head the calculator found is the flow the user
 // typed, to the solver's tolerance.
 #include "hydraulics/bisection.h"
+#include "hydraulics/weir_formula.h"
 #include "logic/calculation.h"
 #include "rating/model/rating_table.h"
 #include "rating/model/table_export.h"
-#include "hydraulics/weir_formula.h"
 #include "tests/support/locales.h"
 
 #include <QRandomGenerator>
@@ -44,10 +44,17 @@ void RatingTableTest::flowsAreTheFormulas_data()
     QTest::addColumn<QString>("remark");
     // Worked out by hand from the formula: 1.838 x 1.024 x 0.959175 x 0.3 x
     // 0.0111803 m³/s = 363.30 L/min for the first row, and so on.
-    QTest::newRow("50 mm over 300 mm") << 300.0 << 50.0 << "363.30" << "0.0060551" << "";
-    QTest::newRow("worked example's head") << 300.0 << 45.0 << "311.68" << "0.0051947" << "";
-    QTest::newRow("below 20 mm") << 300.0 << 10.0 << "36.38" << "0.0006063" << u"適用範囲外"_qs;
-    QTest::newRow("head equal to width") << 100.0 << 100.0 << "317.63" << "0.0052938" << "";
+    QTest::newRow("50 mm over 300 mm") << 300.0 << 50.0 << "363.30"
+                                       << "0.0060551"
+                                       << "";
+    QTest::newRow("worked example's head") << 300.0 << 45.0 << "311.68"
+                                           << "0.0051947"
+                                           << "";
+    QTest::newRow("below 20 mm") << 300.0 << 10.0 << "36.38"
+                                 << "0.0006063" << u"適用範囲外"_qs;
+    QTest::newRow("head equal to width") << 100.0 << 100.0 << "317.63"
+                                         << "0.0052938"
+                                         << "";
 }
 
 void RatingTableTest::flowsAreTheFormulas()
@@ -89,11 +96,13 @@ void RatingTableTest::calculatorAndTableAgree()
         const SolveResult exact = solveHead(flow / 60000, width / 1000, 0.001, head * 2 / 1000);
         QCOMPARE(exact.status, SolveStatus::Converged);
         const double back = flowLitresPerMinute(exact.head * 1000, width);
-        QVERIFY2(std::fabs(back - flow) < kToleranceLpm, qPrintable(texts[InputBox::Width] + u' ' + texts[InputBox::Flow]));
+        QVERIFY2(std::fabs(back - flow) < kToleranceLpm,
+                 qPrintable(texts[InputBox::Width] + u' ' + texts[InputBox::Flow]));
         // The shown head is rounded to 0.01 mm: the flow there is off by at
         // most the slope of the rating curve over 0.005 mm.
         const double shownHead = outcome.headText.toDouble();
-        const double slope = (flowLitresPerMinute(shownHead + 0.01, width) - flowLitresPerMinute(shownHead - 0.01, width)) / 0.02;
+        const double slope
+            = (flowLitresPerMinute(shownHead + 0.01, width) - flowLitresPerMinute(shownHead - 0.01, width)) / 0.02;
         QVERIFY(std::fabs(flowLitresPerMinute(shownHead, width) - flow) < kToleranceLpm + slope * 0.005 + 1e-9);
     }
     QVERIFY(shown > 1900);

@@ -4,9 +4,9 @@
 // The rating window as the user meets it: opened from the calculator's menu
 // or Ctrl+T (its module loaded then), its boxes, the flow for a head, the
 // clipboard, and saves that fail without losing a file.
+#include "calculator/weir_head_window.h"
 #include "rating/rating_window.h"
 #include "tests/support/window_fixture.h"
-#include "calculator/weir_head_window.h"
 
 #include <QAction>
 #include <QApplication>
@@ -106,7 +106,8 @@ void RatingWindowTest::badInputNamesTheBox_data()
     QTest::newRow("width not a number") << int(RatingBox::Width) << "abc" << u"堰の幅(mm)が数値ではありません。"_qs;
     QTest::newRow("zero step") << int(RatingBox::Step) << "0" << u"刻み(mm)は0より大きい値にして下さい。"_qs;
     QTest::newRow("step too small") << int(RatingBox::Step) << "0.001" << u"刻み(mm)が小さ過ぎます（5000行まで）。"_qs;
-    QTest::newRow("last below first") << int(RatingBox::To) << "10" << u"越流高さ 終わり(mm)は越流高さ 始め(mm)以上にして下さい。"_qs;
+    QTest::newRow("last below first") << int(RatingBox::To) << "10"
+                                      << u"越流高さ 終わり(mm)は越流高さ 始め(mm)以上にして下さい。"_qs;
 }
 
 void RatingWindowTest::badInputNamesTheBox()
@@ -240,7 +241,8 @@ void RatingWindowTest::pdfHasPagesHeadersAndRows()
     // Rows below 20 mm marked, every page numbered.
     QVERIFY(extracted.contains(QRegularExpression(u"\\n10 +[0-9.]+ +[0-9.]+ +適用範囲外"_qs)));
     for (int page = 1; page <= 4; ++page)
-        QVERIFY2(extracted.contains(QRegularExpression(QStringLiteral("\\b%1 */ *4\\b").arg(page))), qPrintable(QString::number(page)));
+        QVERIFY2(extracted.contains(QRegularExpression(QStringLiteral("\\b%1 */ *4\\b").arg(page))),
+                 qPrintable(QString::number(page)));
     // The row of 43.5 mm, with its flow as the table shows it.
     const int row = rating.model()->rowNearest(43.5);
     QVERIFY2(extracted.contains(rating.model()->index(row, 1).data().toString()), qPrintable(extracted.left(400)));

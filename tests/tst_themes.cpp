@@ -5,8 +5,8 @@
 // in the client area stays readable against what is behind it, and the
 // colours the window fixes stay what they are.
 #include "calculator/printed_output.h"
-#include "tests/support/window_invariants.h"
 #include "calculator/weir_head_window.h"
+#include "tests/support/window_invariants.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -143,7 +143,8 @@ void WeirCalcTest::solve_data()
     QTest::newRow("no root above") << kQ << 0.06 << 0.1 << SolveStatus::NoRoot << 1 << 0.0;
     QTest::newRow("no root below") << kQ << 0.001 << 0.03 << SolveStatus::NoRoot << 1 << 0.0;
     QTest::newRow("degenerate bracket") << kQ << 0.05 << 0.05 << SolveStatus::NoRoot << 1 << 0.0;
-    QTest::newRow("degenerate bracket on the root") << kQ << 0.0438281 << 0.0438281 << SolveStatus::Converged << 1 << 0.0438281;
+    QTest::newRow("degenerate bracket on the root")
+        << kQ << 0.0438281 << 0.0438281 << SolveStatus::Converged << 1 << 0.0438281;
     QTest::newRow("zero lower end") << kQ << 0.0 << 0.1 << SolveStatus::ResidualNotFinite << 0 << 0.0;
     QTest::newRow("negative upper end") << kQ << 0.02 << -0.1 << SolveStatus::ResidualNotFinite << 0 << 0.0;
     // The discharge rises and falls again (it is zero at h = 100 b), so this

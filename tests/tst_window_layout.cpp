@@ -3,8 +3,8 @@
 #include "calculator/caption_label.h"
 #include "calculator/layout_table.h"
 #include "calculator/printed_output.h"
-#include "tests/support/window_fixture.h"
 #include "calculator/weir_head_window.h"
+#include "tests/support/window_fixture.h"
 
 #include <QApplication>
 #include <QInputMethodEvent>
@@ -145,8 +145,7 @@ void WindowLayoutTest::captions_data()
     QTest::newRow("Label4") << "Label4" << u"最大値(mm)"_qs << QStringList{u"最大値(mm)"_qs};
     QTest::newRow("Label5") << "Label5" << u"越流高さ(mm)"_qs << QStringList{u"越流高さ(mm)"_qs};
     QTest::newRow("Label1") << "Label1" << u"Trial回数"_qs << QStringList{u"Trial回数"_qs};
-    QTest::newRow("Label3") << "Label3" << u"解の挟込最小値(mm)"_qs
-                            << QStringList{u"解の挟込最小"_qs, u"値(mm)"_qs};
+    QTest::newRow("Label3") << "Label3" << u"解の挟込最小値(mm)"_qs << QStringList{u"解の挟込最小"_qs, u"値(mm)"_qs};
     QTest::newRow("Label6") << "Label6" << u"適用範囲        越流高さ≧20mm         "_qs
                             << QStringList{u"適用範囲"_qs, u"越流高さ≧20mm"_qs};
 }
@@ -320,9 +319,9 @@ void WindowLayoutTest::printedLineIsRedInTheGrab()
 void WindowLayoutTest::labelsAreBuddiesOfTheirBoxes()
 {
     WeirHeadWindow w;
-    const QList<std::pair<const char *, const char *>> pairs{
-        {"Label7", "Text6"}, {"Label2", "Text1"}, {"Label3", "Text2"}, {"Label4", "Text3"},
-        {"Label5", "Text4"}, {"Label1", "Text5"}};
+    const QList<std::pair<const char *, const char *>> pairs{{"Label7", "Text6"}, {"Label2", "Text1"},
+                                                             {"Label3", "Text2"}, {"Label4", "Text3"},
+                                                             {"Label5", "Text4"}, {"Label1", "Text5"}};
     for (const auto &[label, box] : pairs)
         QCOMPARE(w.findChild<QLabel *>(label)->buddy(), w.findChild<QWidget *>(box));
 }

@@ -62,9 +62,10 @@ QString cubicMetresText(double cubicMetresPerSecond, const QLocale &locale)
 
 RatingRead readRatingBoxes(const RatingBoxTexts &texts, const QLocale &locale)
 {
-    const std::pair<RatingBox, const QString *> boxes[] = {
-        {RatingBox::Width, &texts.width}, {RatingBox::From, &texts.from},
-        {RatingBox::To, &texts.to}, {RatingBox::Step, &texts.step}};
+    const std::pair<RatingBox, const QString *> boxes[] = {{RatingBox::Width, &texts.width},
+                                                           {RatingBox::From, &texts.from},
+                                                           {RatingBox::To, &texts.to},
+                                                           {RatingBox::Step, &texts.step}};
     double values[4] = {};
     int i = 0;
     for (const auto &[box, text] : boxes) {
@@ -76,10 +77,14 @@ RatingRead readRatingBoxes(const RatingBoxTexts &texts, const QLocale &locale)
     RatingRange range{values[0], values[1], values[2], values[3]};
     if (range.toMm < range.fromMm)
         return {std::nullopt,
-                RatingTableModel::tr("%1は%2以上にして下さい。").arg(ratingCaption(RatingBox::To), ratingCaption(RatingBox::From)),
+                RatingTableModel::tr("%1は%2以上にして下さい。")
+                    .arg(ratingCaption(RatingBox::To), ratingCaption(RatingBox::From)),
                 RatingBox::To};
     if ((range.toMm - range.fromMm) / range.stepMm >= kMaxRatingRows)
-        return {std::nullopt, RatingTableModel::tr("%1が小さ過ぎます（%2行まで）。").arg(ratingCaption(RatingBox::Step)).arg(kMaxRatingRows),
+        return {std::nullopt,
+                RatingTableModel::tr("%1が小さ過ぎます（%2行まで）。")
+                    .arg(ratingCaption(RatingBox::Step))
+                    .arg(kMaxRatingRows),
                 RatingBox::Step};
     return {range, {}, {}};
 }
@@ -115,8 +120,9 @@ FlowAtHead flowAtHead(const QString &headText, double widthMm, const QLocale &lo
     const double lpm = flowLitresPerMinute(*head.value, widthMm);
     if (!std::isfinite(lpm))
         return {{}, Texts::notComputable()};
-    QString text = QStringLiteral("%1 L/min (%2 m³/s)")
-                       .arg(flowText(lpm, locale), cubicMetresText(flowCubicMetresPerSecond(*head.value, widthMm), locale));
+    QString text
+        = QStringLiteral("%1 L/min (%2 m³/s)")
+              .arg(flowText(lpm, locale), cubicMetresText(flowCubicMetresPerSecond(*head.value, widthMm), locale));
     if (*head.value < kMinimumValidHeadMm)
         text += QStringLiteral(u" — ") + Texts::belowValidRange().chopped(1); // without the full stop
     return {text, {}};
@@ -132,8 +138,8 @@ void RatingTableModel::setRange(const RatingRange &range)
     beginResetModel();
     m_range = range;
     m_rows = range.stepMm > 0 && range.toMm >= range.fromMm
-                 ? int(std::floor((range.toMm - range.fromMm) / range.stepMm + 1e-9)) + 1
-                 : 0;
+        ? int(std::floor((range.toMm - range.fromMm) / range.stepMm + 1e-9)) + 1
+        : 0;
     endResetModel();
 }
 
@@ -189,7 +195,8 @@ QVariant RatingTableModel::data(const QModelIndex &index, int role) const
     if (!index.isValid() || index.row() >= m_rows)
         return {};
     if (role == Qt::TextAlignmentRole)
-        return index.column() == Remark ? int(Qt::AlignLeft | Qt::AlignVCenter) : int(Qt::AlignRight | Qt::AlignVCenter);
+        return index.column() == Remark ? int(Qt::AlignLeft | Qt::AlignVCenter)
+                                        : int(Qt::AlignRight | Qt::AlignVCenter);
     if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)
         return {};
     const int row = index.row();

@@ -74,9 +74,9 @@ public:
     const RatingRange &range() const { return m_range; }
     void setLocale(const QLocale &locale);
 
-    double headAt(int row) const;       // mm
-    double flowLpmAt(int row) const;    // L/min
-    double flowM3sAt(int row) const;    // m³/s
+    double headAt(int row) const;        // mm
+    double flowLpmAt(int row) const;     // L/min
+    double flowM3sAt(int row) const;     // m³/s
     bool belowValidRange(int row) const; // the formula holds from 20 mm
     // The row whose head is nearest the given head, or -1 for an empty table.
     int rowNearest(double headMm) const;

@@ -33,11 +33,7 @@ struct CalculatorWindow {
     QStringList inputs() const { return invariants::snapshot(w).inputs(); }
     QStringList printed() const { return w.printedOutput()->lines(); }
     // A control by its drawn name, as tools outside the program find it.
-    template <typename T = QWidget>
-    T *control(const char *name) const
-    {
-        return w.findChild<T *>(QLatin1String(name));
-    }
+    template <typename T = QWidget> T *control(const char *name) const { return w.findChild<T *>(QLatin1String(name)); }
     QWidget *focused() const { return QApplication::focusWidget(); }
 
     void fill(const QString &width, const QString &flow, const QString &minimum, const QString &maximum)

@@ -6,11 +6,11 @@
 // was typed. Shared by the monkey test and the fuzz target; each check returns
 // an empty string when all is well, else what went wrong.
 
+#include "calculator/printed_output.h"
+#include "calculator/weir_head_window.h"
 #include "hydraulics/bisection.h"
 #include "logic/box_number.h"
 #include "logic/input_boxes.h"
-#include "calculator/printed_output.h"
-#include "calculator/weir_head_window.h"
 
 #include <QLineEdit>
 
@@ -118,7 +118,8 @@ inline QString checkAfterCalculate(const Snapshot &before, const Snapshot &after
         if (head > std::max(lo, hi) + slack)
             return QStringLiteral("head %1 mm above the bracket").arg(after.head);
         if ((head < 20) != (after.printed.size() == 1))
-            return QStringLiteral("head %1 mm: the range note belongs with heads below 20 mm, and only there").arg(after.head);
+            return QStringLiteral("head %1 mm: the range note belongs with heads below 20 mm, and only there")
+                .arg(after.head);
     }
     return checkSolver(after, locale);
 }
