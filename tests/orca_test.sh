@@ -34,12 +34,12 @@ HOME=$home SPEECHD_CMD=/bin/false PYTHONPATH="$here/support/line_buffered_log" W
     orca --debug-file="$log" >/dev/null 2>&1 &
 x11_pids+=($!)
 said() { grep -a "SPEECH OUTPUT" "$log" 2>/dev/null | sed "s/.*SPEECH OUTPUT: '//; s/'[ {].*//" || true; }
-# wait_for TEXT: until Orca has said a line holding TEXT (at most 20 s);
+# wait_for TEXT: until Orca has said a line holding TEXT (at most 60 s);
 # wait_for -x REGEX: until it has said a line that is all of REGEX.
 wait_for() {
-    local _ how=(-F --)
+    local how=(-F --) deadline=$(( $(date +%s) + 60 ))
     if [ "$1" = -x ]; then how=(-E -x --); shift; fi
-    for _ in $(seq 200); do
+    while [ "$(date +%s)" -lt "$deadline" ]; do
         said | grep -q "${how[@]}" "$1" && return 0
         sleep 0.1
     done
@@ -55,8 +55,23 @@ start_window_manager
 
 launch "$program"
 wait_for '堰の幅(mm) text'
-# Orca answers every key before the program sees it: type slowly.
-slowly() { xdotool "$@" 2>/dev/null; sleep 0.6; }
+# Orca answers every key before the program sees it: each key is sent once
+# Orca has passed the one before on, which its log tells (a processed key
+# release for every key let go).
+released() { grep -a -c '^^^^^^ PROCESS ATSPI_KEY_RELEASED_EVENT' "$log" 2>/dev/null || true; }
+slowly() {
+    local before expected=0 arg deadline=$(( $(date +%s) + 60 ))
+    before=$(released)
+    case $1 in
+    type) expected=${#2} ;;
+    key) for arg in "${@:2}"; do expected=$(( expected + $(tr '+' '\n' <<<"$arg" | wc -l) )); done ;;
+    esac
+    xdotool "$@" 2>/dev/null
+    until [ "$(released)" -ge $(( before + expected )) ]; do
+        [ "$(date +%s)" -lt "$deadline" ] || { echo "Orca never passed on: $*"; return 1; }
+        sleep 0.05
+    done
+}
 
 # The worked example, Return in the maximum box.
 slowly type 300; slowly key Tab; slowly type 300; slowly key Tab; slowly type 20

@@ -25,7 +25,16 @@ frame() {
 start_screen 1024 768
 start_window_manager
 launch "$program"
-sleep 0.5
+# framed_and_centred: the window manager has framed the window, and the
+# program has centred it again with its frame (at most 2 px off).
+framed_and_centred() {
+    local fx fy fw fh
+    read -r fx fy fw fh < <(frame "$window") || return 1
+    [ "$fh" -gt "$(geometry "$window" | cut -d' ' -f4)" ] || return 1
+    local dx=$(( 2 * fx - (1024 - fw) )) dy=$(( 2 * fy - (768 - fh) ))
+    [ "${dx#-}" -le 2 ] && [ "${dy#-}" -le 2 ]
+}
+wait_until 30 framed_and_centred || true
 read -r fx fy fw fh < <(frame "$window")
 echo "frame at $fx,$fy size ${fw}x$fh on 1024x768"
 [ "$fh" -gt "$(geometry "$window" | cut -d' ' -f4)" ] || { echo "no frame from the window manager"; exit 1; }
@@ -45,7 +54,12 @@ x11_pids=()
 start_screen 1024 600
 start_window_manager
 launch QT_SCALE_FACTOR=2 "$program"
-sleep 0.5
+framed_on_screen() {
+    local fx fy fw fh
+    read -r fx fy fw fh < <(frame "$window") || return 1
+    [ "$fh" -gt 600 ] && [ "$fx" -ge 0 ] && [ "$fy" -ge 0 ]
+}
+wait_until 30 framed_on_screen || true
 read -r fx fy fw fh < <(frame "$window")
 echo "frame at $fx,$fy size ${fw}x$fh on 1024x600 at scale 2"
 [ "$fh" -gt 600 ] || { echo "expected a window taller than the screen"; exit 1; }

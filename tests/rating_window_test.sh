@@ -18,15 +18,18 @@ launch "$program"
 calculator=$window
 type_worked_example
 keys key ctrl+t
-rating=""
-for _ in $(seq 50); do
-    rating=$(xdotool search --onlyvisible --name '水位流量表' 2>/dev/null | head -n 1 || true)
-    [ -n "$rating" ] && break
-    sleep 0.1
-done
-[ -n "$rating" ] || { echo "Ctrl+T opened no rating window"; exit 1; }
-sleep 1
-import -window "$rating" "$screenshot"
+rating_window() { xdotool search --onlyvisible --name '水位流量表' 2>/dev/null | head -n 1; }
+rating_mapped() { [ -n "$(rating_window)" ]; }
+wait_until 60 rating_mapped || { echo "Ctrl+T opened no rating window"; exit 1; }
+rating=$(rating_window)
+
+# curve_pixels SHOT: dark blue pixels in the right half of a screenshot.
+curve_pixels() {
+    convert "$1" -crop "50%x100%+$(( $(identify -format '%w' "$1") / 2 ))+0" +repage \
+        -fx 'b>0.5 && r<0.2 && g<0.2' -format '%[fx:int(w*h*mean)]' info:
+}
+curve_drawn() { import -window "$rating" "$screenshot" && [ "$(curve_pixels "$screenshot")" -gt 200 ]; }
+wait_until 30 curve_drawn || true
 import -window root "${screenshot%.png}-desktop.png"
 
 read -r cx _ cw _ < <(geometry "$calculator")
@@ -34,9 +37,7 @@ read -r rx _ rw _ < <(geometry "$rating")
 echo "calculator x $cx width $cw, rating window x $rx width $rw"
 [ "$rx" -ge $(( cx + cw )) ] || [ $(( rx + rw )) -le "$cx" ] || { echo "the rating window covers the calculator"; exit 1; }
 
-# The curve: dark blue pixels in the right half of the window.
-blue=$(convert "$screenshot" -crop "50%x100%+$(( rw / 2 ))+0" +repage -fx 'b>0.5 && r<0.2 && g<0.2' \
-       -format '%[fx:int(w*h*mean)]' info:)
+blue=$(curve_pixels "$screenshot")
 echo "curve pixels: $blue"
 [ "$blue" -gt 200 ] || { echo "no curve drawn"; exit 1; }
 echo "screenshots written to $screenshot and ${screenshot%.png}-desktop.png"

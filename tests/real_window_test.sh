@@ -24,11 +24,12 @@ dx=$(( 2 * x - (screen_w - w) )); dy=$(( 2 * y - (screen_h - h) ))
 [ "${dx#-}" -le 2 ] && [ "${dy#-}" -le 2 ] || { echo "the window is not centred"; exit 1; }
 top=$(( h - 323 )) # the client area lies below whatever bars the window has
 
+# The result box is empty before Return; after it, dark digits stand in it
+# (type_worked_example waits for them).
 type_worked_example
 import -window "$window" "$screenshot"
 read -r sw sh < <(identify -format '%w %h\n' "$screenshot")
 [ "$sw" -eq "$w" ] && [ "$sh" -eq "$h" ] || { echo "screenshot is ${sw}x$sh"; exit 1; }
-# The result box was empty before Return; after it, dark digits stand in it.
 dark=$(dark_pixels "$screenshot" "81x25+104+$(( top + 256 ))")
 echo "dark pixels in the head box: $dark"
 [ "$dark" -gt 20 ] || { echo "no head was shown after Return"; exit 1; }
@@ -49,9 +50,13 @@ band="240x32+0+$top" # above the width box, where printed lines go
 keys key shift+Tab shift+Tab shift+Tab ctrl+a
 keys type --delay 20 0
 keys key Return
-sleep 0.5
 zero_shot="${screenshot%.png}-zero-minimum.png"
-import -window "$window" "$zero_shot"
+# shot_shows SHOT AREA COLOUR MINIMUM: a screenshot of the window, taken
+# anew, has more than MINIMUM pixels of the colour in the area.
+shot_shows() {
+    import -window "$window" "$1" && [ "$(colour_pixels "$1" "$2" "$3")" -gt "$4" ]
+}
+wait_until 30 shot_shows "$zero_shot" "$band" red 100 || true
 red=$(colour_pixels "$zero_shot" "$band" red)
 below=$(colour_pixels "$zero_shot" "240x$(( 323 - 32 ))+0+$(( top + 32 ))" red)
 echo "zero minimum: $red red pixels above the width box, $below below it"
@@ -63,9 +68,8 @@ keys type --delay 20 1
 keys key shift+Tab ctrl+a
 keys type --delay 20 10
 keys key Return
-sleep 0.5
 low_shot="${screenshot%.png}-below-range.png"
-import -window "$window" "$low_shot"
+wait_until 30 shot_shows "$low_shot" "$band" blue 100 || true
 blue=$(colour_pixels "$low_shot" "$band" blue)
 dark=$(dark_pixels "$low_shot" "81x25+104+$(( top + 256 ))")
 echo "head below 20 mm: $dark dark pixels in the head box, $blue blue pixels in the note"
