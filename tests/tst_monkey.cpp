@@ -6,6 +6,8 @@
 // the seed and the steps, and MONKEY_SEED=<seed> replays them.
 
 #include "calculator/weir_head_window.h"
+#include "hydraulics/units.h"
+#include "hydraulics/weir_formula.h"
 #include "tests/support/window_invariants.h"
 
 #include <QApplication>
@@ -50,7 +52,8 @@ BoxTexts plausibleProblem(QRandomGenerator &random)
 {
     const double widthMm = 10 + random.bounded(5000.0);
     const double headMm = 1 + random.bounded(std::min(1000.0, widthMm));
-    const double flowLpm = (weirResidual(headMm / 1000, 0.0, widthMm / 1000) * 60) * 1000;
+    const double flowLpm = units::litresPerMinuteFromCubicMetresPerSecond(
+        weirDischarge(units::metresFromMillimetres(headMm), units::metresFromMillimetres(widthMm)));
     const double lower = headMm * (0.1 + random.bounded(1.0));
     const double upper = headMm * (1 + random.bounded(4.0));
     const auto text = [&random](double v) { return QString::number(v, 'g', random.bounded(3, 17)); };

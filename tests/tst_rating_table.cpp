@@ -5,6 +5,7 @@
 // read off the table at a head the calculator found is the flow the user
 // typed, to the solver's tolerance.
 #include "hydraulics/bisection.h"
+#include "hydraulics/units.h"
 #include "hydraulics/weir_formula.h"
 #include "logic/calculation.h"
 #include "rating/model/rating_table.h"
@@ -20,7 +21,7 @@ using namespace weir;
 
 namespace {
 using test::kJapanese;
-constexpr double kToleranceLpm = kResidualTolerance * 1000 * 60; // 0.6 L/min
+constexpr double kToleranceLpm = units::litresPerMinuteFromCubicMetresPerSecond(kResidualTolerance); // 0.6 L/min
 } // namespace
 
 class RatingTableTest : public QObject
@@ -39,20 +40,22 @@ void RatingTableTest::flowsAreTheFormulas_data()
 {
     QTest::addColumn<double>("widthMm");
     QTest::addColumn<double>("headMm");
+    QTest::addColumn<double>("exactLpm");
     QTest::addColumn<QString>("lpm");
     QTest::addColumn<QString>("m3s");
     QTest::addColumn<QString>("remark");
-    // Worked out by hand from the formula: 1.838 x 1.024 x 0.959175 x 0.3 x
-    // 0.0111803 m³/s = 363.30 L/min for the first row, and so on.
-    QTest::newRow("50 mm over 300 mm") << 300.0 << 50.0 << "363.30"
+    // Worked out from the formula in 40-digit decimal arithmetic: 1.838 x
+    // 1.024 x 0.959175 x 0.3 x 0.0111803 m³/s x 60000 = 363.30 L/min for the
+    // first row, and so on.
+    QTest::newRow("50 mm over 300 mm") << 300.0 << 50.0 << 363.30460562186013 << "363.30"
                                        << "0.0060551"
                                        << "";
-    QTest::newRow("worked example's head") << 300.0 << 45.0 << "311.68"
+    QTest::newRow("worked example's head") << 300.0 << 45.0 << 311.68199038492860 << "311.68"
                                            << "0.0051947"
                                            << "";
-    QTest::newRow("below 20 mm") << 300.0 << 10.0 << "36.38"
+    QTest::newRow("below 20 mm") << 300.0 << 10.0 << 36.377568151213299 << "36.38"
                                  << "0.0006063" << u"適用範囲外"_qs;
-    QTest::newRow("head equal to width") << 100.0 << 100.0 << "317.63"
+    QTest::newRow("head equal to width") << 100.0 << 100.0 << 317.62873091495637 << "317.63"
                                          << "0.0052938"
                                          << "";
 }
@@ -61,6 +64,7 @@ void RatingTableTest::flowsAreTheFormulas()
 {
     QFETCH(double, widthMm);
     QFETCH(double, headMm);
+    QFETCH(double, exactLpm);
     QFETCH(QString, lpm);
     QFETCH(QString, m3s);
     QFETCH(QString, remark);
@@ -68,7 +72,10 @@ void RatingTableTest::flowsAreTheFormulas()
     model.setLocale(kJapanese);
     model.setRange({widthMm, headMm, headMm, 1.0});
     QCOMPARE(model.rowCount(), 1);
-    QCOMPARE(model.flowLpmAt(0), weirDischarge(headMm / 1000, widthMm / 1000) * 60000);
+    // Twelve roundings of a double from the exact value: a few units in the
+    // last place, far inside 1e-12 of it.
+    QVERIFY2(std::fabs(model.flowLpmAt(0) - exactLpm) <= 1e-12 * exactLpm,
+             qPrintable(QString::number(model.flowLpmAt(0), 'g', 17)));
     QCOMPARE(model.index(0, RatingTableModel::FlowLpm).data().toString(), lpm);
     QCOMPARE(model.index(0, RatingTableModel::FlowM3s).data().toString(), m3s);
     QCOMPARE(model.index(0, RatingTableModel::Remark).data().toString(), remark);
@@ -93,9 +100,11 @@ void RatingTableTest::calculatorAndTableAgree()
         if (outcome.kind != CalculationOutcome::Kind::Shown)
             continue;
         ++shown;
-        const SolveResult exact = solveHead(flow / 60000, width / 1000, 0.001, head * 2 / 1000);
+        const SolveResult exact
+            = solveHead(units::cubicMetresPerSecondFromLitresPerMinute(flow), units::metresFromMillimetres(width),
+                        0.001, units::metresFromMillimetres(head * 2));
         QCOMPARE(exact.status, SolveStatus::Converged);
-        const double back = flowLitresPerMinute(exact.head * 1000, width);
+        const double back = flowLitresPerMinute(units::millimetresFromMetres(exact.head), width);
         QVERIFY2(std::fabs(back - flow) < kToleranceLpm,
                  qPrintable(texts[InputBox::Width] + u' ' + texts[InputBox::Flow]));
         // The shown head is rounded to 0.01 mm: the flow there is off by at

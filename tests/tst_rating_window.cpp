@@ -6,6 +6,7 @@
 // clipboard, and saves that fail without losing a file.
 #include "calculator/weir_head_window.h"
 #include "rating/rating_window.h"
+#include "tests/support/require.h"
 #include "tests/support/window_fixture.h"
 
 #include <QAction>
@@ -43,6 +44,7 @@ class RatingWindowTest : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void opensFromCtrlTWithTheBoxes();
     void followsTheShownHead();
     void badInputNamesTheBox_data();
@@ -54,6 +56,13 @@ private slots:
     void pdfHasPagesHeadersAndRows();
     void mouseReadsOutThePoint();
 };
+
+void RatingWindowTest::initTestCase()
+{
+    // The PDF is read back with poppler's tools, in the report's own font.
+    WEIR_REQUIRE(test::missingTools({QStringLiteral("pdfinfo"), QStringLiteral("pdftotext")})
+                 + test::missingFonts({QStringLiteral("IPAPGothic")}));
+}
 
 void RatingWindowTest::opensFromCtrlTWithTheBoxes()
 {

@@ -9,6 +9,7 @@
 #include "calculator/printed_output.h"
 #include "calculator/weir_head_window.h"
 #include "hydraulics/bisection.h"
+#include "hydraulics/units.h"
 #include "logic/box_number.h"
 #include "logic/input_boxes.h"
 
@@ -69,8 +70,10 @@ inline QString checkSolver(const Snapshot &s, const QLocale &locale)
         if (n.status != BoxNumber::Status::Ok)
             return {};
     }
-    const double widthM = width.value / 1000.0, flowM3s = (flow.value / 1000) / 60;
-    const double lower = minimum.value / 1000, upper = maximum.value / 1000;
+    const double widthM = units::metresFromMillimetres(width.value);
+    const double flowM3s = units::cubicMetresPerSecondFromLitresPerMinute(flow.value);
+    const double lower = units::metresFromMillimetres(minimum.value);
+    const double upper = units::metresFromMillimetres(maximum.value);
     const SolveResult r = solveHead(flowM3s, widthM, lower, upper);
     if (r.trials < 0 || r.trials > 5000)
         return QStringLiteral("implausible trial count %1").arg(r.trials);
