@@ -25,6 +25,15 @@ public:
 
 QAccessibleInterface *windowInterfaces(const QString &className, QObject *object)
 {
+    // A window made from a plain QWidget (the calculator, the rating window)
+    // is a window to a screen reader, a frame named by its title, not the
+    // filler Qt makes of a widget it has no interface for. Qt asks for each
+    // class up the chain; "QWidget" is the last before its own fallback.
+    if (className == QLatin1String("QWidget") && object->isWidgetType()) {
+        auto *widget = static_cast<QWidget *>(object);
+        if (widget->isWindow())
+            return new QAccessibleWidget(widget, QAccessible::Window);
+    }
     if (className == QLatin1String("QLineEdit")) {
         if (auto *box = qobject_cast<QLineEdit *>(object))
             return new LineEditAccessible(box);

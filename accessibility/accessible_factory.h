@@ -5,8 +5,9 @@
 namespace weir {
 
 // Installs, once for the application, the accessible interfaces the window
-// needs beyond Qt's own: its text boxes (LineEditAccessible) and the
-// announcer, a notification to assistive technology.
+// needs beyond Qt's own: its text boxes (LineEditAccessible), the
+// announcer (a notification to assistive technology), and its windows made
+// from plain widgets, which Qt would otherwise present as fillers.
 void installAccessibleInterfaces();
 
 } // namespace weir

@@ -23,7 +23,7 @@ int main(int argc, char *argv[])
     weir::describeOptions(parser);
     parser.process(app);
 
-    QApplication::setFont(weir::WeirHeadWindow::designFont());
+    weir::WeirHeadWindow::prepareApplication();
     weir::WeirHeadWindow window;
     window.show();
     return app.exec();

@@ -14,7 +14,7 @@ using namespace weir;
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setFont(WeirHeadWindow::designFont());
+    WeirHeadWindow::prepareApplication();
     WeirHeadWindow window;
     QTimer::singleShot(0, &window, &WeirHeadWindow::openRatingWindow);
     return showUntilFirstFrame(app, window, "ratingWindow");

@@ -4,6 +4,7 @@
 
 #include "accessibility/accessible_factory.h"
 #include "accessibility/announcer.h"
+#include "calculator/calculator_style.h"
 #include "calculator/caption_label.h"
 #include "calculator/module_loader.h"
 #include "calculator/printed_output.h"
@@ -21,9 +22,9 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMoveEvent>
-#include <QProxyStyle>
 #include <QPushButton>
 #include <QScreen>
+#include <QVBoxLayout>
 
 #include <algorithm>
 #include <ranges>
@@ -31,24 +32,6 @@
 namespace weir {
 
 namespace {
-
-// The desktop's style, with menu-bar titles four pixels narrower on each side.
-// (A style sheet would do the same, at the price of Qt's whole style-sheet
-// machinery at start-up.)
-class CloseMenuTitles : public QProxyStyle
-{
-public:
-    explicit CloseMenuTitles(QObject *owner) { setParent(owner); }
-
-    QSize sizeFromContents(ContentsType type, const QStyleOption *option, const QSize &size,
-                           const QWidget *widget) const override
-    {
-        QSize result = QProxyStyle::sizeFromContents(type, option, size, widget);
-        if (type == CT_MenuBarItem)
-            result.rwidth() -= 8;
-        return result;
-    }
-};
 
 void setPaletteColor(QWidget *widget, QPalette::ColorRole role, const QColor &color)
 {
@@ -68,8 +51,14 @@ QFont WeirHeadWindow::designFont()
     return font;
 }
 
+void WeirHeadWindow::prepareApplication()
+{
+    QApplication::setFont(designFont());
+    QApplication::setStyle(new CalculatorStyle);
+}
+
 WeirHeadWindow::WeirHeadWindow(QWidget *parent)
-    : QMainWindow(parent)
+    : QWidget(parent)
     , m_clientArea(new QWidget(this))
     , m_printColor(Layout::fromBgr(Layout::kPrintColor))
 {
@@ -99,7 +88,16 @@ void WeirHeadWindow::buildClientArea()
     m_clientArea->setAutoFillBackground(true);
     m_clientArea->setFixedSize(Layout::twipsToPixels(Layout::kClientWidth, logicalDpiX()),
                                Layout::twipsToPixels(Layout::kClientHeight, logicalDpiY()));
-    setCentralWidget(m_clientArea);
+    auto *frame = new QVBoxLayout(this);
+    frame->setContentsMargins(0, 0, 0, 0);
+    frame->setSpacing(0);
+    // The window's own menu bar, never a desktop's global one: the window is
+    // drawn with it above the client area. (Asking the session bus for a
+    // global menu would also cost a tenth of the start-up.)
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
+    m_menuBar = new QMenuBar(this);
+    frame->setMenuBar(m_menuBar);
+    frame->addWidget(m_clientArea);
 
     // Created first, so it lies under every control.
     m_printed = new PrintedOutput(m_clientArea);
@@ -209,7 +207,11 @@ void WeirHeadWindow::buildMenus()
 {
     // Four menus across a window 240 pixels wide: the items sit closer than
     // the style's default, so that none is pushed into an overflow button.
-    menuBar()->setStyle(new CloseMenuTitles(menuBar()));
+    if (!qobject_cast<CalculatorStyle *>(QApplication::style())) {
+        auto *style = new CalculatorStyle;
+        style->setParent(menuBar());
+        menuBar()->setStyle(style);
+    }
     QMenu *file = menuBar()->addMenu(tr("ファイル(&F)"));
     m_quitAction = file->addAction(tr("終了(&X)"), this, &QWidget::close);
     m_quitAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -282,7 +284,7 @@ void WeirHeadWindow::centreOnScreen()
 
 void WeirHeadWindow::moveEvent(QMoveEvent *event)
 {
-    QMainWindow::moveEvent(event);
+    QWidget::moveEvent(event);
     if (!m_centredWithFrame && isVisible() && frameGeometry().size() != size()) {
         m_centredWithFrame = true;
         centreOnScreen();

@@ -7,7 +7,8 @@
 
 #include <QColor>
 #include <QFont>
-#include <QMainWindow>
+#include <QMenuBar>
+#include <QWidget>
 
 #include <map>
 #include <optional>
@@ -39,7 +40,7 @@ class RatingWindow;
 // The client area keeps its drawn size and places (layout_table.cpp, in twips);
 // every control carries its drawn name as objectName (Text1, Label7, Command1,
 // ...), and the window is named ZELMORAK, so tests and tools can find them.
-class WeirHeadWindow : public QMainWindow
+class WeirHeadWindow : public QWidget
 {
     Q_OBJECT
 
@@ -51,8 +52,14 @@ public:
     // lays itself out in the platform default and loads a second font face.
     static QFont designFont();
 
+    // What the program does to the application before it builds the window:
+    // the design font as the application's, and the calculator's style
+    // (calculator_style.h) as the application's style.
+    static void prepareApplication();
+
     // Where the boxes and the printed lines are; the menu bar sits above it.
     QWidget *clientArea() const { return m_clientArea; }
+    QMenuBar *menuBar() const { return m_menuBar; }
     QLineEdit *inputBox(InputBox box) const;
     QLineEdit *headBox() const { return m_headBox; }
     QLineEdit *trialsBox() const { return m_trialsBox; }
@@ -112,6 +119,7 @@ private:
     bool m_centredWithFrame = false;
 
     QWidget *m_clientArea = nullptr;
+    QMenuBar *m_menuBar = nullptr;
     PrintedOutput *m_printed = nullptr;
     Announcer *m_announcer = nullptr;
     QColor m_printColor;
