@@ -46,7 +46,7 @@ QString aboutText(const QString &version)
     QString units;
     for (const InputBoxInfo &info : inputBoxes())
         units += QStringLiteral("<li>%1: %2</li>").arg(info.caption().toHtmlEscaped(), QString::fromLatin1(info.unit));
-    units += QStringLiteral(u"<li>%1: mm</li><li>%2: 回</li>")
+    units += Texts::tr("<li>%1: mm</li><li>%2: 回</li>")
                  .arg(Texts::head().toHtmlEscaped(), Texts::trials().toHtmlEscaped());
 
     return Texts::tr("<h3>%1</h3>"
