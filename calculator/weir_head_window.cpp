@@ -27,7 +27,6 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <ranges>
 
 namespace weir {
 
@@ -196,7 +195,7 @@ void WeirHeadWindow::connectControls()
 void WeirHeadWindow::keepPrintsAboveControls()
 {
     int band = m_clientArea->height();
-    for (const QWidget *control : std::views::values(m_controls))
+    for (const auto &[name, control] : m_controls)
         band = std::min(band, control->y());
     m_printed->setBandHeight(band);
 }
@@ -242,7 +241,7 @@ void WeirHeadWindow::fitLabelsToCaptions()
 
         const QRect own = label->geometry();
         int limit = m_clientArea->width();
-        for (const QWidget *other : std::views::values(m_controls)) {
+        for (const auto &[name, other] : m_controls) {
             const QRect g = other->geometry();
             if (other != label && g.left() > own.left() && g.top() <= own.bottom() && g.bottom() >= own.top())
                 limit = std::min(limit, g.left());

@@ -34,7 +34,70 @@ private slots:
     void calculatorAndTableAgree();
     void rowsOfTheRange();
     void csvBytes();
+    void roundSteps_data();
+    void roundSteps();
+    void flowAtAMeasuredHead_data();
+    void flowAtAMeasuredHead();
 };
+
+void RatingTableTest::roundSteps_data()
+{
+    QTest::addColumn<double>("from");
+    QTest::addColumn<double>("to");
+    QTest::addColumn<double>("step"); // 0: none
+    // About twenty rows: the smallest of 1, 2, 5 x 10^n at least (to - from) / 20.
+    QTest::newRow("the calculator's bracket") << 20.0 << 100.0 << 5.0; // 4 -> 5
+    QTest::newRow("exactly a round step") << 0.0 << 20.0 << 1.0;       // 1 -> 1
+    QTest::newRow("just over a round step") << 0.0 << 20.2 << 2.0;     // 1.01 -> 2
+    QTest::newRow("two to five") << 0.0 << 60.0 << 5.0;                // 3 -> 5
+    QTest::newRow("five to ten") << 0.0 << 120.0 << 10.0;              // 6 -> 10
+    QTest::newRow("small range") << 43.8 << 43.9 << 0.005;             // 0.005 -> 0.005
+    QTest::newRow("large range") << 1.0 << 30001.0 << 2000.0;          // 1500 -> 2000
+    QTest::newRow("empty range") << 50.0 << 50.0 << 0.0;
+    QTest::newRow("falling range") << 100.0 << 20.0 << 0.0;
+    QTest::newRow("infinite range") << 0.0 << qInf() << 0.0;
+}
+
+void RatingTableTest::roundSteps()
+{
+    QFETCH(double, from);
+    QFETCH(double, to);
+    QFETCH(double, step);
+    const std::optional<double> chosen = roundStepFor(from, to);
+    if (step == 0) {
+        QVERIFY(!chosen);
+        return;
+    }
+    QVERIFY(chosen);
+    QVERIFY2(std::fabs(*chosen - step) <= 1e-12 * step, qPrintable(QString::number(*chosen, 'g', 17)));
+}
+
+void RatingTableTest::flowAtAMeasuredHead_data()
+{
+    QTest::addColumn<QString>("head");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("message");
+    // Flows worked out as in flowsAreTheFormulas: 363.30 L/min at 50 mm over
+    // 300 mm, 36.38 at 10 mm.
+    QTest::newRow("in range") << "50"
+                              << "363.30 L/min (0.0060551 m³/s)" << QString();
+    QTest::newRow("below 20 mm, flagged")
+        << "10" << u"36.38 L/min (0.0006063 m³/s) — 20mm未満は公式の適用範囲外です"_qs << QString();
+    QTest::newRow("full-width digits") << u"５０"_qs << "363.30 L/min (0.0060551 m³/s)" << QString();
+    QTest::newRow("not a number") << "abc" << QString() << u"越流高さ(mm)が数値ではありません。"_qs;
+    QTest::newRow("zero") << "0" << QString() << u"越流高さ(mm)は0より大きい値にして下さい。"_qs;
+    QTest::newRow("too large") << "1e999" << QString() << u"越流高さ(mm)の値が大き過ぎます。"_qs;
+}
+
+void RatingTableTest::flowAtAMeasuredHead()
+{
+    QFETCH(QString, head);
+    QFETCH(QString, text);
+    QFETCH(QString, message);
+    const FlowAtHead flow = flowAtHead(head, 300, kJapanese);
+    QCOMPARE(flow.text, text);
+    QCOMPARE(flow.message, message);
+}
 
 void RatingTableTest::flowsAreTheFormulas_data()
 {

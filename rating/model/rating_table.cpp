@@ -31,10 +31,16 @@ struct Read {
     QString message;
 };
 
-// A box that must hold a number above zero, read as the calculator reads.
 Read positiveNumber(const QString &text, RatingBox box, const QLocale &locale)
 {
-    const QString caption = ratingCaption(box);
+    const PositiveNumber number = readPositiveNumber(text, ratingCaption(box), locale);
+    return {number.value, number.message};
+}
+
+} // namespace
+
+PositiveNumber readPositiveNumber(const QString &text, const QString &caption, const QLocale &locale)
+{
     const BoxNumber number = parseBoxNumber(text, locale);
     switch (number.status) {
     case BoxNumber::Status::NotANumber: return {std::nullopt, Texts::notANumber(caption)};
@@ -48,17 +54,36 @@ Read positiveNumber(const QString &text, RatingBox box, const QLocale &locale)
 
 // Flows to 0.01 L/min, and the same flow in m³/s to the digit that still
 // tells such steps apart.
-QString flowText(double litresPerMinute, const QLocale &locale)
+QString flowLpmText(double litresPerMinute, const QLocale &locale)
 {
     return fixedNumberText(litresPerMinute, 2, locale);
 }
 
-QString cubicMetresText(double cubicMetresPerSecond, const QLocale &locale)
+QString flowM3sText(double cubicMetresPerSecond, const QLocale &locale)
 {
     return fixedNumberText(cubicMetresPerSecond, 7, locale);
 }
 
-} // namespace
+FlowReading readFlowAtHead(const QString &headText, double widthMm, const QLocale &locale)
+{
+    FlowReading reading;
+    const Read head = positiveNumber(headText, RatingBox::Head, locale);
+    if (!head.value) {
+        reading.message = head.message;
+        return reading;
+    }
+    const double lpm = flowLitresPerMinute(*head.value, widthMm);
+    const double m3s = flowCubicMetresPerSecond(*head.value, widthMm);
+    if (!std::isfinite(lpm) || !std::isfinite(m3s)) {
+        reading.message = Texts::notComputable();
+        return reading;
+    }
+    reading.headMm = *head.value;
+    reading.lpm = lpm;
+    reading.m3s = m3s;
+    reading.belowValidRange = *head.value < kMinimumValidHeadMm;
+    return reading;
+}
 
 RatingRead readRatingBoxes(const RatingBoxTexts &texts, const QLocale &locale)
 {
@@ -104,9 +129,13 @@ std::optional<double> roundStepFor(double fromMm, double toMm)
     const double rough = (toMm - fromMm) / 20;
     if (!(rough > 0) || !std::isfinite(rough))
         return std::nullopt;
-    const double power = std::pow(10.0, std::floor(std::log10(rough)));
+    // A range typed in round numbers reaches here a few units in the last
+    // place off (43.9 - 43.8 is 0.10000000000000142): such a hair over a
+    // round step must not push the choice to the next one.
+    const double wanted = rough * (1 - 1e-9);
+    const double power = std::pow(10.0, std::floor(std::log10(wanted)));
     for (const double round : {1.0, 2.0, 5.0}) {
-        if (round * power >= rough)
+        if (round * power >= wanted)
             return round * power;
     }
     return 10 * power;
@@ -114,16 +143,12 @@ std::optional<double> roundStepFor(double fromMm, double toMm)
 
 FlowAtHead flowAtHead(const QString &headText, double widthMm, const QLocale &locale)
 {
-    const Read head = positiveNumber(headText, RatingBox::Head, locale);
-    if (!head.value)
-        return {{}, head.message};
-    const double lpm = flowLitresPerMinute(*head.value, widthMm);
-    if (!std::isfinite(lpm))
-        return {{}, Texts::notComputable()};
-    QString text
-        = QStringLiteral("%1 L/min (%2 m³/s)")
-              .arg(flowText(lpm, locale), cubicMetresText(flowCubicMetresPerSecond(*head.value, widthMm), locale));
-    if (*head.value < kMinimumValidHeadMm)
+    const FlowReading reading = readFlowAtHead(headText, widthMm, locale);
+    if (!reading.lpm)
+        return {{}, reading.message};
+    QString text = QStringLiteral("%1 L/min (%2 m³/s)")
+                       .arg(flowLpmText(*reading.lpm, locale), flowM3sText(*reading.m3s, locale));
+    if (reading.belowValidRange)
         text += QStringLiteral(u" — ") + Texts::belowValidRange().chopped(1); // without the full stop
     return {text, {}};
 }
@@ -202,8 +227,8 @@ QVariant RatingTableModel::data(const QModelIndex &index, int role) const
     const int row = index.row();
     switch (index.column()) {
     case Head: return generalNumberText(std::round(headAt(row) * 1e9) / 1e9, m_locale);
-    case FlowLpm: return flowText(flowLpmAt(row), m_locale);
-    case FlowM3s: return cubicMetresText(flowM3sAt(row), m_locale);
+    case FlowLpm: return flowLpmText(flowLpmAt(row), m_locale);
+    case FlowM3s: return flowM3sText(flowM3sAt(row), m_locale);
     case Remark: return belowValidRange(row) ? Texts::outsideValidRange() : QString();
     }
     return {};

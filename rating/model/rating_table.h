@@ -52,6 +52,29 @@ struct FlowAtHead {
 };
 FlowAtHead flowAtHead(const QString &headText, double widthMm, const QLocale &locale);
 
+// A number that must be above zero, read as the calculator reads its boxes;
+// the message names the caption when it is not.
+struct PositiveNumber {
+    std::optional<double> value;
+    QString message;
+};
+PositiveNumber readPositiveNumber(const QString &text, const QString &caption, const QLocale &locale);
+
+// The flow at a measured head (typed in mm) over a weir of a width in mm, as
+// numbers, or the message about the head when it gives none.
+struct FlowReading {
+    std::optional<double> headMm;
+    std::optional<double> lpm; // L/min
+    std::optional<double> m3s; // m³/s
+    bool belowValidRange = false;
+    QString message;
+};
+FlowReading readFlowAtHead(const QString &headText, double widthMm, const QLocale &locale);
+
+// Flows as the table writes them: L/min to 0.01, m³/s to 0.0000001.
+QString flowLpmText(double litresPerMinute, const QLocale &locale);
+QString flowM3sText(double cubicMetresPerSecond, const QLocale &locale);
+
 // Flow at a head in mm over a weir of a width in mm, in L/min and in m³/s.
 double flowLitresPerMinute(double headMm, double widthMm);
 double flowCubicMetresPerSecond(double headMm, double widthMm);
