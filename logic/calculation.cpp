@@ -145,4 +145,40 @@ CalculationOutcome calculate(const BoxTexts &boxes, const QLocale &locale)
     return outcome;
 }
 
+CalculationOutcome locateHead(const QString &widthText, const QString &flowText, const QLocale &locale)
+{
+    const std::pair<InputBox, const QString *> boxes[] = {{InputBox::Width, &widthText}, {InputBox::Flow, &flowText}};
+    double numbers[2] = {};
+    for (std::size_t i = 0; i < std::size(boxes); ++i) {
+        const InputBoxInfo &info = inputBoxInfo(boxes[i].first);
+        const BoxNumber parsed = parseBoxNumber(*boxes[i].second, locale);
+        switch (parsed.status) {
+        case BoxNumber::Status::Ok: numbers[i] = parsed.value; break;
+        case BoxNumber::Status::NotANumber: return printed(Texts::notANumber(info.caption()), info.box);
+        case BoxNumber::Status::TooLarge: return printed(Texts::tooLarge(info.caption()), info.box);
+        }
+    }
+    const double width = units::metresFromMillimetres(numbers[0]);
+    const double flow = units::cubicMetresPerSecondFromLitresPerMinute(numbers[1]);
+    if (!(width > 0))
+        return printed(Texts::notPositive(Texts::width()), InputBox::Width);
+
+    const HeadLocation located = weir::locateHead(flow, width);
+    switch (located.status) {
+    case HeadLocation::Status::FlowNotPositive: return printed(Texts::notPositive(Texts::flow()), InputBox::Flow);
+    case HeadLocation::Status::FlowAbovePeak: return printed(Texts::flowBeyondWeir());
+    case HeadLocation::Status::NotComputable: return printed(Texts::notComputable());
+    case HeadLocation::Status::Found: break;
+    }
+    const std::optional<double> millimetres = shownMillimetres(located.head);
+    if (!millimetres)
+        return printed(Texts::notComputable());
+    CalculationOutcome outcome;
+    outcome.kind = CalculationOutcome::Kind::Shown;
+    outcome.headText = generalNumberText(*millimetres, locale);
+    if (*millimetres < kMinimumValidHeadMm)
+        outcome.lines = {{Texts::belowValidRange(), PrintedLine::Tone::Note}};
+    return outcome;
+}
+
 } // namespace weir

@@ -57,4 +57,10 @@ struct CalculationOutcome {
 
 CalculationOutcome calculate(const BoxTexts &boxes, const QLocale &locale);
 
+// The head for a flow with no bracket from the user: the search over the
+// formula's whole range that the no-root guidance uses (hydraulics/
+// head_location.h), shown as the head box shows a head, with no trial count.
+// Read and refused as the window reads its width and flow boxes.
+CalculationOutcome locateHead(const QString &widthText, const QString &flowText, const QLocale &locale);
+
 } // namespace weir

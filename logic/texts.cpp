@@ -113,6 +113,11 @@ QString Texts::headBeyondRange()
     return tr("越流高さは最大値より上、公式の範囲外です。");
 }
 
+QString Texts::flowBeyondWeir()
+{
+    return tr("この幅の堰では公式の範囲内でこの流量を流せません。");
+}
+
 QString Texts::belowValidRange()
 {
     return tr("%1mm未満は公式の適用範囲外です。").arg(kMinimumValidHeadMm);

@@ -51,6 +51,8 @@ public:
     // No head on the formula's range passes the flow: it is more than the
     // weir's peak.
     static QString headBeyondRange();
+    // With no bracket: no head on the formula's range passes the flow.
+    static QString flowBeyondWeir();
 
     // Under a head that was shown, in the note's blue.
     static QString belowValidRange();

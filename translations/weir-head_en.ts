@@ -16,5 +16,9 @@ window's belongs here.
         <translation>Finds the overflow head over a rectangular sharp-crested weir from the flow,
 the weir&apos;s width and a bracket of heads, by bisection.</translation>
     </message>
+    <message>
+        <source>窓を開かずに計算します: 越流高さ、流量、水位流量表 (weir-head head --help など)。</source>
+        <translation>Calculates without the window: the head, the flow, the rating table (see weir-head head --help and so on).</translation>
+    </message>
 </context>
 </TS>

@@ -1,0 +1,160 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Weir Head developers
+#include "app/csv_reader.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <array>
+
+namespace weir {
+
+namespace {
+constexpr std::size_t kChunk = 1 << 16;
+} // namespace
+
+CsvReader::CsvReader(std::FILE *in)
+    : m_in(in)
+    , m_buffer(kChunk)
+{
+}
+
+bool CsvReader::fill()
+{
+    if (m_eof)
+        return false;
+    // Keep what is unread at the front; grow only when nothing was consumed,
+    // which happens while the header line is looked at whole.
+    if (m_pos > 0) {
+        std::copy(m_buffer.begin() + std::ptrdiff_t(m_pos), m_buffer.begin() + std::ptrdiff_t(m_end), m_buffer.begin());
+        m_end -= m_pos;
+        m_pos = 0;
+    }
+    if (m_end == m_buffer.size())
+        m_buffer.resize(m_buffer.size() * 2);
+    const std::size_t got = std::fread(m_buffer.data() + m_end, 1, m_buffer.size() - m_end, m_in);
+    if (got == 0) {
+        m_eof = true;
+        return false;
+    }
+    m_end += got;
+    return true;
+}
+
+int CsvReader::peek()
+{
+    if (m_pos == m_end && !fill())
+        return EOF;
+    return static_cast<unsigned char>(m_buffer[m_pos]);
+}
+
+int CsvReader::get()
+{
+    const int c = peek();
+    if (c != EOF)
+        ++m_pos;
+    return c;
+}
+
+// The delimiter the header line holds most of, outside quotes; a header of
+// one column has none, and a comma does.
+void CsvReader::detectDelimiter()
+{
+    std::size_t at = m_pos;
+    bool quoted = false;
+    std::array<int, 3> counts{}; // tab, semicolon, comma: a tie goes to the first
+    for (;;) {
+        if (at == m_end) {
+            const std::size_t offset = at - m_pos;
+            if (!fill())
+                break;
+            at = m_pos + offset;
+        }
+        const char c = m_buffer[at++];
+        if (c == '"')
+            quoted = !quoted;
+        else if (!quoted && (c == '\n' || c == '\r'))
+            break;
+        else if (!quoted && c == '\t')
+            ++counts[0];
+        else if (!quoted && c == ';')
+            ++counts[1];
+        else if (!quoted && c == ',')
+            ++counts[2];
+    }
+    const auto most = std::max_element(counts.begin(), counts.end());
+    m_delimiter = *most == 0 ? ',' : "\t;,"[most - counts.begin()];
+}
+
+CsvReader::Status CsvReader::next()
+{
+    if (!m_started) {
+        m_started = true;
+        if (peek() == 0xEF && m_end - m_pos >= 3 && static_cast<unsigned char>(m_buffer[m_pos + 1]) == 0xBB
+            && static_cast<unsigned char>(m_buffer[m_pos + 2]) == 0xBF) {
+            m_pos += 3;
+            m_bom = true;
+        }
+        detectDelimiter();
+    }
+    m_fields.clear();
+    m_raw.clear();
+    if (peek() == EOF)
+        return Status::End;
+
+    m_recordLine = m_line;
+    std::string field;
+    bool quoted = false;
+    bool fieldStart = true; // nothing of the field read yet
+    for (;;) {
+        const int c = get();
+        if (c == EOF) {
+            if (quoted) {
+                m_error = QCoreApplication::translate("CommandLine", "%1行目: 引用符 \" が閉じていません。")
+                              .arg(m_recordLine);
+                return Status::Error;
+            }
+            m_fields.push_back(std::move(field));
+            return Status::Record;
+        }
+        if (quoted) {
+            m_raw.push_back(char(c));
+            if (c == '"') {
+                if (peek() == '"') {
+                    m_raw.push_back(char(get()));
+                    field.push_back('"');
+                } else {
+                    quoted = false;
+                }
+            } else {
+                if (c == '\n')
+                    ++m_line;
+                field.push_back(char(c));
+            }
+            continue;
+        }
+        if (c == '\r' || c == '\n') {
+            if (c == '\r' && peek() == '\n') {
+                get();
+                m_crlf = true;
+            }
+            ++m_line;
+            m_fields.push_back(std::move(field));
+            return Status::Record;
+        }
+        m_raw.push_back(char(c));
+        if (c == m_delimiter) {
+            m_fields.push_back(std::move(field));
+            field.clear();
+            fieldStart = true;
+        } else if (c == '"' && fieldStart) {
+            quoted = true; // a quote opens a field only at its start
+            fieldStart = false;
+        } else {
+            field.push_back(char(c));
+            fieldStart = false;
+        }
+    }
+}
+
+} // namespace weir
