@@ -18,7 +18,7 @@ rating=${5:-}
 
 source "$(dirname "${BASH_SOURCE[0]}")/../scripts/xvfb.sh"
 trap 'kill ${XVFB_PID:-} 2>/dev/null || true' EXIT
-start_private_xvfb 150 200 1024 768
+start_private_xvfb 1024 768
 
 # One run: "<microseconds> <peak RSS in kB>".
 measure() {

@@ -19,7 +19,7 @@ trap x11_cleanup EXIT
 
 # start_screen WIDTH HEIGHT
 start_screen() {
-    start_private_xvfb 90 140 "$1" "$2"
+    start_private_xvfb "$1" "$2"
 }
 
 # wait_until SECONDS COMMAND...: runs the command until it succeeds; fails
