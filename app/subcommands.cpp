@@ -367,6 +367,16 @@ private:
     double m_widthMm;
 };
 
+// The head for a flow, as the window finds it: within the bracket when one
+// is given, else over the formula's whole range.
+CalculationOutcome headFor(const QCommandLineParser &p, const QString &flow, const QLocale &locale)
+{
+    const QString width = p.value(QStringLiteral("width"));
+    if (p.isSet(QStringLiteral("min")) || p.isSet(QStringLiteral("max")))
+        return calculate({width, flow, p.value(QStringLiteral("min")), p.value(QStringLiteral("max"))}, locale);
+    return locateHead(width, flow, locale);
+}
+
 class HeadRun : public RecordRun
 {
 public:
@@ -377,13 +387,7 @@ public:
     std::vector<std::string> addedHeader() const override { return {"head_mm", "trials", "reason"}; }
     Answer answer(const QString &value) override
     {
-        const QCommandLineParser &p = m_options.parser;
-        const bool bracket = p.isSet(QStringLiteral("min")) || p.isSet(QStringLiteral("max"));
-        const CalculationOutcome outcome = bracket
-            ? calculate({p.value(QStringLiteral("width")), value, p.value(QStringLiteral("min")),
-                         p.value(QStringLiteral("max"))},
-                        m_options.locale)
-            : locateHead(p.value(QStringLiteral("width")), value, m_options.locale);
+        const CalculationOutcome outcome = headFor(m_options.parser, value, m_options.locale);
         const QString said = outcome.texts().join(u' ');
         if (outcome.kind != CalculationOutcome::Kind::Shown)
             return {{"", "", said.toStdString()}, said, {}};
@@ -420,12 +424,7 @@ int runHead(Options &options, std::FILE *in, Sink &sink, std::FILE *err)
         HeadRun run(options, err);
         return run.run(in, sink);
     }
-    const bool bracket = p.isSet(QStringLiteral("min")) || p.isSet(QStringLiteral("max"));
-    const CalculationOutcome outcome = bracket
-        ? calculate({p.value(QStringLiteral("width")), p.value(QStringLiteral("flow")), p.value(QStringLiteral("min")),
-                     p.value(QStringLiteral("max"))},
-                    options.locale)
-        : locateHead(p.value(QStringLiteral("width")), p.value(QStringLiteral("flow")), options.locale);
+    const CalculationOutcome outcome = headFor(p, p.value(QStringLiteral("flow")), options.locale);
     if (outcome.kind == CalculationOutcome::Kind::Incomplete) {
         say(err, tr("%1 を指定して下さい。").arg(inputBoxInfo(*outcome.box).caption()));
         return kFault;

@@ -60,17 +60,42 @@ PrintedLine whereTheHeadLies(const WeirInputs &in, const QLocale &locale)
     return {Texts::headInsideBracket(mm)};
 }
 
+// One box's number, or the outcome that names the box.
+std::variant<double, CalculationOutcome> readBox(InputBox box, const QString &text, const QLocale &locale)
+{
+    const BoxNumber parsed = parseBoxNumber(text, locale);
+    switch (parsed.status) {
+    case BoxNumber::Status::Ok: break;
+    case BoxNumber::Status::NotANumber: return printed(Texts::notANumber(inputBoxInfo(box).caption()), box);
+    case BoxNumber::Status::TooLarge: return printed(Texts::tooLarge(inputBoxInfo(box).caption()), box);
+    }
+    return parsed.value;
+}
+
+// A head in metres as the head box shows it, with the note under 20 mm.
+CalculationOutcome shownHead(double metres, const QString &trialsText, const QLocale &locale)
+{
+    const std::optional<double> millimetres = shownMillimetres(metres);
+    if (!millimetres)
+        return printed(Texts::notComputable());
+    CalculationOutcome outcome;
+    outcome.kind = CalculationOutcome::Kind::Shown;
+    outcome.headText = generalNumberText(*millimetres, locale);
+    outcome.trialsText = trialsText;
+    if (*millimetres < kMinimumValidHeadMm)
+        outcome.lines = {{Texts::belowValidRange(), PrintedLine::Tone::Note}};
+    return outcome;
+}
+
 // The boxes in the order they are converted; the first one that fails is named.
 std::variant<WeirInputs, CalculationOutcome> convertInputs(const BoxTexts &boxes, const QLocale &locale)
 {
     std::array<double, kInputBoxCount> numbers{};
     for (const InputBoxInfo &info : inputBoxes()) {
-        const BoxNumber parsed = parseBoxNumber(boxes[info.box], locale);
-        switch (parsed.status) {
-        case BoxNumber::Status::Ok: numbers[std::size_t(info.box)] = parsed.value; break;
-        case BoxNumber::Status::NotANumber: return printed(Texts::notANumber(info.caption()), info.box);
-        case BoxNumber::Status::TooLarge: return printed(Texts::tooLarge(info.caption()), info.box);
-        }
+        const auto read = readBox(info.box, boxes[info.box], locale);
+        if (const auto *refused = std::get_if<CalculationOutcome>(&read))
+            return *refused;
+        numbers[std::size_t(info.box)] = std::get<double>(read);
     }
     const auto number = [&numbers](InputBox box) { return numbers[std::size_t(box)]; };
 
@@ -132,53 +157,30 @@ CalculationOutcome calculate(const BoxTexts &boxes, const QLocale &locale)
     case SolveStatus::Converged: break;
     }
 
-    const std::optional<double> millimetres = shownMillimetres(result.head);
-    if (!millimetres)
-        return printed(Texts::notComputable());
-
-    CalculationOutcome outcome;
-    outcome.kind = CalculationOutcome::Kind::Shown;
-    outcome.headText = generalNumberText(*millimetres, locale);
-    outcome.trialsText = QString::number(result.trials);
-    if (*millimetres < kMinimumValidHeadMm)
-        outcome.lines = {{Texts::belowValidRange(), PrintedLine::Tone::Note}};
-    return outcome;
+    return shownHead(result.head, QString::number(result.trials), locale);
 }
 
 CalculationOutcome locateHead(const QString &widthText, const QString &flowText, const QLocale &locale)
 {
-    const std::pair<InputBox, const QString *> boxes[] = {{InputBox::Width, &widthText}, {InputBox::Flow, &flowText}};
-    double numbers[2] = {};
-    for (std::size_t i = 0; i < std::size(boxes); ++i) {
-        const InputBoxInfo &info = inputBoxInfo(boxes[i].first);
-        const BoxNumber parsed = parseBoxNumber(*boxes[i].second, locale);
-        switch (parsed.status) {
-        case BoxNumber::Status::Ok: numbers[i] = parsed.value; break;
-        case BoxNumber::Status::NotANumber: return printed(Texts::notANumber(info.caption()), info.box);
-        case BoxNumber::Status::TooLarge: return printed(Texts::tooLarge(info.caption()), info.box);
-        }
-    }
-    const double width = units::metresFromMillimetres(numbers[0]);
-    const double flow = units::cubicMetresPerSecondFromLitresPerMinute(numbers[1]);
-    if (!(width > 0))
+    const auto width = readBox(InputBox::Width, widthText, locale);
+    if (const auto *refused = std::get_if<CalculationOutcome>(&width))
+        return *refused;
+    const auto flow = readBox(InputBox::Flow, flowText, locale);
+    if (const auto *refused = std::get_if<CalculationOutcome>(&flow))
+        return *refused;
+    const double widthM = units::metresFromMillimetres(std::get<double>(width));
+    if (!(widthM > 0))
         return printed(Texts::notPositive(Texts::width()), InputBox::Width);
 
-    const HeadLocation located = weir::locateHead(flow, width);
+    const HeadLocation located
+        = weir::locateHead(units::cubicMetresPerSecondFromLitresPerMinute(std::get<double>(flow)), widthM);
     switch (located.status) {
     case HeadLocation::Status::FlowNotPositive: return printed(Texts::notPositive(Texts::flow()), InputBox::Flow);
     case HeadLocation::Status::FlowAbovePeak: return printed(Texts::flowBeyondWeir());
     case HeadLocation::Status::NotComputable: return printed(Texts::notComputable());
     case HeadLocation::Status::Found: break;
     }
-    const std::optional<double> millimetres = shownMillimetres(located.head);
-    if (!millimetres)
-        return printed(Texts::notComputable());
-    CalculationOutcome outcome;
-    outcome.kind = CalculationOutcome::Kind::Shown;
-    outcome.headText = generalNumberText(*millimetres, locale);
-    if (*millimetres < kMinimumValidHeadMm)
-        outcome.lines = {{Texts::belowValidRange(), PrintedLine::Tone::Note}};
-    return outcome;
+    return shownHead(located.head, QString(), locale);
 }
 
 } // namespace weir

@@ -6,7 +6,7 @@
 #   style_test.sh SOURCE_DIR format|reuse
 #   format: every C++ file as clang-format (.clang-format) writes it;
 #   reuse:  every file with its copyright and licence, every licence's text in
-#           LICENSES/ (the REUSE specification, checked by Debian's reuse).
+#           LICENSES/ (REUSE's rules, checked by Debian's reuse lint).
 set -euo pipefail
 src=$1
 what=$2
