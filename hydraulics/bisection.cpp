@@ -9,4 +9,11 @@ SolveResult solveHead(double flow, double width, double lower, double upper)
     return bisectHead(weirResidual, flow, width, lower, upper);
 }
 
+SolveResult solveHead(double flow, double width, double lower, double upper, std::vector<BisectionTrial> &trail)
+{
+    trail.clear();
+    return bisectHead(weirResidual, flow, width, lower, upper,
+                      [&trail](const BisectionTrial &trial) { trail.push_back(trial); });
+}
+
 } // namespace weir

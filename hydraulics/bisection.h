@@ -5,6 +5,9 @@
 #include "hydraulics/weir_formula.h"
 
 #include <cmath>
+#include <limits>
+#include <utility>
+#include <vector>
 
 namespace weir {
 
@@ -37,43 +40,89 @@ struct SolveResult {
 
 inline constexpr double kResidualTolerance = 0.00001; // m^3/s
 
+// One trial as a checker would write it down: the bracket it started from, the
+// three residuals it evaluated and what it did with them. Residuals it never got
+// to evaluate (after the formula failed) are NaN.
+struct BisectionTrial {
+    enum class Step {
+        RaiseLower, // the residual changed sign above the midpoint: XL <- XM
+        LowerUpper, // the residual changed sign below the midpoint: XU <- XM
+        Converged,  // |F(XM)| < kResidualTolerance: XM is the head
+        NoRoot,     // no sign change: the bracket holds no root
+        Stuck,      // the bracket can no longer be halved
+        Fault,      // the formula gave no finite residual
+    };
+    int number = 0; // 1 for the first trial
+    double lower = 0.0;
+    double upper = 0.0;
+    double middle = 0.0; // NaN when the trial failed before it was taken
+    double atLower = 0.0;
+    double atUpper = 0.0;
+    double atMiddle = 0.0;
+    Step step = Step::Fault;
+};
+
+// The observer for a search nobody follows: an empty call the compiler drops,
+// so the plain search costs what it did before it could be followed.
+struct NoTrail {
+    void operator()(const BisectionTrial &) const noexcept {}
+};
+
 // Residual is any callable double(double head, double flow, double width); tests
-// and the benchmark pass wrappers that count evaluations.
-template <typename Residual>
-SolveResult bisectHead(Residual &&residual, double flow, double width, double lower, double upper)
+// and the benchmark pass wrappers that count evaluations. Trail is called once
+// per trial with what the trial did, after it has done it.
+template <typename Residual, typename Trail = NoTrail>
+SolveResult bisectHead(Residual &&residual, double flow, double width, double lower, double upper,
+                       Trail &&trail = Trail{})
 {
+    constexpr double kUnset = std::numeric_limits<double>::quiet_NaN();
     int trials = 0;
-    const auto fault = [&trials] { return SolveResult{SolveStatus::ResidualNotFinite, 0.0, trials}; };
     for (;;) {
-        const double atUpper = residual(upper, flow, width);
-        if (!std::isfinite(atUpper))
-            return fault();
-        const double atLower = residual(lower, flow, width);
-        if (!std::isfinite(atLower))
-            return fault();
+        BisectionTrial trial{trials + 1, lower, upper, kUnset, kUnset, kUnset, kUnset, BisectionTrial::Step::Fault};
+        const auto stop = [&](BisectionTrial::Step step, SolveStatus status, double head = 0.0) {
+            trial.step = step;
+            trail(std::as_const(trial));
+            return SolveResult{status, head, trials};
+        };
+
+        trial.atUpper = residual(upper, flow, width);
+        if (!std::isfinite(trial.atUpper))
+            return stop(BisectionTrial::Step::Fault, SolveStatus::ResidualNotFinite);
+        trial.atLower = residual(lower, flow, width);
+        if (!std::isfinite(trial.atLower))
+            return stop(BisectionTrial::Step::Fault, SolveStatus::ResidualNotFinite);
         const double middle = (upper + lower) / 2;
+        trial.middle = middle;
         ++trials;
         const double atMiddle = residual(middle, flow, width);
+        trial.atMiddle = atMiddle;
         if (!std::isfinite(atMiddle))
-            return fault();
+            return stop(BisectionTrial::Step::Fault, SolveStatus::ResidualNotFinite);
 
         if (std::fabs(atMiddle) < kResidualTolerance)
-            return {SolveStatus::Converged, middle, trials};
-        if (atUpper * atMiddle < 0) {
+            return stop(BisectionTrial::Step::Converged, SolveStatus::Converged, middle);
+        if (trial.atUpper * atMiddle < 0) {
             if (middle == lower)
-                return {SolveStatus::NotConverged, 0.0, trials};
+                return stop(BisectionTrial::Step::Stuck, SolveStatus::NotConverged);
             lower = middle;
-        } else if (atLower * atMiddle < 0) {
+            trial.step = BisectionTrial::Step::RaiseLower;
+        } else if (trial.atLower * atMiddle < 0) {
             if (middle == upper)
-                return {SolveStatus::NotConverged, 0.0, trials};
+                return stop(BisectionTrial::Step::Stuck, SolveStatus::NotConverged);
             upper = middle;
+            trial.step = BisectionTrial::Step::LowerUpper;
         } else {
-            return {SolveStatus::NoRoot, 0.0, trials};
+            return stop(BisectionTrial::Step::NoRoot, SolveStatus::NoRoot);
         }
+        trail(std::as_const(trial));
     }
 }
 
 // The solver with the weir formula.
 SolveResult solveHead(double flow, double width, double lower, double upper);
+
+// The same search, every trial written down: for the calculation sheet. The
+// result is the plain solveHead's, bit for bit.
+SolveResult solveHead(double flow, double width, double lower, double upper, std::vector<BisectionTrial> &trail);
 
 } // namespace weir

@@ -23,6 +23,17 @@ namespace weir {
 // no step can turn one back into a finite number. Callers test std::isfinite.
 double weirResidual(double head, double flow, double width);
 
+// The formula's factors at one head, each as the residual's own steps round
+// it: what a calculation sheet shows for a checker to redo.
+struct WeirTerms {
+    double ratio = 0.0;         // h / b
+    double lowHeadFactor = 0.0; // 1 + 0.0012 / h
+    double contraction = 0.0;   // 1 - sqrt(h / b) / 10
+    double power = 0.0;         // h^1.5, m^1.5
+    double discharge = 0.0;     // m^3/s
+};
+WeirTerms weirTerms(double head, double width);
+
 // The discharge itself (m^3/s) at a head: the residual against a target of
 // zero, so that a flow shown for a head and a head solved for a flow come from
 // the very same roundings.
