@@ -3,6 +3,7 @@
 #include "calculator/module_loader.h"
 
 #include "rating/rating_window_interface.h"
+#include "sheet/sheet_printer_interface.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -10,7 +11,27 @@
 
 namespace weir {
 
-QStringList ratingModuleFolders()
+namespace {
+
+template <typename Interface> ModuleLoad<Interface> loadModule(const QString &baseName)
+{
+    ModuleLoad<Interface> load;
+    for (const QString &folder : moduleFolders()) {
+        QPluginLoader loader(QDir(folder).filePath(baseName));
+        if (auto *module = qobject_cast<Interface *>(loader.instance())) {
+            load.module = module;
+            load.failure.clear();
+            return load;
+        }
+        if (load.failure.isEmpty())
+            load.failure = loader.errorString();
+    }
+    return load;
+}
+
+} // namespace
+
+QStringList moduleFolders()
 {
     QStringList folders;
     const QString fromEnvironment = qEnvironmentVariable("WEIR_HEAD_MODULE_PATH");
@@ -23,20 +44,14 @@ QStringList ratingModuleFolders()
     return folders;
 }
 
-ModuleLoad loadRatingModule()
+ModuleLoad<RatingWindowFactory> loadRatingModule()
 {
-    ModuleLoad load;
-    for (const QString &folder : ratingModuleFolders()) {
-        QPluginLoader loader(QDir(folder).filePath(QStringLiteral("weir-head-rating")));
-        if (auto *factory = qobject_cast<RatingWindowFactory *>(loader.instance())) {
-            load.factory = factory;
-            load.failure.clear();
-            return load;
-        }
-        if (load.failure.isEmpty())
-            load.failure = loader.errorString();
-    }
-    return load;
+    return loadModule<RatingWindowFactory>(QStringLiteral("weir-head-rating"));
+}
+
+ModuleLoad<SheetPrinter> loadSheetModule()
+{
+    return loadModule<SheetPrinter>(QStringLiteral("weir-head-sheet"));
 }
 
 } // namespace weir

@@ -9,12 +9,17 @@
 #include "calculator/module_loader.h"
 #include "calculator/printed_output.h"
 #include "logic/calculation.h"
+#include "logic/calculation_sheet.h"
 #include "logic/result_text.h"
+#include "logic/save_whole.h"
 #include "logic/texts.h"
 #include "rating/rating_window_interface.h"
+#include "sheet/sheet_printer_interface.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
@@ -212,11 +217,18 @@ void WeirHeadWindow::buildMenus()
         menuBar()->setStyle(style);
     }
     QMenu *file = menuBar()->addMenu(tr("ファイル(&F)"));
+    m_saveSheetAction = file->addAction(tr("計算書を保存 (PDF)(&S)..."), this, &WeirHeadWindow::saveSheet);
+    m_printSheetAction = file->addAction(tr("印刷(&P)..."), this, &WeirHeadWindow::printSheet);
+    m_printSheetAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    file->addSeparator();
     m_quitAction = file->addAction(tr("終了(&X)"), this, &QWidget::close);
     m_quitAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     QMenu *edit = menuBar()->addMenu(tr("編集(&E)"));
     m_copyResultAction = edit->addAction(tr("結果をコピー(&C)"), this, &WeirHeadWindow::copyResult);
+    m_copyTrailAction = edit->addAction(tr("計算過程をコピー(&T)"), this, &WeirHeadWindow::copyTrail);
+    // There is a sheet (and a trail) only once something was calculated.
+    rememberCalculation(false);
 
     QMenu *view = menuBar()->addMenu(tr("表示(&V)"));
     m_ratingAction = view->addAction(tr("水位流量表(&T)..."), this, &WeirHeadWindow::openRatingWindow);
@@ -318,6 +330,7 @@ void WeirHeadWindow::calculate()
 
     const CalculationOutcome outcome = weir::calculate(inputTexts(), locale());
     m_shownHeadMm.reset();
+    rememberCalculation(outcome.kind != CalculationOutcome::Kind::Incomplete);
 
     for (const PrintedLine &line : outcome.lines)
         m_printed->printLine(line.text,
@@ -387,6 +400,7 @@ void WeirHeadWindow::forgetInputComplaints()
 void WeirHeadWindow::clear()
 {
     m_printed->clearOutput();
+    rememberCalculation(false);
     m_announcer->announce({});
     m_shownHeadMm.reset();
     if (m_rating)
@@ -402,6 +416,87 @@ void WeirHeadWindow::copyResult()
         resultForSpreadsheet(inputTexts(), m_headBox->text(), m_trialsBox->text(), locale()));
 }
 
+void WeirHeadWindow::rememberCalculation(bool made)
+{
+    if (made)
+        m_lastCalculation = LastCalculation{inputTexts(), QDateTime::currentDateTime()};
+    else
+        m_lastCalculation.reset();
+    for (QAction *action : {m_saveSheetAction, m_printSheetAction, m_copyTrailAction})
+        action->setEnabled(made);
+}
+
+std::optional<CalculationSheet> WeirHeadWindow::sheet() const
+{
+    if (!m_lastCalculation)
+        return std::nullopt;
+    return calculationSheet(m_lastCalculation->boxes, locale(), m_lastCalculation->madeAt);
+}
+
+SheetPrinter *WeirHeadWindow::sheetPrinter(QString *failure)
+{
+    if (!m_sheetPrinter) {
+        const ModuleLoad<SheetPrinter> load = loadSheetModule();
+        if (!load.module) {
+            *failure = tr("計算書を作れません: %1").arg(load.failure);
+            return nullptr;
+        }
+        m_sheetPrinter = load.module;
+    }
+    return m_sheetPrinter;
+}
+
+// Said where the window says everything: a red line on the print surface,
+// read out to a screen reader as well.
+void WeirHeadWindow::reportFailure(const QString &failure)
+{
+    m_printed->printLine(failure, m_printColor);
+    m_announcer->announce(failure);
+}
+
+QString WeirHeadWindow::saveSheetPdf(const QString &path)
+{
+    const std::optional<CalculationSheet> current = sheet();
+    if (!current)
+        return {};
+    QString failure;
+    if (SheetPrinter *printer = sheetPrinter(&failure)) {
+        const QByteArray pdf = printer->pdf(*current);
+        failure = pdf.isEmpty() ? Texts::cannotSave(QFileInfo(path).fileName(), tr("PDF を作れません。"))
+                                : saveWhole(path, pdf);
+    }
+    if (!failure.isEmpty())
+        reportFailure(failure);
+    return failure;
+}
+
+void WeirHeadWindow::saveSheet()
+{
+    if (!m_lastCalculation)
+        return;
+    const QString path = QFileDialog::getSaveFileName(this, tr("計算書を保存"), tr("計算書.pdf"), tr("PDF (*.pdf)"));
+    if (!path.isEmpty())
+        saveSheetPdf(path);
+}
+
+void WeirHeadWindow::printSheet()
+{
+    const std::optional<CalculationSheet> current = sheet();
+    if (!current)
+        return;
+    QString failure;
+    if (SheetPrinter *printer = sheetPrinter(&failure))
+        printer->print(*current, this);
+    else
+        reportFailure(failure);
+}
+
+void WeirHeadWindow::copyTrail()
+{
+    if (m_lastCalculation)
+        QGuiApplication::clipboard()->setText(trailForSpreadsheet(m_lastCalculation->boxes, locale()));
+}
+
 void WeirHeadWindow::showAbout()
 {
     auto *box = new QMessageBox(QMessageBox::NoIcon, tr("このプログラムについて"),
@@ -415,12 +510,12 @@ void WeirHeadWindow::showAbout()
 void WeirHeadWindow::openRatingWindow()
 {
     if (!m_rating) {
-        const ModuleLoad load = loadRatingModule();
-        if (!load.factory) {
+        const ModuleLoad<RatingWindowFactory> load = loadRatingModule();
+        if (!load.module) {
             QMessageBox::warning(this, tr("水位流量表"), tr("水位流量表を開けません: %1").arg(load.failure));
             return;
         }
-        m_rating = load.factory->createRatingWindow(this);
+        m_rating = load.module->createRatingWindow(this);
     }
     const BoxTexts texts = inputTexts();
     m_rating->takeBoxes(

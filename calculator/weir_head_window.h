@@ -3,9 +3,11 @@
 #pragma once
 
 #include "calculator/layout_table.h"
+#include "logic/calculation_sheet.h"
 #include "logic/input_boxes.h"
 
 #include <QColor>
+#include <QDateTime>
 #include <QFont>
 #include <QMenuBar>
 #include <QWidget>
@@ -25,6 +27,7 @@ class CaptionLabel;
 struct CalculationOutcome;
 class PrintedOutput;
 class RatingWindow;
+class SheetPrinter;
 
 // The calculator's one window.
 //
@@ -76,6 +79,9 @@ public:
     QAction *copyResultAction() const { return m_copyResultAction; }
     QAction *aboutAction() const { return m_aboutAction; }
     QAction *ratingAction() const { return m_ratingAction; }
+    QAction *saveSheetAction() const { return m_saveSheetAction; }
+    QAction *printSheetAction() const { return m_printSheetAction; }
+    QAction *copyTrailAction() const { return m_copyTrailAction; }
     // The rating window once it has been opened; its module is loaded then.
     RatingWindow *ratingWindow() const { return m_rating; }
 
@@ -93,6 +99,20 @@ public slots:
     // 表示 > 水位流量表: opens the rating window beside this one, with the
     // width and bracket from the boxes. Says so when its module is missing.
     void openRatingWindow();
+    // ファイル > 計算書を保存 (PDF): asks for a file and saves the last
+    // Calculate's sheet there, whole or not at all.
+    void saveSheet();
+    // ファイル > 印刷 (Ctrl+P): the print dialog, then the sheet on the printer.
+    void printSheet();
+    // 編集 > 計算過程をコピー: the bisection trail, tab-separated.
+    void copyTrail();
+
+public:
+    // The calculation sheet of the last Calculate (none before one, after
+    // Clear, or after a Calculate with a box still empty).
+    std::optional<CalculationSheet> sheet() const;
+    // Saves it as a PDF; the failure, in the words the window prints, or empty.
+    QString saveSheetPdf(const QString &path);
 
 protected:
     void moveEvent(QMoveEvent *event) override;
@@ -113,6 +133,9 @@ private:
     void forgetInputComplaints();
     void announceOutcome(const CalculationOutcome &outcome);
     BoxTexts inputTexts() const;
+    void rememberCalculation(bool made);
+    SheetPrinter *sheetPrinter(QString *failure);
+    void reportFailure(const QString &failure);
 
     // Once the window manager's frame is known, the window is centred again
     // with it; that happens once.
@@ -133,12 +156,23 @@ private:
     QPushButton *m_calculateButton = nullptr;
     QPushButton *m_clearButton = nullptr;
 
-    QAction *m_quitAction = nullptr;       // ファイル > 終了 (Ctrl+Q)
-    QAction *m_copyResultAction = nullptr; // 編集 > 結果をコピー
-    QAction *m_aboutAction = nullptr;      // ヘルプ > このプログラムについて
-    QAction *m_ratingAction = nullptr;     // 表示 > 水位流量表 (Ctrl+T)
-    RatingWindow *m_rating = nullptr;      // owned as a child window
-    std::optional<double> m_shownHeadMm;   // the head in the head box, mm
+    QAction *m_quitAction = nullptr;        // ファイル > 終了 (Ctrl+Q)
+    QAction *m_copyResultAction = nullptr;  // 編集 > 結果をコピー
+    QAction *m_aboutAction = nullptr;       // ヘルプ > このプログラムについて
+    QAction *m_ratingAction = nullptr;      // 表示 > 水位流量表 (Ctrl+T)
+    QAction *m_saveSheetAction = nullptr;   // ファイル > 計算書を保存 (PDF)
+    QAction *m_printSheetAction = nullptr;  // ファイル > 印刷 (Ctrl+P)
+    QAction *m_copyTrailAction = nullptr;   // 編集 > 計算過程をコピー
+    SheetPrinter *m_sheetPrinter = nullptr; // the sheet module, once loaded
+    // The boxes as they were at the last Calculate, and when it was made: the
+    // sheet is of that calculation, whatever has been typed since.
+    struct LastCalculation {
+        BoxTexts boxes;
+        QDateTime madeAt;
+    };
+    std::optional<LastCalculation> m_lastCalculation;
+    RatingWindow *m_rating = nullptr;    // owned as a child window
+    std::optional<double> m_shownHeadMm; // the head in the head box, mm
 
     // Every control of the layout table by its drawn name, as created: for
     // the buddies and the tab order, which the table gives by name.

@@ -128,7 +128,11 @@ QStringList CalculationOutcome::texts() const
     return texts;
 }
 
-CalculationOutcome calculate(const BoxTexts &boxes, const QLocale &locale)
+namespace {
+
+// One Calculate; with a record, it also keeps the inputs and the trail (the
+// search then runs with its trail observer, which the plain search never pays for).
+CalculationOutcome calculateInto(const BoxTexts &boxes, const QLocale &locale, CalculationRecord *record)
 {
     // Only an exactly empty box means "not filled in yet"; spaces are text.
     // Nothing is said, but the cursor is taken to the first such box.
@@ -145,7 +149,12 @@ CalculationOutcome calculate(const BoxTexts &boxes, const QLocale &locale)
         return *refused;
     const WeirInputs &in = std::get<WeirInputs>(converted);
 
-    const SolveResult result = solveHead(in.flow, in.width, in.lower, in.upper);
+    const SolveResult result = record ? solveHead(in.flow, in.width, in.lower, in.upper, record->trail)
+                                      : solveHead(in.flow, in.width, in.lower, in.upper);
+    if (record) {
+        record->inputs = in;
+        record->solved = result;
+    }
     switch (result.status) {
     case SolveStatus::NoRoot: {
         CalculationOutcome outcome = printed(Texts::noRoot());
@@ -158,6 +167,20 @@ CalculationOutcome calculate(const BoxTexts &boxes, const QLocale &locale)
     }
 
     return shownHead(result.head, QString::number(result.trials), locale);
+}
+
+} // namespace
+
+CalculationOutcome calculate(const BoxTexts &boxes, const QLocale &locale)
+{
+    return calculateInto(boxes, locale, nullptr);
+}
+
+CalculationRecord calculateWithTrail(const BoxTexts &boxes, const QLocale &locale)
+{
+    CalculationRecord record;
+    record.outcome = calculateInto(boxes, locale, &record);
+    return record;
 }
 
 CalculationOutcome locateHead(const QString &widthText, const QString &flowText, const QLocale &locale)

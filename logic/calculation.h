@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Weir Head developers
 #pragma once
 
+#include "hydraulics/bisection.h"
 #include "logic/input_boxes.h"
 
 #include <QLocale>
@@ -9,6 +10,7 @@
 #include <QStringList>
 
 #include <optional>
+#include <vector>
 
 namespace weir {
 
@@ -56,6 +58,18 @@ struct CalculationOutcome {
 };
 
 CalculationOutcome calculate(const BoxTexts &boxes, const QLocale &locale);
+
+// The same Calculate with everything a checker needs to redo it by hand: the
+// inputs as the solver took them and every trial of the search. The outcome is
+// calculate()'s, to the last bit.
+struct CalculationRecord {
+    CalculationOutcome outcome;
+    std::optional<WeirInputs> inputs;  // once all four boxes were read and accepted
+    std::optional<SolveResult> solved; // once the search ran
+    std::vector<BisectionTrial> trail; // one entry per trial the search made
+};
+
+CalculationRecord calculateWithTrail(const BoxTexts &boxes, const QLocale &locale);
 
 // The head for a flow with no bracket from the user: the search over the
 // formula's whole range that the no-root guidance uses (hydraulics/

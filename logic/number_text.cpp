@@ -104,4 +104,19 @@ QString fixedNumberText(double value, int decimals, const QLocale &locale)
     return withoutGrouping(locale).toString(value, 'f', decimals);
 }
 
+QString exactNumberText(double value, const QLocale &locale)
+{
+    return withoutGrouping(locale).toString(value, 'g', QLocale::FloatingPointShortest);
+}
+
+QString significantNumberText(double value, int digits, const QLocale &locale)
+{
+    return withoutGrouping(locale).toString(value, 'g', digits);
+}
+
+QString scientificNumberText(double value, int decimals, const QLocale &locale)
+{
+    return withoutGrouping(locale).toString(value, 'e', decimals);
+}
+
 } // namespace weir

@@ -32,4 +32,14 @@ QString generalNumberText(double value, const QLocale &locale);
 // A fixed number of decimals, no digit grouping, the locale's decimal separator.
 QString fixedNumberText(double value, int decimals, const QLocale &locale);
 
+// The fewest digits that read back as the very same double: a value a checker
+// can type into a calculator and get the program's own bits. No grouping.
+QString exactNumberText(double value, const QLocale &locale);
+
+// A number of significant digits, general form, no grouping.
+QString significantNumberText(double value, int digits, const QLocale &locale);
+
+// Scientific form with a number of decimals (1.23457e-03), no grouping.
+QString scientificNumberText(double value, int decimals, const QLocale &locale);
+
 } // namespace weir

@@ -11,7 +11,7 @@ source "$ROOT/scripts/packages.sh"
 install_missing "${PROGRAM_PACKAGES[@]}" "${BENCH_PACKAGES[@]}"
 configure_and_build "$ROOT/build-bench" -DWEIR_BENCH=ON
 bench="$ROOT/build-bench/bench"
-export WEIR_HEAD_MODULE_PATH="$ROOT/build-bench/rating"
+export WEIR_HEAD_MODULE_PATH="$ROOT/build-bench/modules"
 
 echo "== solver"
 "$bench/bench_solver" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true

@@ -13,5 +13,5 @@ if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
     exit 1
 fi
 # The rating window's module as built here, not an installed one.
-export WEIR_HEAD_MODULE_PATH="$ROOT/build/rating"
+export WEIR_HEAD_MODULE_PATH="$ROOT/build/modules"
 exec "$ROOT/build/app/weir-head" "$@"

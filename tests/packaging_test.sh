@@ -60,6 +60,7 @@ debian-package)
                 ./usr/share/doc/weir-head/screenshot.png \
                 ./usr/share/man/man1/weir-head.1.gz \
                 "./usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/weir-head/modules/weir-head-rating.so" \
+                "./usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/weir-head/modules/weir-head-sheet.so" \
                 ./usr/share/icons/hicolor/scalable/apps/$id.svg \
                 ./usr/share/metainfo/$id.metainfo.xml; do
         grep -q " $path\$" "$work/contents" || { echo "missing from the package: $path"; exit 1; }
@@ -113,6 +114,7 @@ install-tree)
     (cd "$work/prefix" && find . -type f | sort) | tee "$work/files"
     grep -qx './bin/weir-head' "$work/files"
     grep -q '/weir-head/modules/weir-head-rating\.so$' "$work/files"
+    grep -q '/weir-head/modules/weir-head-sheet\.so$' "$work/files"
     grep -qx './share/man/man1/weir-head.1' "$work/files"
     ! grep -q -e '/doc/' -e 'copyright' -e 'changelog' -e 'lintian' "$work/files" \
         || { echo "Debian's files in a plain install"; exit 1; }

@@ -1,0 +1,290 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Weir Head developers
+#include "logic/calculation_sheet.h"
+
+#include "hydraulics/weir_formula.h"
+#include "logic/number_text.h"
+#include "logic/texts.h"
+
+#include <cmath>
+
+namespace weir {
+
+namespace {
+
+// Factors to ten significant digits: more than a checker's calculator shows,
+// and enough to see that the product is the discharge. Residuals in scientific
+// form, five decimals: their sign and size against the 1e-5 m^3/s tolerance
+// is what a checker follows. Heads, widths and flows are written exactly.
+constexpr int kFactorDigits = 10;
+constexpr int kResidualDecimals = 5;
+
+QString dash()
+{
+    return QStringLiteral(u"—");
+}
+
+QString exactOrDash(double value, const QLocale &locale)
+{
+    return std::isnan(value) ? dash() : exactNumberText(value, locale);
+}
+
+QString residualText(double value, const QLocale &locale)
+{
+    return std::isnan(value) ? dash() : scientificNumberText(value, kResidualDecimals, locale);
+}
+
+// 0.00001, as the rule is written, not 1e-05.
+QString tolerance(const QLocale &locale)
+{
+    return fixedNumberText(kResidualTolerance, 5, locale);
+}
+
+SheetBlock heading(const QString &text)
+{
+    return {SheetBlock::Kind::Heading, text, {}, {}};
+}
+
+SheetBlock line(const QString &text)
+{
+    return {SheetBlock::Kind::Text, text, {}, {}};
+}
+
+SheetBlock flagged(const QString &text)
+{
+    return {SheetBlock::Kind::Flagged, text, {}, {}};
+}
+
+SheetBlock table(const QStringList &header, const QList<QStringList> &rows)
+{
+    return {SheetBlock::Kind::Table, {}, header, rows};
+}
+
+QString stepText(BisectionTrial::Step step)
+{
+    switch (step) {
+    case BisectionTrial::Step::RaiseLower: return QStringLiteral(u"XL ← XM");
+    case BisectionTrial::Step::LowerUpper: return QStringLiteral(u"XU ← XM");
+    case BisectionTrial::Step::Converged: return SheetTexts::tr("収束");
+    case BisectionTrial::Step::NoRoot: return SheetTexts::tr("符号変化なし");
+    case BisectionTrial::Step::Stuck: return SheetTexts::tr("区間が縮まない");
+    case BisectionTrial::Step::Fault: return SheetTexts::tr("計算不能");
+    }
+    return {};
+}
+
+// The symbol a box's value goes by in the formula and the solver, its SI unit,
+// and how the typed number becomes it.
+struct SiInput {
+    QString symbol;
+    QString unit;
+    QString conversion;
+    double value = 0.0;
+};
+
+SiInput siInput(InputBox box, const WeirInputs &in)
+{
+    const QString byThousand = QStringLiteral(u"÷ 1000");
+    switch (box) {
+    case InputBox::Width: return {QStringLiteral("b"), QStringLiteral("m"), byThousand, in.width};
+    case InputBox::Flow: return {QStringLiteral("Q"), QStringLiteral(u"m³/s"), QStringLiteral(u"÷ 1000 ÷ 60"), in.flow};
+    case InputBox::Minimum: return {QStringLiteral("XL"), QStringLiteral("m"), byThousand, in.lower};
+    case InputBox::Maximum: return {QStringLiteral("XU"), QStringLiteral("m"), byThousand, in.upper};
+    }
+    return {};
+}
+
+QList<QStringList> trailRows(const std::vector<BisectionTrial> &trail, const QLocale &locale,
+                             QString (*residual)(double, const QLocale &))
+{
+    QList<QStringList> rows;
+    rows.reserve(qsizetype(trail.size()));
+    for (const BisectionTrial &trial : trail) {
+        rows << QStringList{QString::number(trial.number),    exactOrDash(trial.lower, locale),
+                            exactOrDash(trial.upper, locale), exactOrDash(trial.middle, locale),
+                            residual(trial.atLower, locale),  residual(trial.atUpper, locale),
+                            residual(trial.atMiddle, locale), stepText(trial.step)};
+    }
+    return rows;
+}
+
+QString stoppingRule(const BisectionTrial &last, const QLocale &locale)
+{
+    const QString n = QString::number(last.number);
+    switch (last.step) {
+    case BisectionTrial::Step::Converged:
+        return SheetTexts::tr("停止: 試行 %1 で |F(XM)| = %2 m³/s < %3 m³/s（収束）")
+            .arg(n, residualText(std::fabs(last.atMiddle), locale), tolerance(locale));
+    case BisectionTrial::Step::NoRoot:
+        return SheetTexts::tr("停止: 試行 %1 で F(XU)·F(XM) ≧ 0 かつ F(XL)·F(XM) ≧ 0（挟込範囲に解がない）").arg(n);
+    case BisectionTrial::Step::Stuck:
+        return SheetTexts::tr("停止: 試行 %1 で中点が端と同じ値になり、区間をこれ以上半分にできない").arg(n);
+    case BisectionTrial::Step::Fault: return SheetTexts::tr("停止: 試行 %1 で流量公式が有限の値にならない").arg(n);
+    case BisectionTrial::Step::RaiseLower:
+    case BisectionTrial::Step::LowerUpper: break;
+    }
+    return {};
+}
+
+class SheetWriter
+{
+public:
+    SheetWriter(const CalculationRecord &record, const BoxTexts &boxes, const QLocale &locale)
+        : m_record(record)
+        , m_boxes(boxes)
+        , m_locale(locale)
+    {
+    }
+
+    CalculationSheet write(const QDateTime &calculatedAt)
+    {
+        m_sheet.title = SheetTexts::title();
+        m_sheet.blocks
+            << line(SheetTexts::tr("%1 バージョン %2").arg(Texts::appName(), QStringLiteral(WEIR_HEAD_VERSION)))
+            << line(SheetTexts::tr("計算日時: %1").arg(calculatedAt.toString(QStringLiteral("yyyy-MM-dd HH:mm"))));
+        inputs();
+        formula();
+        if (m_record.solved && m_record.solved->status == SolveStatus::Converged)
+            factors();
+        if (!m_record.trail.empty())
+            trail();
+        result();
+        return m_sheet;
+    }
+
+private:
+    void section(const QString &title)
+    {
+        m_sheet.blocks << heading(QStringLiteral("%1. %2").arg(++m_sections).arg(title));
+    }
+
+    QString exact(double value) const { return exactNumberText(value, m_locale); }
+    QString factor(double value) const { return significantNumberText(value, kFactorDigits, m_locale); }
+
+    void inputs()
+    {
+        section(SheetTexts::tr("入力"));
+        QList<QStringList> rows;
+        for (const InputBoxInfo &info : inputBoxes()) {
+            const QString typed = m_boxes[info.box].isEmpty() ? SheetTexts::tr("（空欄）") : m_boxes[info.box];
+            if (m_record.inputs) {
+                const SiInput si = siInput(info.box, *m_record.inputs);
+                rows << QStringList{info.caption(), typed, si.symbol, exact(si.value) + u' ' + si.unit, si.conversion};
+            } else {
+                rows << QStringList{info.caption(), typed, dash(), dash(), dash()};
+            }
+        }
+        m_sheet.blocks << table(SheetTexts::tr("項目\t入力値\t記号\tSI 単位の値\t換算").split(u'\t'), rows);
+    }
+
+    void formula()
+    {
+        section(SheetTexts::tr("流量公式"));
+        m_sheet.blocks << line(QStringLiteral("%1    (%2)").arg(Texts::formula(), Texts::formulaUnits()))
+                       << line(SheetTexts::tr(
+                              "F(h) = Q(h) − Q: 目標流量 Q との差。二分法は F が 0 になる h を XL と XU の間で探す。"))
+                       << line(SheetTexts::tr("収束判定: |F(XM)| < %1 m³/s (0.6 L/min)").arg(tolerance(m_locale)))
+                       << line(SheetTexts::tr("適用範囲: 越流高さ h ≧ %1 mm").arg(kMinimumValidHeadMm));
+    }
+
+    void factors()
+    {
+        const WeirInputs &in = *m_record.inputs;
+        const double h = m_record.solved->head;
+        const WeirTerms terms = weirTerms(h, in.width);
+        section(SheetTexts::tr("解における各項"));
+        m_sheet.blocks << line(QStringLiteral("h = XM = %1 m,  b = %2 m").arg(exact(h), exact(in.width)));
+        const QString cubic = QStringLiteral(u" m³/s");
+        m_sheet.blocks << table(
+            SheetTexts::tr("項\t値").split(u'\t'),
+            {{QStringLiteral("h/b"), factor(terms.ratio)},
+             {QStringLiteral("1 + 0.0012/h"), factor(terms.lowHeadFactor)},
+             {QStringLiteral(u"1 − √(h/b)/10"), factor(terms.contraction)},
+             {QStringLiteral("h^1.5"), factor(terms.power) + QStringLiteral(" m^1.5")},
+             {QStringLiteral(u"Q(h) = 1.838 × (1 + 0.0012/h) × (1 − √(h/b)/10) × b × h^1.5"),
+              factor(terms.discharge) + cubic},
+             {SheetTexts::tr("Q（目標流量）"), exact(in.flow) + cubic},
+             {QStringLiteral(u"F(h) = Q(h) − Q"), residualText(terms.discharge - in.flow, m_locale) + cubic}});
+    }
+
+    void trail()
+    {
+        section(SheetTexts::tr("二分法の経過"));
+        m_sheet.blocks << line(SheetTexts::tr("各試行で F(XU), F(XL), F(XM) を求め、F(XU)·F(XM) < 0 なら XL ← XM、"
+                                              "そうでなく F(XL)·F(XM) < 0 なら XU ← XM として次の試行へ進む。"))
+                       << table(SheetTexts::trailHeader().split(u'\t'),
+                                trailRows(m_record.trail, m_locale, &residualText))
+                       << line(stoppingRule(m_record.trail.back(), m_locale));
+    }
+
+    void result()
+    {
+        section(SheetTexts::tr("結果"));
+        const CalculationOutcome &outcome = m_record.outcome;
+        switch (outcome.kind) {
+        case CalculationOutcome::Kind::Incomplete:
+            m_sheet.blocks << line(SheetTexts::tr("空欄の入力があり、計算していません。"));
+            return;
+        case CalculationOutcome::Kind::Shown:
+            m_sheet.blocks << line(QStringLiteral("%1: %2").arg(Texts::head(), outcome.headText))
+                           << line(SheetTexts::tr("（XM = %1 m を 0.00001 m に丸め、mm で表示）")
+                                       .arg(exact(m_record.solved->head)))
+                           << line(QStringLiteral("%1: %2").arg(Texts::trials(), outcome.trialsText))
+                           << line(Texts::validRange().simplified());
+            break;
+        case CalculationOutcome::Kind::Printed: break;
+        }
+        for (const PrintedLine &printedLine : outcome.lines)
+            m_sheet.blocks << flagged(printedLine.text);
+    }
+
+    const CalculationRecord &m_record;
+    const BoxTexts &m_boxes;
+    const QLocale &m_locale;
+    CalculationSheet m_sheet;
+    int m_sections = 0;
+};
+
+} // namespace
+
+QString CalculationSheet::plainText() const
+{
+    QStringList lines{title};
+    for (const SheetBlock &block : blocks) {
+        if (block.kind != SheetBlock::Kind::Table) {
+            lines << block.text;
+            continue;
+        }
+        lines << block.header.join(u'\t');
+        for (const QStringList &row : block.rows)
+            lines << row.join(u'\t');
+    }
+    return lines.join(u'\n') + u'\n';
+}
+
+QString SheetTexts::title()
+{
+    return tr("計算書 — 四角堰の越流高さ");
+}
+
+QString SheetTexts::trailHeader()
+{
+    return tr("試行\tXL (m)\tXU (m)\tXM (m)\tF(XL) (m³/s)\tF(XU) (m³/s)\tF(XM) (m³/s)\t判定");
+}
+
+CalculationSheet calculationSheet(const BoxTexts &boxes, const QLocale &locale, const QDateTime &calculatedAt)
+{
+    const CalculationRecord record = calculateWithTrail(boxes, locale);
+    return SheetWriter(record, boxes, locale).write(calculatedAt);
+}
+
+QString trailForSpreadsheet(const BoxTexts &boxes, const QLocale &locale)
+{
+    const CalculationRecord record = calculateWithTrail(boxes, locale);
+    QStringList lines{SheetTexts::trailHeader()};
+    for (const QStringList &row : trailRows(record.trail, locale, &exactOrDash))
+        lines << row.join(u'\t');
+    return lines.join(u'\n') + u'\n';
+}
+
+} // namespace weir

@@ -1,0 +1,253 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Weir Head developers
+#include "sheet/sheet_pages.h"
+
+#include "logic/calculation_sheet.h"
+#include "logic/texts.h"
+
+#include <QBuffer>
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+
+namespace weir {
+
+namespace {
+
+constexpr int kPdfDpi = 300;
+
+QPageLayout a4()
+{
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
+                       QPageLayout::Millimeter);
+}
+
+// The sheet's fonts: the Japanese Gothic the window is drawn in. Sizes in
+// points; a table too wide for the page is set smaller, down to kSmallestPt.
+constexpr double kTitlePt = 15;
+constexpr double kHeadingPt = 11;
+constexpr double kBodyPt = 9.5;
+constexpr double kTablePt = 8.5;
+constexpr double kFooterPt = 8;
+constexpr double kSmallestPt = 5;
+
+QFont sheetFont(double points, bool bold = false)
+{
+    QFont font(QStringLiteral("IPAPGothic"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+// Lays the sheet out top to bottom. Run once without a painter to count the
+// pages, then again with one to draw them, numbered "n / N".
+class SheetLayout
+{
+public:
+    SheetLayout(const CalculationSheet &sheet, QPagedPaintDevice &device, QPainter *painter, int pageCount)
+        : m_sheet(sheet)
+        , m_device(device)
+        , m_painter(painter)
+        , m_page(0, 0, device.width(), device.height())
+        , m_pageCount(pageCount)
+    {
+        const QFont footer = sheetFont(kFooterPt);
+        m_footerHeight = metrics(footer).lineSpacing() * 2;
+    }
+
+    int run()
+    {
+        m_y = m_page.top();
+        text(m_sheet.title, sheetFont(kTitlePt, true), Qt::black);
+        m_y += gap();
+        for (const SheetBlock &block : m_sheet.blocks) {
+            switch (block.kind) {
+            case SheetBlock::Kind::Heading:
+                m_y += gap();
+                // A heading is never left alone at the foot of a page.
+                ensureRoom(metrics(sheetFont(kHeadingPt, true)).lineSpacing() * 3);
+                text(block.text, sheetFont(kHeadingPt, true), Qt::black);
+                break;
+            case SheetBlock::Kind::Text: text(block.text, sheetFont(kBodyPt), Qt::black); break;
+            case SheetBlock::Kind::Flagged: text(block.text, sheetFont(kBodyPt, true), QColor(0xC0, 0, 0)); break;
+            case SheetBlock::Kind::Table: table(block); break;
+            }
+        }
+        footer();
+        return m_pageNumber;
+    }
+
+private:
+    QFontMetricsF metrics(const QFont &font) const { return QFontMetricsF(font, &m_device); }
+    qreal millimetres(qreal mm) const { return mm / 25.4 * m_device.logicalDpiY(); }
+    qreal gap() const { return millimetres(2.5); }
+    qreal bottom() const { return m_page.bottom() - m_footerHeight; }
+
+    void ensureRoom(qreal height)
+    {
+        if (m_y + height > bottom() && m_y > m_page.top())
+            newPage();
+    }
+
+    void newPage()
+    {
+        footer();
+        if (m_painter)
+            m_device.newPage();
+        ++m_pageNumber;
+        m_y = m_page.top();
+    }
+
+    void footer()
+    {
+        if (!m_painter)
+            return;
+        const QFont font = sheetFont(kFooterPt);
+        const qreal line = metrics(font).lineSpacing();
+        const QRectF band(m_page.left(), m_page.bottom() - line, m_page.width(), line);
+        m_painter->setFont(font);
+        m_painter->setPen(Qt::darkGray);
+        m_painter->drawText(band, Qt::AlignLeft | Qt::AlignVCenter, m_sheet.title);
+        m_painter->drawText(band, Qt::AlignRight | Qt::AlignVCenter,
+                            QStringLiteral("%1 / %2").arg(m_pageNumber).arg(m_pageCount));
+    }
+
+    // A paragraph wrapped to the page width, as Japanese text breaks.
+    void text(const QString &paragraph, const QFont &font, const QColor &color)
+    {
+        const QRectF room(m_page.left(), 0, m_page.width(), 1e6);
+        const qreal height = std::max(metrics(font).lineSpacing(),
+                                      metrics(font).boundingRect(room, Qt::TextWordWrap, paragraph).height());
+        ensureRoom(height);
+        if (m_painter) {
+            m_painter->setFont(font);
+            m_painter->setPen(color);
+            m_painter->drawText(QRectF(m_page.left(), m_y, m_page.width(), height), Qt::TextWordWrap, paragraph);
+        }
+        m_y += height;
+    }
+
+    // Column widths to fit the widest cell; the font made smaller until the
+    // whole table fits the page's width.
+    void table(const SheetBlock &block)
+    {
+        double points = kTablePt;
+        QList<qreal> widths;
+        for (;;) {
+            widths = columnWidths(block, sheetFont(points));
+            const qreal total = std::accumulate(widths.begin(), widths.end(), qreal(0));
+            if (total <= m_page.width() || points <= kSmallestPt)
+                break;
+            points = std::max(kSmallestPt, points * m_page.width() / total);
+        }
+        const QFont font = sheetFont(points);
+        const QFont headerFont = sheetFont(points, true);
+        const qreal rowHeight = metrics(font).lineSpacing() * 1.3;
+
+        ensureRoom(rowHeight * 2);
+        row(block.header, widths, headerFont, rowHeight, true);
+        for (const QStringList &cells : block.rows) {
+            if (m_y + rowHeight > bottom()) {
+                newPage();
+                row(block.header, widths, headerFont, rowHeight, true);
+            }
+            row(cells, widths, font, rowHeight, false);
+        }
+        m_y += gap() / 2;
+    }
+
+    QList<qreal> columnWidths(const SheetBlock &block, const QFont &font) const
+    {
+        const QFontMetricsF plain = metrics(font);
+        QFont boldFont = font;
+        boldFont.setBold(true);
+        const QFontMetricsF bold = metrics(boldFont);
+        const qreal padding = millimetres(2);
+        QList<qreal> widths;
+        for (const QString &cell : block.header)
+            widths << bold.horizontalAdvance(cell) + padding;
+        for (const QStringList &cells : block.rows) {
+            for (qsizetype c = 0; c < cells.size() && c < widths.size(); ++c)
+                widths[c] = std::max(widths[c], plain.horizontalAdvance(cells[c]) + padding);
+        }
+        return widths;
+    }
+
+    void row(const QStringList &cells, const QList<qreal> &widths, const QFont &font, qreal height, bool header)
+    {
+        if (m_painter) {
+            const qreal total = std::accumulate(widths.begin(), widths.end(), qreal(0));
+            if (header)
+                m_painter->fillRect(QRectF(m_page.left(), m_y, total, height), QColor(0xE8, 0xE8, 0xE8));
+            m_painter->setFont(font);
+            m_painter->setPen(Qt::black);
+            qreal x = m_page.left();
+            const qreal padding = millimetres(1);
+            for (qsizetype c = 0; c < cells.size() && c < widths.size(); ++c) {
+                m_painter->drawText(QRectF(x + padding, m_y, widths[c] - padding, height),
+                                    Qt::AlignLeft | Qt::AlignVCenter, cells[c]);
+                x += widths[c];
+            }
+            m_painter->setPen(QPen(Qt::gray, 0));
+            m_painter->drawLine(QPointF(m_page.left(), m_y + height), QPointF(m_page.left() + total, m_y + height));
+        }
+        m_y += height;
+    }
+
+    const CalculationSheet &m_sheet;
+    QPagedPaintDevice &m_device;
+    QPainter *m_painter;
+    QRect m_page;
+    int m_pageCount;
+    int m_pageNumber = 1;
+    qreal m_footerHeight = 0;
+    qreal m_y = 0;
+};
+
+} // namespace
+
+bool paintSheet(const CalculationSheet &sheet, QPagedPaintDevice &device)
+{
+    const int pages = SheetLayout(sheet, device, nullptr, 0).run();
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    painter.setRenderHint(QPainter::Antialiasing);
+    SheetLayout(sheet, device, &painter, pages).run();
+    return painter.end();
+}
+
+QByteArray sheetPdf(const CalculationSheet &sheet)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setResolution(kPdfDpi);
+        writer.setPageLayout(a4());
+        writer.setTitle(sheet.title);
+        writer.setCreator(Texts::appName());
+        if (!paintSheet(sheet, writer))
+            return {};
+    }
+    return bytes;
+}
+
+bool printSheet(const CalculationSheet &sheet, QPrinter &printer)
+{
+    printer.setPageLayout(a4());
+    printer.setDocName(sheet.title);
+    printer.setCreator(Texts::appName());
+    return paintSheet(sheet, printer);
+}
+
+} // namespace weir

@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Weir Head developers
+//
+// The entry point the calculator loads with QPluginLoader.
+#include "logic/calculation_sheet.h"
+#include "sheet/sheet_pages.h"
+#include "sheet/sheet_printer_interface.h"
+
+#include <QMessageBox>
+#include <QObject>
+#include <QPrintDialog>
+#include <QPrinter>
+
+#include <memory>
+
+namespace weir {
+
+class SheetPlugin : public QObject, public SheetPrinter
+{
+    Q_OBJECT
+    Q_PLUGIN_METADATA(IID SheetPrinter_iid)
+    Q_INTERFACES(weir::SheetPrinter)
+
+public:
+    QByteArray pdf(const CalculationSheet &sheet) override { return sheetPdf(sheet); }
+
+    void print(const CalculationSheet &sheet, QWidget *window) override
+    {
+        // The printer outlives the dialog that points at it: the last copy
+        // of it goes with the dialog's connections.
+        auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
+        printer->setDocName(sheet.title);
+        auto *dialog = new QPrintDialog(printer.get(), window);
+        dialog->setObjectName(QStringLiteral("sheetPrintDialog"));
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+        connect(dialog, &QDialog::accepted, window, [printer, sheet, window] {
+            if (!printSheet(sheet, *printer))
+                QMessageBox::warning(window, sheet.title, tr("計算書を印刷できません。"));
+        });
+        connect(dialog, &QObject::destroyed, window, [printer] {});
+        dialog->open();
+    }
+};
+
+} // namespace weir
+
+#include "sheet_plugin.moc"

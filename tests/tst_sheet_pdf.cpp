@@ -1,0 +1,300 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Weir Head developers
+//
+// The calculation sheet on paper, read back as a checker's tools read a PDF
+// (poppler), and the calculator's menu entries that make it.
+#include "calculator/weir_head_window.h"
+#include "sheet/sheet_pages.h"
+#include "tests/support/require.h"
+#include "tests/support/window_fixture.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace weir;
+
+namespace {
+
+const QDateTime kMadeAt(QDate(2026, 12, 9), QTime(10, 30));
+
+QString run(const QString &tool, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(tool, arguments);
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        return QStringLiteral("%1 failed: %2").arg(tool, QString::fromUtf8(process.readAllStandardError()));
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+QString writePdf(const QTemporaryDir &dir, const QString &name, const BoxTexts &boxes)
+{
+    const QString path = dir.filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly)
+        || file.write(sheetPdf(calculationSheet(boxes, test::kJapanese, kMadeAt))) <= 0)
+        return {};
+    return path;
+}
+
+int pageCount(const QString &path)
+{
+    return run(QStringLiteral("pdfinfo"), {path}).section(u"Pages:"_qs, 1).trimmed().section(u'\n', 0, 0).toInt();
+}
+
+QString layoutText(const QString &path)
+{
+    return run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+}
+
+// A table row as pdftotext lays it out: its cells in order, apart.
+QRegularExpression rowPattern(const QStringList &cells)
+{
+    QStringList escaped;
+    for (const QString &cell : cells)
+        escaped << QRegularExpression::escape(cell);
+    return QRegularExpression(u"(^|\\n) *"_qs + escaped.join(u" +"_qs) + u"( |\\n|$)"_qs);
+}
+
+const BoxTexts kWorkedExample(u"300"_qs, u"300"_qs, u"20"_qs, u"100"_qs);
+
+} // namespace
+
+class SheetPdfTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void workedExampleOnA4WithFontsEmbedded();
+    void workedExampleReadsLineByLine();
+    void noRootSheetSaysWhatToChange();
+    void longTrailRunsOverPagesWithItsHeader();
+    void printsToAPdfPrinter();
+    void menuEntriesFollowTheLastCalculate();
+    void savesFromTheWindowAndNamesAFailure();
+    void copiesTheTrail();
+    void printOpensTheDialog();
+};
+
+void SheetPdfTest::initTestCase()
+{
+    WEIR_REQUIRE(test::missingFonts({QStringLiteral("IPAPGothic")})
+                 + test::missingTools({QStringLiteral("pdfinfo"), QStringLiteral("pdftotext"),
+                                       QStringLiteral("pdffonts"), QStringLiteral("pdftoppm")}));
+}
+
+void SheetPdfTest::workedExampleOnA4WithFontsEmbedded()
+{
+    QTemporaryDir dir;
+    const QString path = writePdf(dir, u"sheet.pdf"_qs, kWorkedExample);
+    QVERIFY(!path.isEmpty());
+
+    const QString info = run(QStringLiteral("pdfinfo"), {path});
+    QVERIFY2(info.contains(u"(A4)"_qs), qPrintable(info));
+    QVERIFY2(info.contains(u"計算書"_qs), qPrintable(info)); // the document's title
+
+    // pdffonts: two header lines, then one line per font, "emb" its fifth-last column.
+    const QStringList fonts = run(QStringLiteral("pdffonts"), {path}).split(u'\n', Qt::SkipEmptyParts).mid(2);
+    QVERIFY(!fonts.isEmpty());
+    for (const QString &font : fonts) {
+        const QStringList columns = font.split(u' ', Qt::SkipEmptyParts);
+        QVERIFY2(columns.size() >= 5 && columns[columns.size() - 5] == u"yes"_qs, qPrintable(font));
+    }
+
+    // The first page as a picture, for the README and for a look.
+    const QString picture = QDir(QCoreApplication::applicationDirPath()).filePath(u"../sheet"_qs);
+    run(QStringLiteral("pdftoppm"),
+        {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("100"), QStringLiteral("-singlefile"), path,
+         picture});
+    QVERIFY(QFile::exists(picture + u".png"_qs));
+}
+
+void SheetPdfTest::workedExampleReadsLineByLine()
+{
+    QTemporaryDir dir;
+    const QString text = layoutText(writePdf(dir, u"sheet.pdf"_qs, kWorkedExample));
+    if (qEnvironmentVariableIsSet("SHEET_PDF_DUMP"))
+        qInfo().noquote() << text;
+
+    // The inputs as typed and as the solver took them.
+    QVERIFY2(text.contains(rowPattern({u"流量(L/min)"_qs, u"300"_qs, u"Q"_qs, u"0.005 m³/s"_qs})), qPrintable(text));
+    QVERIFY(text.contains(rowPattern({u"堰の幅(mm)"_qs, u"300"_qs, u"b"_qs, u"0.3 m"_qs})));
+    // Every factor at the head found, to its shown digits (worked in 50 digits).
+    for (const QString &factor : {u"0.14609375"_qs, u"1.027379679"_qs, u"0.9617777879"_qs, u"0.009175491504"_qs,
+                                  u"0.004999214986"_qs, u"-7.85014E-07"_qs})
+        QVERIFY2(text.contains(factor), qPrintable(factor));
+    // Ten trial rows, first and last as worked by hand (see tst_calculation_sheet).
+    QVERIFY(text.contains(rowPattern({u"1"_qs, u"0.02"_qs, u"0.1"_qs, u"0.060000000000000005"_qs, u"-3.38951E-03"_qs,
+                                      u"1.16272E-02"_qs, u"2.89630E-03"_qs, u"XU ← XM"_qs})));
+    QVERIFY(text.contains(rowPattern({u"10"_qs, u"0.04375"_qs, u"0.043906249999999994"_qs, u"0.043828124999999996"_qs,
+                                      u"-1.37320E-05"_qs, u"1.21727E-05"_qs, u"-7.85014E-07"_qs, u"収束"_qs})));
+    for (int trial = 1; trial <= 10; ++trial)
+        QVERIFY2(text.contains(QRegularExpression(QStringLiteral("\\n *%1 +0\\.0").arg(trial))),
+                 qPrintable(QString::number(trial)));
+    QVERIFY(!text.contains(QRegularExpression(u"\\n *11 +0\\.0"_qs)));
+    QVERIFY(text.contains(u"越流高さ(mm): 43.83"_qs));
+    QVERIFY(text.contains(u"Trial回数: 10"_qs));
+    QVERIFY(text.contains(QRegularExpression(u"\\b1 */ *1\\b"_qs)));
+}
+
+void SheetPdfTest::noRootSheetSaysWhatToChange()
+{
+    QTemporaryDir dir;
+    const QString text = layoutText(writePdf(dir, u"miss.pdf"_qs, BoxTexts(u"300"_qs, u"300"_qs, u"60"_qs, u"100"_qs)));
+    QVERIFY2(text.contains(u"解がありません。挟込範囲を変更して下さい。"_qs), qPrintable(text));
+    QVERIFY(text.contains(u"越流高さは最小値より下の約43.83mmです。"_qs));
+    QVERIFY(text.contains(u"符号変化なし"_qs));
+    QVERIFY(!text.contains(u"越流高さ(mm): "_qs));
+    QVERIFY(!text.contains(u"解における各項"_qs));
+}
+
+// Hundreds of trials: every row printed, the table's header on every page it
+// runs over, the pages numbered.
+void SheetPdfTest::longTrailRunsOverPagesWithItsHeader()
+{
+    const BoxTexts boxes(u"1e203"_qs, u"6e204"_qs, u"1"_qs, u"1e73"_qs);
+    const CalculationRecord record = calculateWithTrail(boxes, test::kJapanese);
+    QVERIFY(record.solved && record.solved->trials > 250);
+    QTemporaryDir dir;
+    const QString path = writePdf(dir, u"long.pdf"_qs, boxes);
+    const int pages = pageCount(path);
+    QVERIFY2(pages >= 4, qPrintable(QString::number(pages)));
+    const QString text = layoutText(path);
+    // Each page after the first that continues the trail starts it with the header.
+    const QStringList pageTexts = text.split(u'\f', Qt::SkipEmptyParts);
+    QCOMPARE(pageTexts.size(), pages);
+    int pagesWithRows = 0;
+    for (int p = 0; p < pageTexts.size(); ++p) {
+        QVERIFY2(pageTexts[p].contains(QRegularExpression(QStringLiteral("\\b%1 */ *%2\\b").arg(p + 1).arg(pages))),
+                 qPrintable(QString::number(p)));
+        if (pageTexts[p].contains(QRegularExpression(u"\\n *[0-9]+ +[0-9.eE+-]+ +[0-9.eE+-]+ +[0-9.eE+-]+ "_qs))) {
+            ++pagesWithRows;
+            QVERIFY2(pageTexts[p].contains(u"F(XM) (m³/s)"_qs), qPrintable(QString::number(p)));
+        }
+    }
+    QVERIFY(pagesWithRows >= pages - 1);
+    for (int trial : {1, record.solved->trials / 2, record.solved->trials})
+        QVERIFY2(text.contains(QRegularExpression(QStringLiteral("\\n *%1 +[0-9]").arg(trial))),
+                 qPrintable(QString::number(trial)));
+}
+
+void SheetPdfTest::printsToAPdfPrinter()
+{
+    QTemporaryDir dir;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath(u"printed.pdf"_qs));
+    QVERIFY(printSheet(calculationSheet(kWorkedExample, test::kJapanese, kMadeAt), printer));
+    const QString path = dir.filePath(u"printed.pdf"_qs);
+    QVERIFY2(run(QStringLiteral("pdfinfo"), {path}).contains(u"(A4)"_qs), "not A4");
+    const QString text = layoutText(path);
+    QVERIFY2(text.contains(u"越流高さ(mm): 43.83"_qs), qPrintable(text));
+    QVERIFY(text.contains(u"二分法の経過"_qs));
+}
+
+void SheetPdfTest::menuEntriesFollowTheLastCalculate()
+{
+    test::CalculatorWindow window;
+    const QList<QAction *> actions{window.w.saveSheetAction(), window.w.printSheetAction(), window.w.copyTrailAction()};
+    const auto enabled = [&actions] {
+        int n = 0;
+        for (QAction *action : actions)
+            n += action->isEnabled() ? 1 : 0;
+        return n;
+    };
+    QCOMPARE(enabled(), 0);
+    QVERIFY(!window.w.sheet());
+
+    window.fill(u"300"_qs, u"300"_qs, u"20"_qs, u"100"_qs);
+    window.calculate();
+    QCOMPARE(enabled(), 3);
+    // The sheet is of the Calculate, not of what was typed since.
+    window.box(InputBox::Flow)->setText(u"600"_qs);
+    QVERIFY(window.w.sheet()->plainText().contains(u"越流高さ(mm): 43.83"_qs));
+
+    window.box(InputBox::Maximum)->clear();
+    window.calculate(); // a box still empty: nothing calculated
+    QCOMPARE(enabled(), 0);
+    window.fill(u"300"_qs, u"300"_qs, u"60"_qs, u"100"_qs);
+    window.calculate(); // a miss has a sheet too
+    QCOMPARE(enabled(), 3);
+    window.clear();
+    QCOMPARE(enabled(), 0);
+
+    QCOMPARE(window.w.printSheetAction()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
+    QCOMPARE(window.w.saveSheetAction()->text().remove(u"(&S)"_qs), u"計算書を保存 (PDF)..."_qs);
+    QCOMPARE(window.w.copyTrailAction()->text().remove(u"(&T)"_qs), u"計算過程をコピー"_qs);
+}
+
+void SheetPdfTest::savesFromTheWindowAndNamesAFailure()
+{
+    QTemporaryDir dir;
+    const QByteArray modules = qgetenv("WEIR_HEAD_MODULE_PATH");
+    {
+        // Without its module the window says so, and does not stop.
+        qputenv("WEIR_HEAD_MODULE_PATH", dir.path().toUtf8());
+        test::CalculatorWindow window;
+        window.fill(u"300"_qs, u"300"_qs, u"20"_qs, u"100"_qs);
+        window.calculate();
+        const QString failure = window.w.saveSheetPdf(dir.filePath(u"none.pdf"_qs));
+        QVERIFY2(failure.startsWith(u"計算書を作れません: "_qs), qPrintable(failure));
+        QCOMPARE(window.printed().last().trimmed(), failure);
+        QCOMPARE(window.head(), u"43.83"_qs);
+    }
+    qputenv("WEIR_HEAD_MODULE_PATH", modules);
+    test::CalculatorWindow window;
+    window.fill(u"300"_qs, u"300"_qs, u"20"_qs, u"100"_qs);
+    window.calculate();
+    const QString path = dir.filePath(u"計算書.pdf"_qs);
+    QCOMPARE(window.w.saveSheetPdf(path), QString());
+    QVERIFY(layoutText(path).contains(u"Trial回数: 10"_qs));
+    QVERIFY(window.printed().isEmpty());
+
+    const QString nowhere = dir.filePath(u"no such folder/計算書.pdf"_qs);
+    const QString failure = window.w.saveSheetPdf(nowhere);
+    QVERIFY2(failure.startsWith(u"計算書.pdf を保存できません: "_qs), qPrintable(failure));
+    QCOMPARE(window.printed().size(), 1);
+    QCOMPARE(window.printed().front().trimmed(), failure);
+    QVERIFY(!QFile::exists(nowhere));
+    // The head stays shown, and the next Calculate clears the complaint.
+    QCOMPARE(window.head(), u"43.83"_qs);
+    window.calculate();
+    QVERIFY(window.printed().isEmpty());
+}
+
+void SheetPdfTest::copiesTheTrail()
+{
+    test::CalculatorWindow window;
+    window.fill(u"300"_qs, u"300"_qs, u"20"_qs, u"100"_qs);
+    window.calculate();
+    window.w.copyTrailAction()->trigger();
+    const QStringList lines = QGuiApplication::clipboard()->text().split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 11);
+    QVERIFY(lines.last().startsWith(u"10\t0.04375\t0.043906249999999994\t0.043828124999999996\t"_qs));
+    QVERIFY(lines.last().endsWith(u"\t収束"_qs));
+}
+
+void SheetPdfTest::printOpensTheDialog()
+{
+    test::ShownWindow window;
+    window.fill(u"300"_qs, u"300"_qs, u"20"_qs, u"100"_qs);
+    window.calculate();
+    window.w.printSheetAction()->trigger();
+    QPrintDialog *dialog = nullptr;
+    QTRY_VERIFY((dialog = window.w.findChild<QPrintDialog *>(u"sheetPrintDialog"_qs)) && dialog->isVisible());
+    QCOMPARE(dialog->windowModality(), Qt::WindowModal);
+    dialog->reject();
+    QTRY_VERIFY(!window.w.findChild<QPrintDialog *>(u"sheetPrintDialog"_qs));
+    QVERIFY(window.printed().isEmpty());
+}
+
+QTEST_MAIN(SheetPdfTest)
+#include "tst_sheet_pdf.moc"
