@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Weir Head developers
 #include "logic/box_number.h"
 
+#include "logic/number_text.h"
+
 #include <cmath>
 
 namespace weir {
@@ -58,6 +60,11 @@ bool underflowsToZero(const QString &text, const QLocale &locale)
 
 BoxNumber parseBoxNumber(const QString &text, const QLocale &locale)
 {
+    // Plain digits and a point are read directly, where the locale's decimal
+    // point is '.'; everything else (full width, grouping, exponents, other
+    // separators) the locale's way below.
+    if (const std::optional<double> plain = readPlainDecimal(text); plain && writesLikeC(locale))
+        return {BoxNumber::Status::Ok, *plain};
     const QString folded = foldFullWidth(text, locale).trimmed();
     bool ok = false;
     const double value = locale.toDouble(folded, &ok);

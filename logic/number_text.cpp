@@ -2,8 +2,10 @@
 // SPDX-FileCopyrightText: 2026 The Weir Head developers
 #include "logic/number_text.h"
 
+#include <algorithm>
+#include <array>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <string>
 
@@ -21,9 +23,11 @@ QString formatFixedPattern(double value)
 
     // 15 significant digits, as a double is written in general form, so that
     // 0.043825 (stored as 0.04382499999...) is rounded as the engineer reads it.
+    // (to_chars rounds as printf's %.14e does, without its locale look-ups.)
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*e", kSignificantDigits - 1, std::fabs(value));
-    const std::string scientific(buffer);
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific,
+                                       kSignificantDigits - 1);
+    const std::string scientific(buffer, written.ptr);
     const std::size_t ePos = scientific.find('e');
     std::string digits = scientific.substr(0, 1) + scientific.substr(2, ePos - 2);
     const int exponent = std::atoi(scientific.c_str() + ePos + 1);
@@ -77,10 +81,40 @@ QString formatFixedPattern(double value)
 bool readFixedPattern(const QString &text, double *value)
 {
     bool ok = false;
-    const double read = QLocale::c().toDouble(text, &ok);
+    const std::optional<double> plain = readPlainDecimal(text);
+    const double read = plain ? *plain : QLocale::c().toDouble(text, &ok);
+    ok = ok || plain.has_value();
     if (ok && value)
         *value = read;
     return ok;
+}
+
+std::optional<double> readPlainDecimal(QStringView text)
+{
+    constexpr qsizetype kLongest = 64; // longer texts are rare; the locale reads them
+    if (text.isEmpty() || text.size() > kLongest)
+        return std::nullopt;
+    std::array<char, kLongest> ascii{};
+    int digits = 0;
+    int points = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c >= u'0' && c <= u'9')
+            ++digits;
+        else if (c == u'.')
+            ++points;
+        else if (!(c == u'-' && i == 0))
+            return std::nullopt;
+        ascii[std::size_t(i)] = char(c);
+    }
+    if (digits == 0 || points > 1)
+        return std::nullopt;
+    double value = 0.0;
+    const char *end = ascii.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(ascii.data(), end, value);
+    if (ec != std::errc() || ptr != end)
+        return std::nullopt;
+    return value;
 }
 
 namespace {
@@ -94,13 +128,61 @@ QLocale withoutGrouping(const QLocale &locale)
 
 } // namespace
 
+bool writesLikeC(const QLocale &locale)
+{
+    // Asked for every number written, and a QLocale's separators cost a
+    // string each: remembered for the last locale asked about.
+    thread_local QLocale last = QLocale::c();
+    thread_local bool lastAnswer = true;
+    if (!(locale == last)) {
+        last = locale;
+        lastAnswer = locale.decimalPoint() == QLatin1String(".") && locale.negativeSign() == QLatin1String("-")
+            && locale.zeroDigit() == QLatin1String("0");
+    }
+    return lastAnswer;
+}
+
 QString generalNumberText(double value, const QLocale &locale)
 {
+    // Between 1e-4 and 1e15 both QLocale and to_chars write the number
+    // without an exponent, correctly rounded to 15 digits, and differ only at
+    // an exact tie (QLocale rounds it away from zero, to_chars to even). A
+    // tie is a value whose 16-digit form ends in 5 and reads back exactly:
+    // those go the locale's way.
+    if (value >= 1e-4 && value < 1e15 && writesLikeC(locale)) {
+        char digits16[64];
+        const auto sixteen = std::to_chars(digits16, digits16 + sizeof digits16, value, std::chars_format::scientific,
+                                           kSignificantDigits);
+        const char *exponent = std::find(digits16, sixteen.ptr, 'e');
+        double back = 0.0;
+        std::from_chars(digits16, sixteen.ptr, back);
+        if (!(exponent[-1] == '5' && back == value)) {
+            char buffer[64];
+            const auto written
+                = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, kSignificantDigits);
+            return QString::fromLatin1(buffer, written.ptr - buffer);
+        }
+    }
     return withoutGrouping(locale).toString(value, 'g', kSignificantDigits);
 }
 
 QString fixedNumberText(double value, int decimals, const QLocale &locale)
 {
+    // The common case written straight by to_chars, which rounds the exact
+    // binary value correctly as QLocale does, except at an exact tie
+    // (0.125 to two decimals), where it rounds to even and QLocale away from
+    // zero. A tie needs value * 2^(decimals + 1) to be a whole number; such
+    // values, negatives, zeros and very large values go the locale's way.
+    constexpr double kLargest = 1e15;
+    if (value > 0 && value < kLargest && decimals >= 0 && decimals <= 17) {
+        const double scaled = std::ldexp(value, decimals + 1);
+        if (scaled != std::floor(scaled) && writesLikeC(locale)) {
+            char buffer[64];
+            const auto written
+                = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+            return QString::fromLatin1(buffer, written.ptr - buffer);
+        }
+    }
     return withoutGrouping(locale).toString(value, 'f', decimals);
 }
 

@@ -4,6 +4,9 @@
 
 #include <QLocale>
 #include <QString>
+#include <QStringView>
+
+#include <optional>
 
 namespace weir {
 
@@ -24,6 +27,19 @@ QString formatFixedPattern(double value);
 
 // Reads formatFixedPattern's text back; false for the point alone.
 bool readFixedPattern(const QString &text, double *value);
+
+// A plain decimal as a record file or a box most often holds it: an optional
+// minus, digits with at most one decimal point, nothing else (no sign, space,
+// exponent, grouping or full-width digit). Read straight from its characters,
+// correctly rounded, as QLocale reads it in a locale whose decimal point is
+// '.'; none for anything else (or a value beyond a double), which the caller
+// reads the locale's way. A command line reading a million values a second
+// cannot afford a QLocale per value, and needs not: both round correctly.
+std::optional<double> readPlainDecimal(QStringView text);
+
+// Whether the locale writes numbers with ASCII digits, '.' and '-', as the C
+// locale does (Japanese and English do): where plain decimals mean the same.
+bool writesLikeC(const QLocale &locale);
 
 // The general form: at most 15 significant digits, trailing zeros and point
 // dropped, no digit grouping, the locale's decimal separator.

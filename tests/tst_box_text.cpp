@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include <cmath>
+#include <random>
 
 using namespace weir;
 
@@ -29,6 +30,9 @@ private slots:
     void pointAloneDoesNotReadBack();
     void generalForm_data();
     void generalForm();
+    void directPathsMatchTheLocale_data();
+    void directPathsMatchTheLocale();
+    void plainDecimalsReadAsTheLocaleReads();
 };
 
 void BoxTextTest::parse_data()
@@ -159,6 +163,69 @@ void BoxTextTest::generalForm()
     QFETCH(QLocale, locale);
     QFETCH(QString, text);
     QCOMPARE(generalNumberText(value, locale), text);
+}
+
+// Numbers are written straight by to_chars where a locale writes them as C
+// does, and that must be exactly what QLocale writes: over a spread of
+// magnitudes, values of few binary digits (where exact ties lie: 0.125 to two
+// decimals), and the magnitudes where the general form turns to exponents.
+void BoxTextTest::directPathsMatchTheLocale_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::newRow("Japanese") << kJapanese;
+    QTest::newRow("C") << QLocale::c();
+    QTest::newRow("German (never direct)") << kGerman;
+}
+
+void BoxTextTest::directPathsMatchTheLocale()
+{
+    QFETCH(QLocale, locale);
+    QLocale plain = locale;
+    plain.setNumberOptions(QLocale::OmitGroupSeparator);
+    std::mt19937_64 random(20261209);
+    std::uniform_real_distribution<double> exponent(-8.0, 17.0);
+    QList<double> values{
+        0.125, 0.375, 2.625, 0.0001, 0.0000999, 1e15, 999999999999999.0, 824697643558646.5, 73603256719476.25,
+        0.0,   -0.0,  -1.5,  1e-300};
+    for (int i = 0; i < 40000; ++i) {
+        const double value = std::pow(10.0, exponent(random));
+        values << value << std::round(value * 100) / 100 << std::round(value * 8) / 8 << -value;
+    }
+    for (const double value : std::as_const(values)) {
+        QCOMPARE(generalNumberText(value, locale), plain.toString(value, 'g', 15));
+        for (const int decimals : {0, 2, 5, 7})
+            QCOMPARE(fixedNumberText(value, decimals, locale), plain.toString(value, 'f', decimals));
+    }
+}
+
+// The direct reading of plain decimals gives the locale's own double for
+// every text of digits, a point and a minus, and leaves everything else alone.
+void BoxTextTest::plainDecimalsReadAsTheLocaleReads()
+{
+    std::mt19937_64 random(7);
+    const QString alphabet = QStringLiteral("0123456789.-");
+    for (int i = 0; i < 50000; ++i) {
+        QString text;
+        const int length = 1 + int(random() % 30);
+        for (int c = 0; c < length; ++c)
+            text += alphabet[qsizetype(random() % std::uint64_t(c == 0 ? 12 : 11))];
+        bool ok = false;
+        const double expected = QLocale::c().toDouble(text, &ok);
+        const std::optional<double> direct = readPlainDecimal(text);
+        if (direct) {
+            QVERIFY2(ok, qPrintable(text));
+            QCOMPARE(*direct, expected);
+            QCOMPARE(std::signbit(*direct), std::signbit(expected));
+        }
+        const BoxNumber parsed = parseBoxNumber(text, kJapanese);
+        QCOMPARE(parsed.status == BoxNumber::Status::Ok, ok);
+        if (ok)
+            QCOMPARE(parsed.value, expected);
+    }
+    for (const QString &text : {u"1e5"_qs, u" 5"_qs, u"+5"_qs, u"1,000"_qs, u"５"_qs, u"."_qs, u"-"_qs, u"1.2.3"_qs})
+        QVERIFY2(!readPlainDecimal(text), qPrintable(text));
+    QCOMPARE(readPlainDecimal(u"0043.8300"_qs).value_or(0), 43.83);
+    QCOMPARE(readPlainDecimal(u"-.5"_qs).value_or(0), -0.5);
 }
 
 QTEST_APPLESS_MAIN(BoxTextTest)
