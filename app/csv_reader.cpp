@@ -97,16 +97,47 @@ CsvReader::Status CsvReader::next()
         }
         detectDelimiter();
     }
-    m_fields.clear();
     m_raw.clear();
-    if (peek() == EOF)
+    if (peek() == EOF) {
+        m_fields.clear();
         return Status::End;
+    }
+
+    // The fields' strings are kept from record to record, so that a record
+    // of the usual shape allocates nothing.
+    std::size_t count = 0;
+    const auto startField = [this, &count]() -> std::string & {
+        if (count == m_fields.size())
+            m_fields.emplace_back();
+        std::string &field = m_fields[count++];
+        field.clear();
+        return field;
+    };
+    const auto endRecord = [this, &count] {
+        m_fields.resize(count);
+        return Status::Record;
+    };
 
     m_recordLine = m_line;
-    std::string field;
+    std::string *field = &startField();
     bool quoted = false;
     bool fieldStart = true; // nothing of the field read yet
     for (;;) {
+        if (!quoted && peek() != EOF) {
+            // A run of ordinary bytes, taken whole.
+            const char *from = m_buffer.data() + m_pos;
+            const char *to = m_buffer.data() + m_end;
+            const char *stop = from;
+            while (stop != to && *stop != m_delimiter && *stop != '\n' && *stop != '\r' && *stop != '"')
+                ++stop;
+            if (stop != from) {
+                field->append(from, stop);
+                m_raw.append(from, stop);
+                m_pos += std::size_t(stop - from);
+                fieldStart = false;
+                continue;
+            }
+        }
         const int c = get();
         if (c == EOF) {
             if (quoted) {
@@ -114,22 +145,21 @@ CsvReader::Status CsvReader::next()
                               .arg(m_recordLine);
                 return Status::Error;
             }
-            m_fields.push_back(std::move(field));
-            return Status::Record;
+            return endRecord();
         }
         if (quoted) {
             m_raw.push_back(char(c));
             if (c == '"') {
                 if (peek() == '"') {
                     m_raw.push_back(char(get()));
-                    field.push_back('"');
+                    field->push_back('"');
                 } else {
                     quoted = false;
                 }
             } else {
                 if (c == '\n')
                     ++m_line;
-                field.push_back(char(c));
+                field->push_back(char(c));
             }
             continue;
         }
@@ -139,19 +169,17 @@ CsvReader::Status CsvReader::next()
                 m_crlf = true;
             }
             ++m_line;
-            m_fields.push_back(std::move(field));
-            return Status::Record;
+            return endRecord();
         }
         m_raw.push_back(char(c));
         if (c == m_delimiter) {
-            m_fields.push_back(std::move(field));
-            field.clear();
+            field = &startField();
             fieldStart = true;
         } else if (c == '"' && fieldStart) {
             quoted = true; // a quote opens a field only at its start
             fieldStart = false;
         } else {
-            field.push_back(char(c));
+            field->push_back(char(c));
             fieldStart = false;
         }
     }

@@ -12,10 +12,9 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDateTime>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <cstring>
 #include <optional>
 #include <unistd.h>
@@ -85,6 +84,43 @@ private:
     std::string m_buffer;
 };
 
+// A JSON string (RFC 8259): quotes, backslashes and control characters
+// escaped, bytes that are not UTF-8 replaced as QString replaces them.
+std::string jsonString(const std::string &text)
+{
+    const bool ascii
+        = std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    const std::string utf8 = ascii ? text : QString::fromStdString(text).toStdString();
+    std::string json = "\"";
+    for (const char c : utf8) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            json += '\\';
+            json += c;
+        } else if (byte < 0x20) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
+            json += escaped;
+        } else {
+            json += c;
+        }
+    }
+    return json + '"';
+}
+
+// A JSON object with its members in the order given (a record's columns
+// keep their order); a missing value is null.
+std::string jsonObject(const std::vector<std::pair<std::string, std::optional<std::string>>> &members)
+{
+    std::string json = "{";
+    for (const auto &[name, value] : members) {
+        if (json.size() > 1)
+            json += ',';
+        json += jsonString(name) + ':' + (value ? jsonString(*value) : std::string("null"));
+    }
+    return json + '}';
+}
+
 void say(std::FILE *err, const QString &text)
 {
     std::fputs(text.toUtf8().constData(), err);
@@ -118,9 +154,55 @@ std::string cell(const std::string &text, char delimiter)
 // A time in a record: ISO 8601 (with T or a space, seconds and an offset
 // optional), or as spreadsheets write it (2026/12/09 13:05[:00]). A time
 // without an offset is taken as it stands, in one clock for the whole file.
+// Days from 1970-01-01 to a date of the proleptic Gregorian calendar (the
+// civil-from-days inverse of H. Hinnant's date algorithms).
+qint64 daysFromCivil(int year, int month, int day)
+{
+    year -= month <= 2 ? 1 : 0;
+    const int era = (year >= 0 ? year : year - 399) / 400;
+    const int yearOfEra = year - era * 400;
+    const int dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
+    const int dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+    return qint64(era) * 146097 + dayOfEra - 719468;
+}
+
+// The form a logger writes a million times, 2026-12-09T13:05 or
+// 2026-12-09 13:05:00, read straight from its digits; anything else (an
+// offset, fractions of a second, another form) none, for QDateTime to read.
+std::optional<qint64> readPlainTime(const QString &t)
+{
+    if (t.size() != 16 && t.size() != 19)
+        return std::nullopt;
+    const auto number = [&t](qsizetype from, qsizetype count) {
+        int n = 0;
+        for (qsizetype i = from; i < from + count; ++i) {
+            const char16_t c = t[i].unicode();
+            if (c < u'0' || c > u'9')
+                return -1;
+            n = n * 10 + (c - u'0');
+        }
+        return n;
+    };
+    if (t[4] != u'-' || t[7] != u'-' || (t[10] != u'T' && t[10] != u' ') || t[13] != u':'
+        || (t.size() == 19 && t[16] != u':'))
+        return std::nullopt;
+    const int year = number(0, 4), month = number(5, 2), day = number(8, 2);
+    const int hour = number(11, 2), minute = number(14, 2), second = t.size() == 19 ? number(17, 2) : 0;
+    constexpr int kDaysIn[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
+    if (year < 1 || month < 1 || month > 12 || day < 1 || hour < 0 || hour > 23 || minute < 0 || minute > 59
+        || second < 0 || second > 59)
+        return std::nullopt;
+    if (day > kDaysIn[month - 1] + (month == 2 && leap ? 1 : 0))
+        return std::nullopt;
+    return ((daysFromCivil(year, month, day) * 24 + hour) * 60 + minute) * 60000 + qint64(second) * 1000;
+}
+
 std::optional<qint64> readTime(const QString &text)
 {
     const QString t = text.trimmed();
+    if (const std::optional<qint64> plain = readPlainTime(t))
+        return plain;
     QDateTime time = QDateTime::fromString(t, Qt::ISODateWithMs);
     if (!time.isValid())
         time = QDateTime::fromString(QString(t).replace(u' ', u'T'), Qt::ISODateWithMs);
@@ -167,7 +249,29 @@ public:
     int run(std::FILE *in, Sink &sink);
 
 private:
-    void writeRow(Sink &sink, const CsvReader &reader, const std::vector<std::string> &added);
+    void writeRow(Sink &sink, const std::string &raw, const std::vector<std::string> &fields,
+                  const std::vector<std::string> &added);
+    const Answer &rememberedAnswer(const std::string &value);
+    const Answer &answerFor(const std::vector<std::string> &fields);
+
+    // A logger writes its readings to a fixed resolution (a head to 0.1 or
+    // 0.01 mm, a flow to 0.1 L/min), so a long record holds the same few
+    // thousand values over and over. Their answers are kept, by the exact
+    // text of the value, in a fixed number of slots: the same text gives the
+    // same answer, whatever slot it comes from, and memory stays constant.
+    static constexpr std::size_t kRemembered = 4096;
+    struct Remembered {
+        std::string value;
+        Answer answer;
+        bool used = false;
+    };
+    std::vector<Remembered> m_remembered = std::vector<Remembered>(kRemembered);
+
+    std::size_t m_valueIndex = 0;
+    QString m_column;
+    char m_inDelimiter = ',';
+    Answer m_unanswered; // a row with no value to answer
+    std::string m_line;
 
 protected:
     const Options &m_options;
@@ -178,36 +282,70 @@ protected:
     bool m_firstJson = true;
 };
 
-void RecordRun::writeRow(Sink &sink, const CsvReader &reader, const std::vector<std::string> &added)
+void RecordRun::writeRow(Sink &sink, const std::string &raw, const std::vector<std::string> &fields,
+                         const std::vector<std::string> &added)
 {
     if (m_options.format == Format::Json) {
-        QJsonObject row;
-        for (std::size_t i = 0; i < m_header.size() && i < reader.fields().size(); ++i)
-            row.insert(QString::fromStdString(m_header[i]), QString::fromStdString(reader.fields()[i]));
+        std::vector<std::pair<std::string, std::optional<std::string>>> members;
+        for (std::size_t i = 0; i < m_header.size() && i < fields.size(); ++i)
+            members.emplace_back(m_header[i], fields[i]);
         const std::vector<std::string> names = addedHeader();
         for (std::size_t i = 0; i < names.size(); ++i)
-            row.insert(QString::fromStdString(names[i]),
-                       added[i].empty() ? QJsonValue() : QJsonValue(QString::fromStdString(added[i])));
-        sink.write((m_firstJson ? "[\n" : ",\n") + QJsonDocument(row).toJson(QJsonDocument::Compact).toStdString());
+            members.emplace_back(names[i], added[i].empty() ? std::nullopt : std::optional(added[i]));
+        sink.write((m_firstJson ? "[\n" : ",\n") + jsonObject(members));
         m_firstJson = false;
         return;
     }
-    std::string line;
-    if (m_outDelimiter == reader.delimiter()) {
-        line = reader.raw(); // every field exactly as it came
+    m_line.clear();
+    if (m_outDelimiter == m_inDelimiter) {
+        m_line = raw; // every field exactly as it came
     } else {
-        for (std::size_t i = 0; i < reader.fields().size(); ++i)
-            line += (i ? std::string(1, m_outDelimiter) : std::string()) + cell(reader.fields()[i], m_outDelimiter);
+        for (std::size_t i = 0; i < fields.size(); ++i) {
+            if (i)
+                m_line += m_outDelimiter;
+            m_line += cell(fields[i], m_outDelimiter);
+        }
     }
-    for (const std::string &field : added)
-        line += m_outDelimiter + cell(field, m_outDelimiter);
-    sink.write(line + m_lineEnd);
+    for (const std::string &field : added) {
+        m_line += m_outDelimiter;
+        m_line += cell(field, m_outDelimiter);
+    }
+    m_line += m_lineEnd;
+    sink.write(m_line);
+}
+
+const Answer &RecordRun::rememberedAnswer(const std::string &value)
+{
+    Remembered &slot = m_remembered[std::hash<std::string>{}(value) % kRemembered];
+    if (!slot.used || slot.value != value) {
+        slot.answer = answer(QString::fromStdString(value));
+        slot.value = value;
+        slot.used = true;
+    }
+    return slot.answer;
+}
+
+const Answer &RecordRun::answerFor(const std::vector<std::string> &fields)
+{
+    QString reason;
+    if (m_valueIndex >= fields.size())
+        reason = tr("列 %1 がありません。").arg(m_column);
+    else if (fields[m_valueIndex].empty())
+        reason = tr("値がありません。");
+    else
+        return rememberedAnswer(fields[m_valueIndex]);
+    // No value to answer: empty answers, and the reason last.
+    m_unanswered.columns.assign(addedHeader().size() - 1, std::string());
+    m_unanswered.columns.push_back(reason.toStdString());
+    m_unanswered.reason = reason;
+    return m_unanswered;
 }
 
 int RecordRun::run(std::FILE *in, Sink &sink)
 {
     const QString column = m_options.parser.value(QStringLiteral("column"));
-    const QString timeColumn = m_options.parser.value(QStringLiteral("time"));
+    const QString timeColumn
+        = m_options.command == QLatin1String("flow") ? m_options.parser.value(QStringLiteral("time")) : QString();
 
     // The whole record is read once before anything is written, so that a
     // malformed file writes nothing: from the file itself when it can be read
@@ -269,8 +407,12 @@ int RecordRun::run(std::FILE *in, Sink &sink)
     if (m_options.format != Format::Json) {
         if (reader.hadByteOrderMark())
             sink.write("\xEF\xBB\xBF");
-        writeRow(sink, reader, addedHeader());
+        m_inDelimiter = reader.delimiter();
+        writeRow(sink, reader.raw(), reader.fields(), addedHeader());
     }
+
+    m_column = column;
+    m_valueIndex = std::size_t(valueIndex);
 
     long long rows = 0, answered = 0;
     double volume = 0;
@@ -281,18 +423,7 @@ int RecordRun::run(std::FILE *in, Sink &sink)
     while ((status = reader.next()) == CsvReader::Status::Record) {
         ++rows;
         const std::vector<std::string> &fields = reader.fields();
-        Answer answer;
-        if (std::size_t(valueIndex) >= fields.size())
-            answer.reason = tr("列 %1 がありません。").arg(column);
-        else if (fields[std::size_t(valueIndex)].empty())
-            answer.reason = tr("値がありません。");
-        else
-            answer = this->answer(QString::fromStdString(fields[std::size_t(valueIndex)]));
-        if (answer.columns.empty()) {
-            // No value to answer: empty answers, and the reason last.
-            answer.columns.assign(addedHeader().size() - 1, std::string());
-            answer.columns.push_back(answer.reason.toStdString());
-        }
+        const Answer &answer = answerFor(fields);
         if (answer.reason.isEmpty())
             ++answered;
         else
@@ -325,7 +456,7 @@ int RecordRun::run(std::FILE *in, Sink &sink)
                                      : QString()));
             }
         }
-        writeRow(sink, reader, answer.columns);
+        writeRow(sink, reader.raw(), fields, answer.columns);
         if (progress && rows % 200000 == 0)
             std::fprintf(m_err, "\r%lld", rows);
     }
@@ -382,17 +513,27 @@ class HeadRun : public RecordRun
 public:
     HeadRun(const Options &options, std::FILE *err)
         : RecordRun(options, err)
+        , m_width(options.parser.value(QStringLiteral("width")))
     {
+        const QCommandLineParser &p = options.parser;
+        if (p.isSet(QStringLiteral("min")) || p.isSet(QStringLiteral("max")))
+            m_search.emplace(m_width, p.value(QStringLiteral("min")), p.value(QStringLiteral("max")), options.locale);
     }
     std::vector<std::string> addedHeader() const override { return {"head_mm", "trials", "reason"}; }
     Answer answer(const QString &value) override
     {
-        const CalculationOutcome outcome = headFor(m_options.parser, value, m_options.locale);
+        // As headFor does, with the width and the bracket read once.
+        const CalculationOutcome outcome
+            = m_search ? m_search->forFlow(value) : locateHead(m_width, value, m_options.locale);
         const QString said = outcome.texts().join(u' ');
         if (outcome.kind != CalculationOutcome::Kind::Shown)
             return {{"", "", said.toStdString()}, said, {}};
         return {{outcome.headText.toStdString(), outcome.trialsText.toStdString(), said.toStdString()}, {}, {}};
     }
+
+private:
+    QString m_width;
+    std::optional<HeadSearch> m_search;
 };
 
 // One answer, written as the window shows it: caption and value a line.
@@ -405,10 +546,10 @@ int answerOne(const Options &options, Sink &sink, std::FILE *err,
         return kSomeNotFound;
     std::string text;
     if (options.format == Format::Json) {
-        QJsonObject object;
+        std::vector<std::pair<std::string, std::optional<std::string>>> members;
         for (const auto &[name, value] : values)
-            object.insert(name, value);
-        text = QJsonDocument(object).toJson(QJsonDocument::Compact).toStdString() + "\n";
+            members.emplace_back(name.toStdString(), value.toStdString());
+        text = jsonObject(members) + "\n";
     } else {
         for (const auto &[name, value] : values)
             text += (name + u'\t' + value + u'\n').toStdString();
@@ -421,6 +562,16 @@ int runHead(Options &options, std::FILE *in, Sink &sink, std::FILE *err)
 {
     const QCommandLineParser &p = options.parser;
     if (p.isSet(QStringLiteral("column"))) {
+        // The width and a bracket given empty leave nothing to search with,
+        // for any row: the command is at fault.
+        const bool bracket = p.isSet(QStringLiteral("min")) || p.isSet(QStringLiteral("max"));
+        for (const auto &[name, box] : {std::pair{"width", InputBox::Width}, std::pair{"min", InputBox::Minimum},
+                                        std::pair{"max", InputBox::Maximum}}) {
+            if ((box == InputBox::Width || bracket) && p.value(QString::fromLatin1(name)).isEmpty()) {
+                say(err, tr("%1 を指定して下さい。").arg(inputBoxInfo(box).caption()));
+                return kFault;
+            }
+        }
         HeadRun run(options, err);
         return run.run(in, sink);
     }
@@ -472,11 +623,11 @@ int runTable(Options &options, Sink &sink, std::FILE *err)
     if (options.format == Format::Json) {
         std::string text = "[\n";
         for (int row = 0; row < model.rowCount(); ++row) {
-            QJsonObject object;
+            std::vector<std::pair<std::string, std::optional<std::string>>> members;
             for (int column = 0; column < model.columnCount(); ++column)
-                object.insert(model.headerData(column, Qt::Horizontal).toString(),
-                              model.index(row, column).data().toString());
-            text += (row ? ",\n" : "") + QJsonDocument(object).toJson(QJsonDocument::Compact).toStdString();
+                members.emplace_back(model.headerData(column, Qt::Horizontal).toString().toStdString(),
+                                     model.index(row, column).data().toString().toStdString());
+            text += (row ? ",\n" : "") + jsonObject(members);
         }
         sink.write(text + "\n]\n");
     } else {

@@ -87,12 +87,28 @@ CalculationOutcome shownHead(double metres, const QString &trialsText, const QLo
     return outcome;
 }
 
+} // namespace
+
+// Each box's text read into a number, or the outcome that names it.
+struct ReadInputs {
+    std::array<bool, kInputBoxCount> empty{};
+    std::array<std::variant<double, CalculationOutcome>, kInputBoxCount> read;
+
+    void take(InputBox box, const QString &text, const QLocale &locale)
+    {
+        empty[std::size_t(box)] = text.isEmpty();
+        read[std::size_t(box)] = readBox(box, text, locale);
+    }
+};
+
+namespace {
+
 // The boxes in the order they are converted; the first one that fails is named.
-std::variant<WeirInputs, CalculationOutcome> convertInputs(const BoxTexts &boxes, const QLocale &locale)
+std::variant<WeirInputs, CalculationOutcome> convertInputs(const ReadInputs &boxes)
 {
     std::array<double, kInputBoxCount> numbers{};
     for (const InputBoxInfo &info : inputBoxes()) {
-        const auto read = readBox(info.box, boxes[info.box], locale);
+        const auto &read = boxes.read[std::size_t(info.box)];
         if (const auto *refused = std::get_if<CalculationOutcome>(&read))
             return *refused;
         numbers[std::size_t(info.box)] = std::get<double>(read);
@@ -132,19 +148,19 @@ namespace {
 
 // One Calculate; with a record, it also keeps the inputs and the trail (the
 // search then runs with its trail observer, which the plain search never pays for).
-CalculationOutcome calculateInto(const BoxTexts &boxes, const QLocale &locale, CalculationRecord *record)
+CalculationOutcome calculateInto(const ReadInputs &boxes, const QLocale &locale, CalculationRecord *record)
 {
     // Only an exactly empty box means "not filled in yet"; spaces are text.
     // Nothing is said, but the cursor is taken to the first such box.
     for (const InputBoxInfo &info : inputBoxes()) {
-        if (boxes[info.box].isEmpty()) {
+        if (boxes.empty[std::size_t(info.box)]) {
             CalculationOutcome incomplete;
             incomplete.box = info.box;
             return incomplete;
         }
     }
 
-    const auto converted = convertInputs(boxes, locale);
+    const auto converted = convertInputs(boxes);
     if (const auto *refused = std::get_if<CalculationOutcome>(&converted))
         return *refused;
     const WeirInputs &in = std::get<WeirInputs>(converted);
@@ -169,18 +185,43 @@ CalculationOutcome calculateInto(const BoxTexts &boxes, const QLocale &locale, C
     return shownHead(result.head, QString::number(result.trials), locale);
 }
 
+ReadInputs readInputs(const BoxTexts &boxes, const QLocale &locale)
+{
+    ReadInputs read;
+    for (const InputBoxInfo &info : inputBoxes())
+        read.take(info.box, boxes[info.box], locale);
+    return read;
+}
+
 } // namespace
 
 CalculationOutcome calculate(const BoxTexts &boxes, const QLocale &locale)
 {
-    return calculateInto(boxes, locale, nullptr);
+    return calculateInto(readInputs(boxes, locale), locale, nullptr);
 }
 
 CalculationRecord calculateWithTrail(const BoxTexts &boxes, const QLocale &locale)
 {
     CalculationRecord record;
-    record.outcome = calculateInto(boxes, locale, &record);
+    record.outcome = calculateInto(readInputs(boxes, locale), locale, &record);
     return record;
+}
+
+HeadSearch::HeadSearch(const QString &width, const QString &minimum, const QString &maximum, const QLocale &locale)
+    : m_boxes(std::make_unique<ReadInputs>())
+    , m_locale(locale)
+{
+    m_boxes->take(InputBox::Width, width, locale);
+    m_boxes->take(InputBox::Minimum, minimum, locale);
+    m_boxes->take(InputBox::Maximum, maximum, locale);
+}
+
+HeadSearch::~HeadSearch() = default;
+
+CalculationOutcome HeadSearch::forFlow(const QString &flow)
+{
+    m_boxes->take(InputBox::Flow, flow, m_locale);
+    return calculateInto(*m_boxes, m_locale, nullptr);
 }
 
 CalculationOutcome locateHead(const QString &widthText, const QString &flowText, const QLocale &locale)

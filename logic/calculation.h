@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -70,6 +71,26 @@ struct CalculationRecord {
 };
 
 CalculationRecord calculateWithTrail(const BoxTexts &boxes, const QLocale &locale);
+
+struct ReadInputs;
+
+// Calculate over and over with only the flow changing, as for a record of
+// flows: the width and the bracket are read once. Each outcome is calculate()'s
+// for the four texts, to the last bit (the same reading, in the same order).
+class HeadSearch
+{
+public:
+    HeadSearch(const QString &width, const QString &minimum, const QString &maximum, const QLocale &locale);
+    ~HeadSearch();
+    HeadSearch(const HeadSearch &) = delete;
+    HeadSearch &operator=(const HeadSearch &) = delete;
+
+    CalculationOutcome forFlow(const QString &flow);
+
+private:
+    std::unique_ptr<ReadInputs> m_boxes;
+    QLocale m_locale;
+};
 
 // The head for a flow with no bracket from the user: the search over the
 // formula's whole range that the no-root guidance uses (hydraulics/

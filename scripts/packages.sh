@@ -29,9 +29,11 @@ PACKAGE_PACKAGES=(
     debhelper dpkg-dev lintian autopkgtest
 )
 
-# Additionally, to build and run the benchmarks.
+# Additionally, to build and run the benchmarks (pandas for the record
+# pipeline's comparison, GNU time for its peak memory).
 BENCH_PACKAGES=(
     libbenchmark-dev xvfb xauth x11-utils
+    python3-pandas time
 )
 
 # Additionally, to run every test.

@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # SPDX-FileCopyrightText: 2026 The Weir Head developers
 # Installs what is missing, makes a release build with the benchmarks, and runs
-# the solver benchmark and the start-up benchmark (on a private Xvfb screen).
+# the solver benchmark, the start-up benchmark (on a private Xvfb screen) and
+# the record pipeline against pandas.
 #   run-benchmarks.sh [ROUNDS]     rounds of the start-up comparison, default 41
 set -euo pipefail
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -19,3 +20,6 @@ echo
 echo "== start-up"
 bash "$ROOT/bench/startup.sh" "$bench/startup_window" "$bench/startup_empty" "${1:-41}" "$bench/startup_caption" \
     "$bench/startup_rating"
+echo
+echo "== records"
+bash "$ROOT/bench/records.sh" "$ROOT/build-bench/app/weir-head"

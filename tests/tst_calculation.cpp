@@ -5,13 +5,12 @@
 // and no QApplication.
 #include "logic/calculation.h"
 #include "logic/input_boxes.h"
+#include "tests/support/calculation_cases.h"
 #include "tests/support/locales.h"
 
 #include <QTest>
 
 using namespace weir;
-
-Q_DECLARE_METATYPE(CalculationOutcome::Kind)
 
 namespace QTest {
 template <> char *toString(const PrintedLine::Tone &tone)
@@ -21,14 +20,9 @@ template <> char *toString(const PrintedLine::Tone &tone)
 } // namespace QTest
 
 namespace {
+using test::boxNumber;
 using test::kJapanese;
 using Kind = CalculationOutcome::Kind;
-// The box an outcome is about, as a number for data rows; -1 for none.
-constexpr int kNoBox = -1;
-int boxNumber(std::optional<InputBox> box)
-{
-    return box ? int(*box) : kNoBox;
-}
 } // namespace
 
 class CalculationTest : public QObject
@@ -43,74 +37,7 @@ private slots:
 
 void CalculationTest::outcome_data()
 {
-    QTest::addColumn<QStringList>("inputs"); // width, flow, minimum, maximum
-    QTest::addColumn<Kind>("kind");
-    QTest::addColumn<QString>("head");
-    QTest::addColumn<QString>("trials");
-    QTest::addColumn<QStringList>("lines");
-    QTest::addColumn<int>("box");
-
-    const auto row
-        = [](const char *name, const QStringList &inputs) -> QTestData & { return QTest::newRow(name) << inputs; };
-    row("worked example", {"300", "300", "20", "100"}) << Kind::Shown << "43.83"
-                                                       << "10" << QStringList{} << kNoBox;
-    row("head rounds to nothing", {"300", "0", "0.001", "0.002"})
-        << Kind::Shown << "0"
-        << "1" << QStringList{u"20mm未満は公式の適用範囲外です。"_qs} << kNoBox;
-
-    for (const InputBoxInfo &info : inputBoxes()) {
-        QStringList inputs{"300", "300", "20", "100"};
-        inputs[qsizetype(info.box)] = QString();
-        QTest::addRow("empty %s", info.objectName)
-            << inputs << Kind::Incomplete << QString() << QString() << QStringList{} << int(info.box);
-        inputs[qsizetype(info.box)] = QStringLiteral("x");
-        QTest::addRow("not a number: %s", info.objectName)
-            << inputs << Kind::Printed << QString() << QString()
-            << QStringList{info.caption() + u"が数値ではありません。"_qs} << int(info.box);
-        inputs[qsizetype(info.box)] = QStringLiteral("1e999");
-        QTest::addRow("too large: %s", info.objectName)
-            << inputs << Kind::Printed << QString() << QString()
-            << QStringList{info.caption() + u"の値が大き過ぎます。"_qs} << int(info.box);
-    }
-    const auto notPositive
-        = [](InputBox box) { return QStringList{inputBoxInfo(box).caption() + u"は0より大きい値にして下さい。"_qs}; };
-    row("zero width", {"0", "300", "20", "100"})
-        << Kind::Printed << QString() << QString() << notPositive(InputBox::Width) << int(InputBox::Width);
-    row("zero minimum", {"300", "300", "0", "100"})
-        << Kind::Printed << QString() << QString() << notPositive(InputBox::Minimum) << int(InputBox::Minimum);
-    row("negative maximum", {"300", "300", "20", "-1"})
-        << Kind::Printed << QString() << QString() << notPositive(InputBox::Maximum) << int(InputBox::Maximum);
-    const QString noRoot = u"解がありません。挟込範囲を変更して下さい。"_qs;
-    row("no root, head below the minimum", {"300", "300", "60", "100"})
-        << Kind::Printed << QString() << QString() << QStringList{noRoot, u"越流高さは最小値より下の約43.83mmです。"_qs}
-        << kNoBox;
-    row("no root, head above the maximum", {"300", "300", "5", "30"})
-        << Kind::Printed << QString() << QString() << QStringList{noRoot, u"越流高さは最大値より上の約43.83mmです。"_qs}
-        << kNoBox;
-    // The bracket holds the head, but reaches past 100 widths, where the
-    // formula's discharge is negative: no sign change for the search.
-    row("no root, bracket past the formula's range", {"300", "300", "0.001", "1e6"})
-        << Kind::Printed << QString() << QString()
-        << QStringList{noRoot, u"越流高さ約43.83mm: 最大値を下げて下さい。"_qs} << kNoBox;
-    row("no root, zero flow", {"300", "0", "20", "100"})
-        << Kind::Printed << QString() << QString()
-        << QStringList{noRoot, u"流量(L/min)は0より大きい値にして下さい。"_qs} << kNoBox;
-    row("no root, negative flow", {"300", "-5", "20", "100"})
-        << Kind::Printed << QString() << QString()
-        << QStringList{noRoot, u"流量(L/min)は0より大きい値にして下さい。"_qs} << kNoBox;
-    // A 1 mm weir passes at most about 0.6 L/min (at a head near 56 mm).
-    row("no root, more than the weir can pass", {"1", "100", "20", "100"})
-        << Kind::Printed << QString() << QString()
-        << QStringList{noRoot, u"越流高さは最大値より上、公式の範囲外です。"_qs} << kNoBox;
-    row("head below the formula's range", {"300", "10", "1", "100"})
-        << Kind::Shown << "3.71"
-        << "8" << QStringList{u"20mm未満は公式の適用範囲外です。"_qs} << kNoBox;
-    row("search cannot finish", {"1e7", "6e10", "1", "1e9"})
-        << Kind::Printed << QString() << QString() << QStringList{u"収束しません。挟込範囲を変更して下さい。"_qs}
-        << kNoBox;
-    row("formula overflows", {"300", "300", "20", "1e300"})
-        << Kind::Printed << QString() << QString() << QStringList{u"計算できません。入力値を見直して下さい。"_qs}
-        << kNoBox;
+    test::addCalculationCases();
 }
 
 void CalculationTest::outcome()

@@ -7,6 +7,7 @@
 // nothing, and the volume of a constant flow is the flow times the time.
 #include "app/subcommands.h"
 #include "logic/calculation.h"
+#include "tests/support/calculation_cases.h"
 #include "tests/support/locales.h"
 
 #include <QCoreApplication>
@@ -73,37 +74,71 @@ private slots:
     void malformedFileWritesNothing_data();
     void malformedFileWritesNothing();
     void volumeOfAConstantFlow();
+    void timesInEveryForm_data();
+    void timesInEveryForm();
     void headsForARecordOfFlows();
+    void jsonKeepsTheColumnsInOrder();
+    void repeatedValuesAnswerAsTheFirstTime();
 };
 
+// Every case the window is tested with, through the command line: one value
+// (head --flow) and the same value as a record's row (head --column), each
+// exactly what the window shows for the same four texts.
 void CommandLineTest::headAsTheWindowShowsIt_data()
 {
-    QTest::addColumn<QStringList>("boxes"); // width, flow, minimum, maximum
-    QTest::addColumn<int>("status");
-    QTest::newRow("worked example") << QStringList{"300", "300", "20", "100"} << 0;
-    QTest::newRow("no root") << QStringList{"300", "300", "60", "100"} << 1;
-    QTest::newRow("below the formula's range") << QStringList{"300", "10", "1", "100"} << 0;
-    QTest::newRow("width not a number") << QStringList{"abc", "300", "20", "100"} << 1;
-    QTest::newRow("zero minimum") << QStringList{"300", "300", "0", "100"} << 1;
-    QTest::newRow("full-width flow") << QStringList{"300", u"３００"_qs, "20", "100"} << 0;
-    QTest::newRow("formula overflows") << QStringList{"300", "300", "20", "1e300"} << 1;
+    test::addCalculationCases();
 }
 
 void CommandLineTest::headAsTheWindowShowsIt()
 {
-    QFETCH(QStringList, boxes);
-    QFETCH(int, status);
-    const Run result = run({"head", "--width", boxes[0], "--flow", boxes[1], "--min", boxes[2], "--max", boxes[3]});
-    QCOMPARE(result.status, status);
-    // What the window shows for the same four texts.
-    const CalculationOutcome window = calculate({boxes[0], boxes[1], boxes[2], boxes[3]}, QLocale::c());
-    for (const QString &line : window.texts())
-        QVERIFY2(result.err.contains(line), qPrintable(result.err));
-    if (window.kind == CalculationOutcome::Kind::Shown)
-        QCOMPARE(QString::fromUtf8(result.out),
-                 u"越流高さ(mm)\t"_qs + window.headText + u"\nTrial回数\t"_qs + window.trialsText + u'\n');
-    else
-        QVERIFY(result.out.isEmpty());
+    using Kind = CalculationOutcome::Kind;
+    QFETCH(QStringList, inputs);
+    QFETCH(Kind, kind);
+    QFETCH(QString, head);
+    QFETCH(QString, trials);
+    QFETCH(QStringList, lines);
+    QFETCH(int, box);
+    // The command line reads numbers as the window does in a locale with a
+    // decimal point: the cases hold no grouping, so the outcome is the same.
+    const CalculationOutcome window = calculate({inputs[0], inputs[1], inputs[2], inputs[3]}, QLocale::c());
+    QCOMPARE(window.kind, kind);
+    QCOMPARE(window.headText, head);
+
+    const QStringList bracket{"--width", inputs[0], "--min", inputs[2], "--max", inputs[3]};
+    const Run one = run(QStringList{"head", "--flow", inputs[1]} + bracket);
+    const Run record
+        = run(QStringList{"head", "--column", "flow_lpm"} + bracket, "flow_lpm\n" + inputs[1].toUtf8() + "\n");
+    const QString said = lines.join(u' ');
+    switch (kind) {
+    case Kind::Incomplete:
+        QCOMPARE(one.status, 2);
+        QVERIFY2(one.err.contains(inputBoxInfo(InputBox(box)).caption() + u" を指定して下さい。"_qs),
+                 qPrintable(one.err));
+        QVERIFY(one.out.isEmpty());
+        if (InputBox(box) != InputBox::Flow) {
+            // A record with no bracket to search is refused whole.
+            QCOMPARE(record.status, 2);
+            QVERIFY(record.out.isEmpty());
+        }
+        return;
+    case Kind::Shown:
+        QCOMPARE(one.status, 0);
+        QCOMPARE(QString::fromUtf8(one.out), u"越流高さ(mm)\t"_qs + head + u"\nTrial回数\t"_qs + trials + u'\n');
+        QCOMPARE(record.status, 0);
+        QCOMPARE(QString::fromUtf8(record.out),
+                 u"flow_lpm,head_mm,trials,reason\n"_qs + inputs[1] + u',' + head + u',' + trials + u',' + said
+                     + u'\n');
+        break;
+    case Kind::Printed:
+        QCOMPARE(one.status, 1);
+        QVERIFY(one.out.isEmpty());
+        QCOMPARE(record.status, 1);
+        QCOMPARE(QString::fromUtf8(record.out),
+                 u"flow_lpm,head_mm,trials,reason\n"_qs + inputs[1] + u",,,"_qs + said + u'\n');
+        break;
+    }
+    for (const QString &line : lines)
+        QVERIFY2(one.err.contains(line), qPrintable(one.err));
 }
 
 void CommandLineTest::flowForOneHead()
@@ -215,6 +250,41 @@ void CommandLineTest::volumeOfAConstantFlow()
     QVERIFY2(result.err.contains(u"通過した水量: 21.798 m³"_qs), qPrintable(result.err));
 }
 
+// Two readings of 50 mm over 300 mm (0.006055076760 m³/s) at these times:
+// the volume is that flow times the time between them, across a leap day, a
+// year's end, offsets and the spreadsheet form; a date that does not exist is
+// named and counts nothing.
+void CommandLineTest::timesInEveryForm_data()
+{
+    QTest::addColumn<QByteArray>("first");
+    QTest::addColumn<QByteArray>("second");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("over a leap day") << QByteArray("2024-02-28T23:00") << QByteArray("2024-02-29T01:00")
+                                     << u"通過した水量: 43.597 m³"_qs;
+    QTest::newRow("into March of a leap year")
+        << QByteArray("2024-02-29T23:30") << QByteArray("2024-03-01 00:00") << u"通過した水量: 10.899 m³"_qs;
+    QTest::newRow("over a year's end, seconds")
+        << QByteArray("2026-12-31T23:59:30") << QByteArray("2027-01-01 00:00:00") << u"通過した水量: 0.182 m³"_qs;
+    QTest::newRow("offsets") << QByteArray("2026-12-09T10:00+09:00") << QByteArray("2026-12-09T01:30Z")
+                             << u"通過した水量: 10.899 m³"_qs;
+    QTest::newRow("spreadsheet form") << QByteArray("2026/12/09 10:00") << QByteArray("2026-12-09T10:30:00")
+                                      << u"通過した水量: 10.899 m³"_qs;
+    QTest::newRow("no such day") << QByteArray("2026-02-27T10:00") << QByteArray("2026-02-30T10:00")
+                                 << u"3行目: 時刻 2026-02-30T10:00 が読めません。"_qs;
+    QTest::newRow("no such hour") << QByteArray("2026-12-09T10:00") << QByteArray("2026-12-09T25:00")
+                                  << u"3行目: 時刻 2026-12-09T25:00 が読めません。"_qs;
+}
+
+void CommandLineTest::timesInEveryForm()
+{
+    QFETCH(QByteArray, first);
+    QFETCH(QByteArray, second);
+    QFETCH(QString, said);
+    const Run result = run({"flow", "--width", "300", "--column", "head_mm", "--time", "time"},
+                           "time,head_mm\n" + first + ",50\n" + second + ",50\n");
+    QVERIFY2(result.err.contains(said), qPrintable(result.err));
+}
+
 void CommandLineTest::headsForARecordOfFlows()
 {
     const QByteArray input("flow_lpm\n300\n0\n");
@@ -226,6 +296,44 @@ void CommandLineTest::headsForARecordOfFlows()
     QCOMPARE(result.status, 1);
     QVERIFY2(result.out.startsWith("flow_lpm\thead_mm\ttrials\treason\n300\t43.83\t\t\n0\t\t\t"),
              result.out.constData());
+}
+
+void CommandLineTest::jsonKeepsTheColumnsInOrder()
+{
+    const Run result = run({"flow", "--width", "300", "--column", "head_mm", "--format", "json"},
+                           "zone,head_mm,a \"note\"\nB,50,\"x\ty\"\nA,,\n");
+    QCOMPARE(result.status, 1);
+    QCOMPARE(QString::fromUtf8(result.out),
+             u"[\n{\"zone\":\"B\",\"head_mm\":\"50\",\"a \\\"note\\\"\":\"x\\u0009y\",\"flow_lpm\":\"363.30\","
+             "\"flow_m3s\":\"0.0060551\",\"reason\":null},\n"
+             "{\"zone\":\"A\",\"head_mm\":\"\",\"a \\\"note\\\"\":\"\",\"flow_lpm\":null,\"flow_m3s\":null,"
+             "\"reason\":\"値がありません。\"}\n]\n"_qs);
+}
+
+// A record's answers are remembered by the value's text in a fixed number of
+// slots; whatever the slots hold, every row gets the answer its own value
+// gives alone. Six thousand different heads, each three times, in an order
+// that sends many to one slot.
+void CommandLineTest::repeatedValuesAnswerAsTheFirstTime()
+{
+    QByteArray input("head_mm\n");
+    QStringList heads;
+    for (int round = 0; round < 3; ++round) {
+        for (int i = 0; i < 6000; ++i) {
+            const int k = round == 1 ? 5999 - i : (i * 7919) % 6000;
+            heads << QString::number(20 + k * 0.01, 'f', 2);
+            input += heads.last().toUtf8() + '\n';
+        }
+    }
+    const Run result = run({"flow", "--width", "300", "--column", "head_mm"}, input);
+    QCOMPARE(result.status, 0);
+    const QList<QByteArray> lines = result.out.split('\n');
+    QCOMPARE(lines.size(), heads.size() + 2); // the header, and the end of the last line
+    for (qsizetype i = 0; i < heads.size(); i += 97) {
+        const Run alone = run({"flow", "--width", "300", "--head", heads[i]});
+        const QString lpm = QString::fromUtf8(alone.out).section(u'\n', 0, 0).section(u'\t', 1);
+        QCOMPARE(QString::fromUtf8(lines[i + 1]).section(u',', 1, 1), lpm);
+    }
 }
 
 QTEST_GUILESS_MAIN(CommandLineTest)

@@ -33,8 +33,13 @@ struct Read {
 
 Read positiveNumber(const QString &text, RatingBox box, const QLocale &locale)
 {
-    const PositiveNumber number = readPositiveNumber(text, ratingCaption(box), locale);
-    return {number.value, number.message};
+    // The caption only when there is something to say about the box: a
+    // record's million readings are mostly fine.
+    const BoxNumber number = parseBoxNumber(text, locale);
+    if (number.status == BoxNumber::Status::Ok && number.value > 0)
+        return {number.value, {}};
+    const PositiveNumber refused = readPositiveNumber(text, ratingCaption(box), locale);
+    return {refused.value, refused.message};
 }
 
 } // namespace
