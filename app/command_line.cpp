@@ -7,6 +7,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -45,9 +46,15 @@ void answerTextOnly(int argc, char *argv[])
     // Qt's window options (-platform, -style, ...) are unknown to a parser
     // without a window; they do not stand in the way of help or version.
     parser.parse(QCoreApplication::arguments());
-    if (parser.isSet(QStringLiteral("version")))
-        parser.showVersion();
-    parser.showHelp(EXIT_SUCCESS);
+    // Written to the output stream ourselves: QCommandLineParser shows a
+    // message box instead when a windowed program runs on Windows, which no
+    // script reading the answer could click away.
+    const QString text = parser.isSet(QStringLiteral("version"))
+        ? QCoreApplication::applicationName() + u' ' + QCoreApplication::applicationVersion() + u'\n'
+        : parser.helpText();
+    std::fputs(text.toUtf8().constData(), stdout);
+    std::fflush(stdout);
+    std::exit(EXIT_SUCCESS);
 }
 
 } // namespace weir

@@ -9,10 +9,41 @@
 #include <QApplication>
 #include <QCommandLineParser>
 
+#ifdef Q_OS_WIN
+#include <fcntl.h>
+#include <io.h>
+#ifndef NOMINMAX
+#define NOMINMAX // std::min and std::max, not the macros
+#endif
+#include <windows.h>
+
+#include <cstdio>
+
+// A windowed program starts with no console. Started from one (cmd.exe,
+// PowerShell) for --help, --version or a subcommand, it answers there; with
+// its output already going somewhere (a pipe, a file), it keeps it there.
+static void answerOnTheConsole()
+{
+    const HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
+    if ((out == nullptr || out == INVALID_HANDLE_VALUE) && AttachConsole(ATTACH_PARENT_PROCESS)) {
+        std::freopen("CONOUT$", "w", stdout);
+        std::freopen("CONOUT$", "w", stderr);
+    }
+    // A record's bytes pass through as they are: no CRLF made of LF, no
+    // Ctrl+Z taken for the end.
+    _setmode(_fileno(stdin), _O_BINARY);
+    _setmode(_fileno(stdout), _O_BINARY);
+}
+#else
+static void answerOnTheConsole() {}
+#endif
+
 int main(int argc, char *argv[])
 {
     QCoreApplication::setApplicationName(QStringLiteral("weir-head"));
     QCoreApplication::setApplicationVersion(QStringLiteral(WEIR_HEAD_VERSION));
+    if (weir::isSubcommand(argc, argv) || weir::asksForTextOnly(argc, argv))
+        answerOnTheConsole();
     if (weir::isSubcommand(argc, argv)) {
         // The calculation without the window: no display needed.
         QCoreApplication app(argc, argv);

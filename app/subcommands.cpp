@@ -17,7 +17,15 @@
 #include <algorithm>
 #include <cstring>
 #include <optional>
+#ifdef _WIN32
+#include <io.h>
+#ifndef NOMINMAX
+#define NOMINMAX // std::min and std::max, not the macros
+#endif
+#include <windows.h>
+#else
 #include <unistd.h>
+#endif
 
 namespace weir {
 
@@ -119,6 +127,22 @@ std::string jsonObject(const std::vector<std::pair<std::string, std::optional<st
         json += jsonString(name) + ':' + (value ? jsonString(*value) : std::string("null"));
     }
     return json + '}';
+}
+
+// A file of our own that is gone once closed. On Windows in the user's
+// temporary folder: the C runtime's tmpfile() writes to the drive's root,
+// which a user may not write to.
+std::FILE *scratchFile()
+{
+#ifdef _WIN32
+    wchar_t folder[MAX_PATH + 1];
+    wchar_t path[MAX_PATH + 1];
+    if (GetTempPathW(MAX_PATH + 1, folder) == 0 || GetTempFileNameW(folder, L"whd", 0, path) == 0)
+        return nullptr;
+    return _wfopen(path, L"w+bTD"); // T: short-lived, D: deleted when closed
+#else
+    return std::tmpfile();
+#endif
 }
 
 void say(std::FILE *err, const QString &text)
@@ -353,7 +377,7 @@ int RecordRun::run(std::FILE *in, Sink &sink)
     std::FILE *source = in;
     std::FILE *copy = nullptr;
     if (std::fseek(in, 0, SEEK_SET) != 0) {
-        copy = std::tmpfile();
+        copy = scratchFile();
         if (!copy) {
             say(m_err, tr("一時ファイルを作れません。"));
             return kFault;

@@ -40,6 +40,8 @@ public:
         , m_page(m_painter.viewport())
     {
         m_body = QFont(QStringLiteral("IPAPGothic"));
+        // On Windows, its UI Gothic (whose glyphs the PDF embeds as well).
+        m_body.setFamilies({QStringLiteral("IPAPGothic"), QStringLiteral("MS UI Gothic"), QStringLiteral("Meiryo UI")});
         m_body.setPointSizeF(10);
         m_title = m_body;
         m_title.setPointSizeF(16);

@@ -41,6 +41,8 @@ constexpr double kSmallestPt = 5;
 QFont sheetFont(double points, bool bold = false)
 {
     QFont font(QStringLiteral("IPAPGothic"));
+    // On Windows, its UI Gothic (whose glyphs the PDF embeds as well).
+    font.setFamilies({QStringLiteral("IPAPGothic"), QStringLiteral("MS UI Gothic"), QStringLiteral("Meiryo UI")});
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(points);
     font.setBold(bold);

@@ -1,0 +1,158 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Weir Head developers
+# The Windows installer, as a user would meet it, in a fresh Wine prefix on a
+# private X screen with a window manager: a silent install for the user alone;
+# the version record read back from the program; --version on the console; the
+# worked example typed with real keys and read back through 編集 → 結果をコピー
+# (Wine hands the clipboard to X), with a screenshot; the rating window with
+# Ctrl+T; the portable zip run from another folder; and a silent uninstall that
+# leaves no file, no Start-menu entry and no registry key behind.
+#   installer_test.sh SCREENSHOT      (the installer in $WEIR_WINDOWS_SETUP)
+set -euo pipefail
+screenshot=$1
+setup=${WEIR_WINDOWS_SETUP:?the installer to test, from scripts/build-windows.sh}
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+source "$here/../support/x11_session.sh"
+require_tools wine wineboot wineserver xclip unzip
+
+export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win64
+WINEPREFIX=$(mktemp -d)
+scratch=$(mktemp -d)
+installer_cleanup() {
+    wineserver -k 2>/dev/null || true
+    x11_cleanup
+    rm -rf "$WINEPREFIX" "$scratch"
+}
+trap installer_cleanup EXIT
+
+start_screen 1280 800
+start_window_manager
+wineboot --init >/dev/null 2>&1
+wineserver -w
+# The Japanese UI font a Japanese Windows has; Wine has none of its own.
+cp /usr/share/fonts/opentype/ipafont-gothic/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
+
+echo "-- silent install"
+timeout 300 wine "$setup" /S
+wineserver -w
+user_dir="$WINEPREFIX/drive_c/users/$(id -un)"
+install_dir="$user_dir/AppData/Local/Programs/weir-head"
+start_menu="$user_dir/AppData/Roaming/Microsoft/Windows/Start Menu/Programs"
+uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\weir-head'
+[ -f "$install_dir/weir-head.exe" ] || { echo "not installed for the user"; exit 1; }
+[ -f "$install_dir/modules/weir-head-rating.dll" ] && [ -f "$install_dir/modules/weir-head-sheet.dll" ]
+[ -f "$start_menu/四角堰の越流高さ.lnk" ] || { echo "no Start-menu entry"; exit 1; }
+wine reg query "$uninstall_key" /v DisplayVersion 2>/dev/null | tr -d '\r' | grep -q 'REG_SZ *1\.00$'
+wine reg query "$uninstall_key" /v UninstallString >/dev/null 2>&1
+find "$install_dir" -type f | sed "s|$install_dir/||" | sort > "$scratch/installed"
+echo "$(wc -l < "$scratch/installed") files installed"
+
+echo "-- version record"
+/usr/bin/python3 - "$install_dir/weir-head.exe" <<'EOF'
+import sys
+import pefile
+
+pe = pefile.PE(sys.argv[1])
+strings, translations = {}, []
+for info in pe.FileInfo[0]:
+    if info.Key == b"StringFileInfo":
+        for table in info.StringTable:
+            assert table.LangID == b"041104B0", table.LangID
+            strings.update({k.decode(): v.decode() for k, v in table.entries.items()})
+    elif info.Key == b"VarFileInfo":
+        for var in info.Var:
+            translations.extend(var.entry.values())
+assert strings["FileVersion"] == "1.00", strings
+assert strings["ProductVersion"] == "1.00", strings
+assert any(t in ("0x411 0x4b0", "0x0411 0x04b0") for t in translations), translations
+print("FileVersion", strings["FileVersion"], "ProductVersion", strings["ProductVersion"], "translation", translations)
+EOF
+
+echo "-- the console"
+timeout 60 wine "$install_dir/weir-head.exe" --version | tr -d '\r' | grep -q '1\.00'
+timeout 60 wine "$install_dir/weir-head.exe" head --width 300 --flow 300 --min 20 --max 100 | tr -d '\r' \
+    | grep -q '^越流高さ(mm)	43\.83$'
+
+echo "-- the window, typed into"
+# Looked for once a second: every look walks all of Wine's windows.
+(LANG=ja_JP.UTF-8 wine "$install_dir/weir-head.exe" > "$scratch/wine.log" 2>&1 &)
+slowly_until() {
+    local deadline=$(( $(date +%s) + $1 ))
+    shift
+    until "$@" >/dev/null 2>&1; do
+        [ "$(date +%s)" -lt "$deadline" ] || return 1
+        sleep 1
+    done
+}
+# A window by its title. Wine writes the title's Japanese in UTF-8 only to
+# _NET_WM_NAME, which xdotool's search does not match against; its
+# getwindowname reads it.
+wine_window() {
+    local id
+    for id in $(xdotool search --onlyvisible --name . 2>/dev/null); do
+        if xdotool getwindowname "$id" 2>/dev/null | grep -q "$1"; then
+            echo "$id"
+            return 0
+        fi
+    done
+    return 1
+}
+window_mapped() { wine_window '四角堰の越流高さ'; }
+if ! slowly_until 120 window_mapped; then
+    import -window root "$screenshot"
+    echo "the window never mapped; its log:"
+    cat "$scratch/wine.log"
+    exit 1
+fi
+window=$(wine_window '四角堰の越流高さ')
+xdotool windowfocus --sync "$window" 2>/dev/null || true
+wait_until 30 has_focus "$window" || { echo "the window never got the keyboard"; exit 1; }
+keys type --delay 40 300
+keys key Tab
+keys type --delay 40 300
+keys key Tab
+keys type --delay 40 20
+keys key Tab Tab Tab
+keys type --delay 40 100
+keys key Return
+# 編集 (Alt+E), then 結果をコピー (C), asked again until the clipboard holds
+# the result, in case a key reached the menu before it opened.
+copied() {
+    keys key Escape alt+e
+    sleep 0.3
+    keys key c
+    sleep 0.3
+    xclip -o -selection clipboard 2>/dev/null | tr -d '\r' | tail -n 1 | grep -q "	43.83	10\$"
+}
+slowly_until 90 copied || { echo "the copied result is not 43.83 in 10 trials:"; xclip -o -selection clipboard; exit 1; }
+xclip -o -selection clipboard | tr -d '\r'
+echo
+import -window "$window" "$screenshot"
+echo "screenshot: $screenshot"
+
+echo "-- the rating window"
+keys key Escape ctrl+t
+rating_shown() { wine_window '水位流量表'; }
+slowly_until 90 rating_shown || { echo "Ctrl+T opened no rating window"; exit 1; }
+import -window root "${screenshot%.png}-rating.png"
+timeout 60 wine "$install_dir/weir-head.exe" --version >/dev/null # still answering beside the window
+wineserver -k
+wineserver -w
+
+echo "-- the zip, from another folder"
+unzip -q "$(dirname "$setup")"/weir-head-*-windows-x86_64.zip -d "$scratch/any folder"
+timeout 60 wine "$scratch/any folder"/weir-head-*/weir-head.exe flow --width 300 --head 50 | tr -d '\r' \
+    | grep -q '^流量(L/min)	363\.30$'
+
+echo "-- silent uninstall"
+timeout 300 wine "$install_dir/uninstall.exe" /S
+wineserver -w
+# The uninstaller runs from a copy in the temporary folder; wait for it too.
+gone() { [ ! -e "$install_dir" ] && [ ! -e "$start_menu/四角堰の越流高さ.lnk" ]; }
+slowly_until 60 gone || { echo "left behind:"; find "$install_dir" "$start_menu" 2>/dev/null; exit 1; }
+if wine reg query "$uninstall_key" >/dev/null 2>&1; then
+    echo "the uninstall key is still there"
+    exit 1
+fi
+echo "ok: installed, used and removed"
