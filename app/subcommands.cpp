@@ -175,21 +175,6 @@ std::string cell(const std::string &text, char delimiter)
     return quoted + '"';
 }
 
-// A time in a record: ISO 8601 (with T or a space, seconds and an offset
-// optional), or as spreadsheets write it (2026/12/09 13:05[:00]). A time
-// without an offset is taken as it stands, in one clock for the whole file.
-// Days from 1970-01-01 to a date of the proleptic Gregorian calendar (the
-// civil-from-days inverse of H. Hinnant's date algorithms).
-qint64 daysFromCivil(int year, int month, int day)
-{
-    year -= month <= 2 ? 1 : 0;
-    const int era = (year >= 0 ? year : year - 399) / 400;
-    const int yearOfEra = year - era * 400;
-    const int dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
-    const int dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
-    return qint64(era) * 146097 + dayOfEra - 719468;
-}
-
 // The form a logger writes a million times, 2026-12-09T13:05 or
 // 2026-12-09 13:05:00, read straight from its digits; anything else (an
 // offset, fractions of a second, another form) none, for QDateTime to read.
@@ -210,18 +195,18 @@ std::optional<qint64> readPlainTime(const QString &t)
     if (t[4] != u'-' || t[7] != u'-' || (t[10] != u'T' && t[10] != u' ') || t[13] != u':'
         || (t.size() == 19 && t[16] != u':'))
         return std::nullopt;
-    const int year = number(0, 4), month = number(5, 2), day = number(8, 2);
+    const QDate date(number(0, 4), number(5, 2), number(8, 2));
     const int hour = number(11, 2), minute = number(14, 2), second = t.size() == 19 ? number(17, 2) : 0;
-    constexpr int kDaysIn[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const bool leap = year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
-    if (year < 1 || month < 1 || month > 12 || day < 1 || hour < 0 || hour > 23 || minute < 0 || minute > 59
-        || second < 0 || second > 59)
+    if (!date.isValid() || date.year() < 1 || hour < 0 || hour > 23 || minute < 0 || minute > 59 || second < 0
+        || second > 59)
         return std::nullopt;
-    if (day > kDaysIn[month - 1] + (month == 2 && leap ? 1 : 0))
-        return std::nullopt;
-    return ((daysFromCivil(year, month, day) * 24 + hour) * 60 + minute) * 60000 + qint64(second) * 1000;
+    constexpr qint64 kJulianDayOf1970 = 2440588;
+    return (((date.toJulianDay() - kJulianDayOf1970) * 24 + hour) * 60 + minute) * 60000 + qint64(second) * 1000;
 }
 
+// A time in a record: ISO 8601 (with T or a space, seconds and an offset
+// optional), or as spreadsheets write it (2026/12/09 13:05[:00]). A time
+// without an offset is taken as it stands, in one clock for the whole file.
 std::optional<qint64> readTime(const QString &text)
 {
     const QString t = text.trimmed();
@@ -273,10 +258,9 @@ public:
     int run(std::FILE *in, Sink &sink);
 
 private:
-    void writeRow(Sink &sink, const std::string &raw, const std::vector<std::string> &fields,
-                  const std::vector<std::string> &added);
+    void writeRow(Sink &sink, const CsvReader &reader, const std::vector<std::string> &added);
     const Answer &rememberedAnswer(const std::string &value);
-    const Answer &answerFor(const std::vector<std::string> &fields);
+    const Answer &answerFor(const std::vector<std::string> &fields, std::size_t valueIndex, const QString &column);
 
     // A logger writes its readings to a fixed resolution (a head to 0.1 or
     // 0.01 mm, a flow to 0.1 L/min), so a long record holds the same few
@@ -291,9 +275,6 @@ private:
     };
     std::vector<Remembered> m_remembered = std::vector<Remembered>(kRemembered);
 
-    std::size_t m_valueIndex = 0;
-    QString m_column;
-    char m_inDelimiter = ',';
     Answer m_unanswered; // a row with no value to answer
     std::string m_line;
 
@@ -306,9 +287,9 @@ protected:
     bool m_firstJson = true;
 };
 
-void RecordRun::writeRow(Sink &sink, const std::string &raw, const std::vector<std::string> &fields,
-                         const std::vector<std::string> &added)
+void RecordRun::writeRow(Sink &sink, const CsvReader &reader, const std::vector<std::string> &added)
 {
+    const std::vector<std::string> &fields = reader.fields();
     if (m_options.format == Format::Json) {
         std::vector<std::pair<std::string, std::optional<std::string>>> members;
         for (std::size_t i = 0; i < m_header.size() && i < fields.size(); ++i)
@@ -321,8 +302,8 @@ void RecordRun::writeRow(Sink &sink, const std::string &raw, const std::vector<s
         return;
     }
     m_line.clear();
-    if (m_outDelimiter == m_inDelimiter) {
-        m_line = raw; // every field exactly as it came
+    if (m_outDelimiter == reader.delimiter()) {
+        m_line = reader.raw(); // every field exactly as it came
     } else {
         for (std::size_t i = 0; i < fields.size(); ++i) {
             if (i)
@@ -349,15 +330,16 @@ const Answer &RecordRun::rememberedAnswer(const std::string &value)
     return slot.answer;
 }
 
-const Answer &RecordRun::answerFor(const std::vector<std::string> &fields)
+const Answer &RecordRun::answerFor(const std::vector<std::string> &fields, std::size_t valueIndex,
+                                   const QString &column)
 {
     QString reason;
-    if (m_valueIndex >= fields.size())
-        reason = tr("列 %1 がありません。").arg(m_column);
-    else if (fields[m_valueIndex].empty())
+    if (valueIndex >= fields.size())
+        reason = tr("列 %1 がありません。").arg(column);
+    else if (fields[valueIndex].empty())
         reason = tr("値がありません。");
     else
-        return rememberedAnswer(fields[m_valueIndex]);
+        return rememberedAnswer(fields[valueIndex]);
     // No value to answer: empty answers, and the reason last.
     m_unanswered.columns.assign(addedHeader().size() - 1, std::string());
     m_unanswered.columns.push_back(reason.toStdString());
@@ -431,12 +413,8 @@ int RecordRun::run(std::FILE *in, Sink &sink)
     if (m_options.format != Format::Json) {
         if (reader.hadByteOrderMark())
             sink.write("\xEF\xBB\xBF");
-        m_inDelimiter = reader.delimiter();
-        writeRow(sink, reader.raw(), reader.fields(), addedHeader());
+        writeRow(sink, reader, addedHeader());
     }
-
-    m_column = column;
-    m_valueIndex = std::size_t(valueIndex);
 
     long long rows = 0, answered = 0;
     double volume = 0;
@@ -447,7 +425,7 @@ int RecordRun::run(std::FILE *in, Sink &sink)
     while ((status = reader.next()) == CsvReader::Status::Record) {
         ++rows;
         const std::vector<std::string> &fields = reader.fields();
-        const Answer &answer = answerFor(fields);
+        const Answer &answer = answerFor(fields, std::size_t(valueIndex), column);
         if (answer.reason.isEmpty())
             ++answered;
         else
@@ -480,7 +458,7 @@ int RecordRun::run(std::FILE *in, Sink &sink)
                                      : QString()));
             }
         }
-        writeRow(sink, reader.raw(), fields, answer.columns);
+        writeRow(sink, reader, answer.columns);
         if (progress && rows % 200000 == 0)
             std::fprintf(m_err, "\r%lld", rows);
     }

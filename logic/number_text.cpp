@@ -80,12 +80,12 @@ QString formatFixedPattern(double value)
 
 bool readFixedPattern(const QString &text, double *value)
 {
-    bool ok = false;
-    const std::optional<double> plain = readPlainDecimal(text);
-    const double read = plain ? *plain : QLocale::c().toDouble(text, &ok);
-    ok = ok || plain.has_value();
+    std::optional<double> read = readPlainDecimal(text);
+    bool ok = read.has_value();
+    if (!read)
+        read = QLocale::c().toDouble(text, &ok);
     if (ok && value)
-        *value = read;
+        *value = *read;
     return ok;
 }
 

@@ -24,13 +24,14 @@ start_screen() {
 
 # wait_until SECONDS COMMAND...: runs the command until it succeeds; fails
 # once the deadline has passed. Deadlines are generous, as two test builds on
-# two cores can make anything slow; a condition met returns at once.
+# two cores can make anything slow; a condition met returns at once. It is
+# asked every $wait_interval seconds (default 0.05).
 wait_until() {
     local deadline=$(( $(date +%s) + $1 ))
     shift
     until "$@" >/dev/null 2>&1; do
         [ "$(date +%s)" -lt "$deadline" ] || return 1
-        sleep 0.05
+        sleep "${wait_interval:-0.05}"
     done
 }
 

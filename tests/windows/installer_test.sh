@@ -75,16 +75,9 @@ timeout 60 wine "$install_dir/weir-head.exe" head --width 300 --flow 300 --min 2
     | grep -q '^越流高さ(mm)	43\.83$'
 
 echo "-- the window, typed into"
-# Looked for once a second: every look walks all of Wine's windows.
 (LANG=ja_JP.UTF-8 wine "$install_dir/weir-head.exe" > "$scratch/wine.log" 2>&1 &)
-slowly_until() {
-    local deadline=$(( $(date +%s) + $1 ))
-    shift
-    until "$@" >/dev/null 2>&1; do
-        [ "$(date +%s)" -lt "$deadline" ] || return 1
-        sleep 1
-    done
-}
+# Conditions asked once a second: every look at the windows walks all of Wine's.
+wait_interval=1
 # A window by its title. Wine writes the title's Japanese in UTF-8 only to
 # _NET_WM_NAME, which xdotool's search does not match against; its
 # getwindowname reads it.
@@ -99,7 +92,7 @@ wine_window() {
     return 1
 }
 window_mapped() { wine_window '四角堰の越流高さ'; }
-if ! slowly_until 120 window_mapped; then
+if ! wait_until 120 window_mapped; then
     import -window root "$screenshot"
     echo "the window never mapped; its log:"
     cat "$scratch/wine.log"
@@ -125,7 +118,7 @@ copied() {
     sleep 0.3
     xclip -o -selection clipboard 2>/dev/null | tr -d '\r' | tail -n 1 | grep -q "	43.83	10\$"
 }
-slowly_until 90 copied || { echo "the copied result is not 43.83 in 10 trials:"; xclip -o -selection clipboard; exit 1; }
+wait_until 90 copied || { echo "the copied result is not 43.83 in 10 trials:"; xclip -o -selection clipboard; exit 1; }
 xclip -o -selection clipboard | tr -d '\r'
 echo
 import -window "$window" "$screenshot"
@@ -134,7 +127,7 @@ echo "screenshot: $screenshot"
 echo "-- the rating window"
 keys key Escape ctrl+t
 rating_shown() { wine_window '水位流量表'; }
-slowly_until 90 rating_shown || { echo "Ctrl+T opened no rating window"; exit 1; }
+wait_until 90 rating_shown || { echo "Ctrl+T opened no rating window"; exit 1; }
 import -window root "${screenshot%.png}-rating.png"
 timeout 60 wine "$install_dir/weir-head.exe" --version >/dev/null # still answering beside the window
 wineserver -k
@@ -150,7 +143,7 @@ timeout 300 wine "$install_dir/uninstall.exe" /S
 wineserver -w
 # The uninstaller runs from a copy in the temporary folder; wait for it too.
 gone() { [ ! -e "$install_dir" ] && [ ! -e "$start_menu/四角堰の越流高さ.lnk" ]; }
-slowly_until 60 gone || { echo "left behind:"; find "$install_dir" "$start_menu" 2>/dev/null; exit 1; }
+wait_until 60 gone || { echo "left behind:"; find "$install_dir" "$start_menu" 2>/dev/null; exit 1; }
 if wine reg query "$uninstall_key" >/dev/null 2>&1; then
     echo "the uninstall key is still there"
     exit 1
