@@ -128,7 +128,7 @@ echo "-- the rating window"
 keys key Escape ctrl+t
 rating_shown() { wine_window '水位流量表'; }
 wait_until 90 rating_shown || { echo "Ctrl+T opened no rating window"; exit 1; }
-import -window root "${screenshot%.png}-rating.png"
+import -window root "$PWD/windows-rating.png" # beside the build, for a look
 timeout 60 wine "$install_dir/weir-head.exe" --version >/dev/null # still answering beside the window
 wineserver -k
 wineserver -w
