@@ -9,7 +9,7 @@
 #include "calculator/module_loader.h"
 #include "calculator/printed_output.h"
 #include "logic/calculation.h"
-#include "logic/calculation_sheet.h"
+#include "logic/calculation_trail.h"
 #include "logic/result_text.h"
 #include "logic/save_whole.h"
 #include "logic/texts.h"
@@ -433,11 +433,11 @@ void WeirHeadWindow::rememberCalculation(bool made)
         action->setEnabled(made);
 }
 
-std::optional<CalculationSheet> WeirHeadWindow::sheet() const
+std::optional<SheetRequest> WeirHeadWindow::sheetRequest() const
 {
     if (!m_lastCalculation)
         return std::nullopt;
-    return calculationSheet(m_lastCalculation->boxes, locale(), m_lastCalculation->madeAt);
+    return SheetRequest{m_lastCalculation->boxes, locale(), m_lastCalculation->madeAt};
 }
 
 SheetPrinter *WeirHeadWindow::sheetPrinter(QString *failure)
@@ -463,7 +463,7 @@ void WeirHeadWindow::reportFailure(const QString &failure)
 
 QString WeirHeadWindow::saveSheetPdf(const QString &path)
 {
-    const std::optional<CalculationSheet> current = sheet();
+    const std::optional<SheetRequest> current = sheetRequest();
     if (!current)
         return {};
     QString failure;
@@ -488,7 +488,7 @@ void WeirHeadWindow::saveSheet()
 
 void WeirHeadWindow::printSheet()
 {
-    const std::optional<CalculationSheet> current = sheet();
+    const std::optional<SheetRequest> current = sheetRequest();
     if (!current)
         return;
     QString failure;

@@ -3,8 +3,8 @@
 #pragma once
 
 #include "calculator/layout_table.h"
-#include "logic/calculation_sheet.h"
 #include "logic/input_boxes.h"
+#include "sheet/sheet_printer_interface.h"
 
 #include <QColor>
 #include <QDateTime>
@@ -27,7 +27,6 @@ class CaptionLabel;
 struct CalculationOutcome;
 class PrintedOutput;
 class RatingWindow;
-class SheetPrinter;
 
 // The calculator's one window.
 //
@@ -108,9 +107,9 @@ public slots:
     void copyTrail();
 
 public:
-    // The calculation sheet of the last Calculate (none before one, after
-    // Clear, or after a Calculate with a box still empty).
-    std::optional<CalculationSheet> sheet() const;
+    // What the calculation sheet is made of: the last Calculate (none before
+    // one, after Clear, or after a Calculate with a box still empty).
+    std::optional<SheetRequest> sheetRequest() const;
     // Saves it as a PDF; the failure, in the words the window prints, or empty.
     QString saveSheetPdf(const QString &path);
 

@@ -3,6 +3,7 @@
 #include "logic/calculation_sheet.h"
 
 #include "hydraulics/weir_formula.h"
+#include "logic/calculation_trail.h"
 #include "logic/number_text.h"
 #include "logic/texts.h"
 
@@ -13,26 +14,9 @@ namespace weir {
 namespace {
 
 // Factors to ten significant digits: more than a checker's calculator shows,
-// and enough to see that the product is the discharge. Residuals in scientific
-// form, five decimals: their sign and size against the 1e-5 m^3/s tolerance
-// is what a checker follows. Heads, widths and flows are written exactly.
+// and enough to see that the product is the discharge. Heads, widths and flows
+// are written exactly; residuals as the trail writes them for a reader.
 constexpr int kFactorDigits = 10;
-constexpr int kResidualDecimals = 5;
-
-QString dash()
-{
-    return QStringLiteral(u"—");
-}
-
-QString exactOrDash(double value, const QLocale &locale)
-{
-    return std::isnan(value) ? dash() : exactNumberText(value, locale);
-}
-
-QString residualText(double value, const QLocale &locale)
-{
-    return std::isnan(value) ? dash() : scientificNumberText(value, kResidualDecimals, locale);
-}
 
 // 0.00001, as the rule is written, not 1e-05.
 QString tolerance(const QLocale &locale)
@@ -60,19 +44,6 @@ SheetBlock table(const QStringList &header, const QList<QStringList> &rows)
     return {SheetBlock::Kind::Table, {}, header, rows};
 }
 
-QString stepText(BisectionTrial::Step step)
-{
-    switch (step) {
-    case BisectionTrial::Step::RaiseLower: return QStringLiteral(u"XL ← XM");
-    case BisectionTrial::Step::LowerUpper: return QStringLiteral(u"XU ← XM");
-    case BisectionTrial::Step::Converged: return SheetTexts::tr("収束");
-    case BisectionTrial::Step::NoRoot: return SheetTexts::tr("符号変化なし");
-    case BisectionTrial::Step::Stuck: return SheetTexts::tr("区間が縮まない");
-    case BisectionTrial::Step::Fault: return SheetTexts::tr("計算不能");
-    }
-    return {};
-}
-
 // The symbol a box's value goes by in the formula and the solver, its SI unit,
 // and how the typed number becomes it.
 struct SiInput {
@@ -94,27 +65,13 @@ SiInput siInput(InputBox box, const WeirInputs &in)
     return {};
 }
 
-QList<QStringList> trailRows(const std::vector<BisectionTrial> &trail, const QLocale &locale,
-                             QString (*residual)(double, const QLocale &))
-{
-    QList<QStringList> rows;
-    rows.reserve(qsizetype(trail.size()));
-    for (const BisectionTrial &trial : trail) {
-        rows << QStringList{QString::number(trial.number),    exactOrDash(trial.lower, locale),
-                            exactOrDash(trial.upper, locale), exactOrDash(trial.middle, locale),
-                            residual(trial.atLower, locale),  residual(trial.atUpper, locale),
-                            residual(trial.atMiddle, locale), stepText(trial.step)};
-    }
-    return rows;
-}
-
 QString stoppingRule(const BisectionTrial &last, const QLocale &locale)
 {
     const QString n = QString::number(last.number);
     switch (last.step) {
     case BisectionTrial::Step::Converged:
         return SheetTexts::tr("停止: 試行 %1 で |F(XM)| = %2 m³/s < %3 m³/s（収束）")
-            .arg(n, residualText(std::fabs(last.atMiddle), locale), tolerance(locale));
+            .arg(n, residualText(std::fabs(last.atMiddle), ResidualForm::Scientific, locale), tolerance(locale));
     case BisectionTrial::Step::NoRoot:
         return SheetTexts::tr("停止: 試行 %1 で F(XU)·F(XM) ≧ 0 かつ F(XL)·F(XM) ≧ 0（挟込範囲に解がない）").arg(n);
     case BisectionTrial::Step::Stuck:
@@ -171,7 +128,7 @@ private:
                 const SiInput si = siInput(info.box, *m_record.inputs);
                 rows << QStringList{info.caption(), typed, si.symbol, exact(si.value) + u' ' + si.unit, si.conversion};
             } else {
-                rows << QStringList{info.caption(), typed, dash(), dash(), dash()};
+                rows << QStringList{info.caption(), typed, TrailTexts::dash(), TrailTexts::dash(), TrailTexts::dash()};
             }
         }
         m_sheet.blocks << table(SheetTexts::tr("項目\t入力値\t記号\tSI 単位の値\t換算").split(u'\t'), rows);
@@ -204,7 +161,8 @@ private:
              {QStringLiteral(u"Q(h) = 1.838 × (1 + 0.0012/h) × (1 − √(h/b)/10) × b × h^1.5"),
               factor(terms.discharge) + cubic},
              {SheetTexts::tr("Q（目標流量）"), exact(in.flow) + cubic},
-             {QStringLiteral(u"F(h) = Q(h) − Q"), residualText(terms.discharge - in.flow, m_locale) + cubic}});
+             {QStringLiteral(u"F(h) = Q(h) − Q"),
+              residualText(terms.discharge - in.flow, ResidualForm::Scientific, m_locale) + cubic}});
     }
 
     void trail()
@@ -212,8 +170,8 @@ private:
         section(SheetTexts::tr("二分法の経過"));
         m_sheet.blocks << line(SheetTexts::tr("各試行で F(XU), F(XL), F(XM) を求め、F(XU)·F(XM) < 0 なら XL ← XM、"
                                               "そうでなく F(XL)·F(XM) < 0 なら XU ← XM として次の試行へ進む。"))
-                       << table(SheetTexts::trailHeader().split(u'\t'),
-                                trailRows(m_record.trail, m_locale, &residualText))
+                       << table(TrailTexts::header().split(u'\t'),
+                                trailRows(m_record.trail, ResidualForm::Scientific, m_locale))
                        << line(stoppingRule(m_record.trail.back(), m_locale));
     }
 
@@ -267,24 +225,10 @@ QString SheetTexts::title()
     return tr("計算書 — 四角堰の越流高さ");
 }
 
-QString SheetTexts::trailHeader()
-{
-    return tr("試行\tXL (m)\tXU (m)\tXM (m)\tF(XL) (m³/s)\tF(XU) (m³/s)\tF(XM) (m³/s)\t判定");
-}
-
 CalculationSheet calculationSheet(const BoxTexts &boxes, const QLocale &locale, const QDateTime &calculatedAt)
 {
     const CalculationRecord record = calculateWithTrail(boxes, locale);
     return SheetWriter(record, boxes, locale).write(calculatedAt);
-}
-
-QString trailForSpreadsheet(const BoxTexts &boxes, const QLocale &locale)
-{
-    const CalculationRecord record = calculateWithTrail(boxes, locale);
-    QStringList lines{SheetTexts::trailHeader()};
-    for (const QStringList &row : trailRows(record.trail, locale, &exactOrDash))
-        lines << row.join(u'\t');
-    return lines.join(u'\n') + u'\n';
 }
 
 } // namespace weir

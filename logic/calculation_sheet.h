@@ -50,14 +50,9 @@ class SheetTexts
 
 public:
     static QString title();
-    static QString trailHeader(); // the trail table's columns, tab-separated
 };
 
 // The sheet for one Calculate of these box texts, made at calculatedAt.
 CalculationSheet calculationSheet(const BoxTexts &boxes, const QLocale &locale, const QDateTime &calculatedAt);
-
-// The bisection trail alone, tab-separated with a header row, every number to
-// the digits that read back as the program's own double: for a spreadsheet.
-QString trailForSpreadsheet(const BoxTexts &boxes, const QLocale &locale);
 
 } // namespace weir

@@ -22,10 +22,11 @@ class SheetPlugin : public QObject, public SheetPrinter
     Q_INTERFACES(weir::SheetPrinter)
 
 public:
-    QByteArray pdf(const CalculationSheet &sheet) override { return sheetPdf(sheet); }
+    QByteArray pdf(const SheetRequest &request) override { return sheetPdf(sheetOf(request)); }
 
-    void print(const CalculationSheet &sheet, QWidget *window) override
+    void print(const SheetRequest &request, QWidget *window) override
     {
+        const CalculationSheet sheet = sheetOf(request);
         // The printer outlives the dialog that points at it: the last copy
         // of it goes with the dialog's connections.
         auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
@@ -39,6 +40,12 @@ public:
         });
         connect(dialog, &QObject::destroyed, window, [printer] {});
         dialog->open();
+    }
+
+private:
+    static CalculationSheet sheetOf(const SheetRequest &request)
+    {
+        return calculationSheet(request.boxes, request.locale, request.calculatedAt);
     }
 };
 

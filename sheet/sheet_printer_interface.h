@@ -2,31 +2,42 @@
 // SPDX-FileCopyrightText: 2026 The Weir Head developers
 #pragma once
 
+#include "logic/input_boxes.h"
+
 #include <QByteArray>
+#include <QDateTime>
+#include <QLocale>
 #include <QtPlugin>
 
 class QWidget;
 
 namespace weir {
 
-struct CalculationSheet;
+// One Calculate, as its sheet is made: the box texts as they stood when
+// Calculate was pressed, the window's locale, and when.
+struct SheetRequest {
+    BoxTexts boxes;
+    QLocale locale;
+    QDateTime calculatedAt;
+};
 
-// The calculation sheet's pages are laid out by a module of their own
-// (sheet/), loaded the first time the user saves or prints a sheet, so that
-// the calculator's start-up never pays for printing. This is all the
-// calculator knows of it; the sheet's content comes from logic/.
+// The calculation sheet is written and laid out by a module of its own
+// (sheet/, with the sheet's content from logic/calculation_sheet), loaded the
+// first time the user saves or prints a sheet, so that the calculator's
+// start-up pays neither for printing nor for the sheet's code. This is all
+// the calculator knows of it.
 class SheetPrinter
 {
 public:
     virtual ~SheetPrinter() = default;
     // The sheet as an A4 PDF, fonts embedded; empty if it could not be drawn.
-    virtual QByteArray pdf(const CalculationSheet &sheet) = 0;
+    virtual QByteArray pdf(const SheetRequest &request) = 0;
     // Opens the print dialog over the window (window-modal, returning at once)
     // and prints the sheet when the user accepts it.
-    virtual void print(const CalculationSheet &sheet, QWidget *window) = 0;
+    virtual void print(const SheetRequest &request, QWidget *window) = 0;
 };
 
 } // namespace weir
 
-#define SheetPrinter_iid "org.weirhead.overflowhead.SheetPrinter/1"
+#define SheetPrinter_iid "org.weirhead.overflowhead.SheetPrinter/2"
 Q_DECLARE_INTERFACE(weir::SheetPrinter, SheetPrinter_iid)

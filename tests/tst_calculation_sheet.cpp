@@ -5,6 +5,7 @@
 // a checker reads must be what the search did, and worked independently.
 #include "hydraulics/bisection.h"
 #include "logic/calculation_sheet.h"
+#include "logic/calculation_trail.h"
 #include "tests/support/locales.h"
 
 #include <QTest>
@@ -252,7 +253,7 @@ void CalculationSheetTest::copiedTrailReadsBackExactly()
     const BoxTexts boxes(u"300"_qs, u"300"_qs, u"20"_qs, u"100"_qs);
     const QStringList lines = trailForSpreadsheet(boxes, test::kJapanese).split(u'\n', Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 1 + kWorkedTrail.size());
-    QCOMPARE(lines.front(), SheetTexts::trailHeader());
+    QCOMPARE(lines.front(), TrailTexts::header());
 
     std::vector<BisectionTrial> trail;
     solveHead(0.005, 0.3, 0.02, 0.1, trail);

@@ -4,6 +4,7 @@
 // The calculation sheet on paper, read back as a checker's tools read a PDF
 // (poppler), and the calculator's menu entries that make it.
 #include "calculator/weir_head_window.h"
+#include "logic/calculation_sheet.h"
 #include "sheet/sheet_pages.h"
 #include "tests/support/require.h"
 #include "tests/support/window_fixture.h"
@@ -211,14 +212,19 @@ void SheetPdfTest::menuEntriesFollowTheLastCalculate()
         return n;
     };
     QCOMPARE(enabled(), 0);
-    QVERIFY(!window.w.sheet());
+    QVERIFY(!window.w.sheetRequest());
 
     window.fill(u"300"_qs, u"300"_qs, u"20"_qs, u"100"_qs);
     window.calculate();
     QCOMPARE(enabled(), 3);
     // The sheet is of the Calculate, not of what was typed since.
     window.box(InputBox::Flow)->setText(u"600"_qs);
-    QVERIFY(window.w.sheet()->plainText().contains(u"越流高さ(mm): 43.83"_qs));
+    const std::optional<SheetRequest> request = window.w.sheetRequest();
+    QVERIFY(request);
+    QCOMPARE(request->boxes[InputBox::Flow], u"300"_qs);
+    QVERIFY(calculationSheet(request->boxes, request->locale, request->calculatedAt)
+                .plainText()
+                .contains(u"越流高さ(mm): 43.83"_qs));
 
     window.box(InputBox::Maximum)->clear();
     window.calculate(); // a box still empty: nothing calculated
