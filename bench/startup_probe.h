@@ -50,9 +50,11 @@ inline int showUntilFirstFrame(QApplication &app, QWidget &window, const char *u
     app.installEventFilter(&quitter);
     window.show();
     const int status = app.exec();
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    std::printf("peak_rss_kb %ld\n", usage.ru_maxrss);
+    if (status == 0) {
+        rusage usage{};
+        getrusage(RUSAGE_SELF, &usage);
+        std::printf("peak_rss_kb %ld\n", usage.ru_maxrss);
+    }
     return status;
 }
 
