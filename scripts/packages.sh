@@ -30,9 +30,10 @@ PACKAGE_PACKAGES=(
 )
 
 # Additionally, to build and run the benchmarks (pandas for the record
-# pipeline's comparison, GNU time for its peak memory).
+# pipeline's comparison, GNU time for its peak memory, a session bus for the
+# start-up runs).
 BENCH_PACKAGES=(
-    libbenchmark-dev xvfb xauth x11-utils
+    libbenchmark-dev xvfb xauth x11-utils dbus
     python3-pandas time
 )
 
