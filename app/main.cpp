@@ -57,9 +57,15 @@ int main(int argc, char *argv[])
     QGuiApplication::setApplicationDisplayName(weir::Texts::appName());
     QGuiApplication::setDesktopFileName(QStringLiteral("org.weirhead.overflowhead"));
     weir::installTranslations(app);
-    QCommandLineParser parser; // what is left once Qt has taken its own options
-    weir::describeOptions(parser);
-    parser.process(app);
+    // What Qt left of the command line once it took its own options: an
+    // unknown option is refused as QCommandLineParser refuses it. Started with
+    // nothing more, as from a desktop's menu, there is nothing to parse, and
+    // the parser's code is never paged in (a 64 kB window of Qt Core).
+    if (QCoreApplication::arguments().size() > 1) {
+        QCommandLineParser parser;
+        weir::describeOptions(parser);
+        parser.process(app);
+    }
 
     weir::WeirHeadWindow::prepareApplication();
     weir::WeirHeadWindow window;
