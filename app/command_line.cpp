@@ -3,6 +3,8 @@
 #include "app/command_line.h"
 
 #include "app/qt_translations.h"
+#include "app/subcommand_runner_interface.h"
+#include "calculator/module_loader.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -55,6 +57,26 @@ void answerTextOnly(int argc, char *argv[])
     std::fputs(text.toUtf8().constData(), stdout);
     std::fflush(stdout);
     std::exit(EXIT_SUCCESS);
+}
+
+bool isSubcommand(int argc, char *argv[])
+{
+    return argc > 1
+        && (std::strcmp(argv[1], "head") == 0 || std::strcmp(argv[1], "flow") == 0
+            || std::strcmp(argv[1], "table") == 0);
+}
+
+int runSubcommandModule(const QStringList &arguments, std::FILE *in, std::FILE *out, std::FILE *err)
+{
+    const ModuleLoad<SubcommandRunner> load = loadModule<SubcommandRunner>(QStringLiteral("weir-head-cli"));
+    if (!load.module) {
+        const QString message
+            = QCoreApplication::translate("CommandLine", "weir-head: 計算の部品 (weir-head-cli) を読み込めません: %1")
+                  .arg(load.failure);
+        std::fprintf(err, "%s\n", message.toUtf8().constData());
+        return 2;
+    }
+    return load.module->run(arguments, in, out, err);
 }
 
 } // namespace weir

@@ -2,6 +2,10 @@
 // SPDX-FileCopyrightText: 2026 The Weir Head developers
 #pragma once
 
+#include <QStringList>
+
+#include <cstdio>
+
 class QCommandLineParser;
 
 namespace weir {
@@ -16,5 +20,14 @@ bool asksForTextOnly(int argc, char *argv[]);
 
 // Prints that text and exits; on no display at all.
 [[noreturn]] void answerTextOnly(int argc, char *argv[]);
+
+// True when the first argument names a subcommand (head, flow, table): the
+// calculation without the window (app/subcommands.h).
+bool isSubcommand(int argc, char *argv[]);
+
+// Runs it. The subcommands' code is a module of its own (weir-head-cli),
+// loaded only here, so that the window's start-up never carries it. Exit
+// status as the subcommand's; 2 when the module cannot be loaded.
+int runSubcommandModule(const QStringList &arguments, std::FILE *in, std::FILE *out, std::FILE *err);
 
 } // namespace weir

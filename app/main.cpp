@@ -2,7 +2,6 @@
 // SPDX-FileCopyrightText: 2026 The Weir Head developers
 #include "app/command_line.h"
 #include "app/qt_translations.h"
-#include "app/subcommands.h"
 #include "calculator/weir_head_window.h"
 #include "logic/texts.h"
 
@@ -48,7 +47,7 @@ int main(int argc, char *argv[])
         // The calculation without the window: no display needed.
         QCoreApplication app(argc, argv);
         weir::installTranslations(app);
-        return weir::runSubcommand(QCoreApplication::arguments(), stdin, stdout, stderr);
+        return weir::runSubcommandModule(QCoreApplication::arguments(), stdin, stdout, stderr);
     }
     if (weir::asksForTextOnly(argc, argv))
         weir::answerTextOnly(argc, argv);

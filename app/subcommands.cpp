@@ -641,13 +641,6 @@ int runTable(Options &options, Sink &sink, std::FILE *err)
 
 } // namespace
 
-bool isSubcommand(int argc, char *argv[])
-{
-    return argc > 1
-        && (std::strcmp(argv[1], "head") == 0 || std::strcmp(argv[1], "flow") == 0
-            || std::strcmp(argv[1], "table") == 0);
-}
-
 int runSubcommand(const QStringList &arguments, std::FILE *in, std::FILE *out, std::FILE *err)
 {
     Options options;

@@ -21,7 +21,6 @@ namespace weir {
 // Exit status: 0 when every answer was found, 1 when some were not (each
 // named on the error stream), 2 when the command or the file is at fault and
 // nothing was written.
-bool isSubcommand(int argc, char *argv[]);
 int runSubcommand(const QStringList &arguments, std::FILE *in, std::FILE *out, std::FILE *err);
 
 } // namespace weir

@@ -9,6 +9,8 @@
 #   records.sh WEIR_HEAD [HEAD_ROWS [FLOW_ROWS]]     defaults 10,000,000 and 1,000,000
 set -euo pipefail
 program=$1
+# The subcommands are a module; a build tree keeps it in modules/ beside app/.
+export WEIR_HEAD_MODULE_PATH=${WEIR_HEAD_MODULE_PATH:-$(cd "$(dirname "$program")/.." && pwd)/modules}
 head_rows=${2:-10000000}
 flow_rows=${3:-1000000}
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)

@@ -11,25 +11,21 @@
 
 namespace weir {
 
-namespace {
-
-template <typename Interface> ModuleLoad<Interface> loadModule(const QString &baseName)
+QObject *loadModuleObject(const QString &baseName, bool (*fits)(QObject *), QString *failure)
 {
-    ModuleLoad<Interface> load;
+    failure->clear();
     for (const QString &folder : moduleFolders()) {
         QPluginLoader loader(QDir(folder).filePath(baseName));
-        if (auto *module = qobject_cast<Interface *>(loader.instance())) {
-            load.module = module;
-            load.failure.clear();
-            return load;
+        QObject *object = loader.instance();
+        if (object && fits(object)) {
+            failure->clear();
+            return object;
         }
-        if (load.failure.isEmpty())
-            load.failure = loader.errorString();
+        if (failure->isEmpty())
+            *failure = loader.errorString();
     }
-    return load;
+    return nullptr;
 }
-
-} // namespace
 
 QStringList moduleFolders()
 {

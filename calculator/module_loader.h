@@ -11,7 +11,8 @@ namespace weir {
 class RatingWindowFactory;
 class SheetPrinter;
 
-// The program's modules (the rating window, the calculation sheet's pages),
+// The program's modules (the rating window, the calculation sheet's pages,
+// the subcommands),
 // each loaded the first time it is needed and found by its base name
 // (weir-head-rating, with whatever suffix the platform gives a loadable module:
 // .so, .dll) in:
@@ -26,6 +27,18 @@ template <typename Interface> struct ModuleLoad {
 
 ModuleLoad<RatingWindowFactory> loadRatingModule();
 ModuleLoad<SheetPrinter> loadSheetModule();
+
+// Any module, by its base name: the root object of the first one found that
+// has the interface `fits` asks for; nullptr, and why in *failure, if none.
+QObject *loadModuleObject(const QString &baseName, bool (*fits)(QObject *), QString *failure);
+
+template <typename Interface> ModuleLoad<Interface> loadModule(const QString &baseName)
+{
+    ModuleLoad<Interface> load;
+    load.module = qobject_cast<Interface *>(loadModuleObject(
+        baseName, [](QObject *object) { return qobject_cast<Interface *>(object) != nullptr; }, &load.failure));
+    return load;
+}
 
 // The folders searched, in order.
 QStringList moduleFolders();

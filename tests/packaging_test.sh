@@ -115,11 +115,15 @@ install-tree)
     grep -qx './bin/weir-head' "$work/files"
     grep -q '/weir-head/modules/weir-head-rating\.so$' "$work/files"
     grep -q '/weir-head/modules/weir-head-sheet\.so$' "$work/files"
+    grep -q '/weir-head/modules/weir-head-cli\.so$' "$work/files"
     grep -qx './share/man/man1/weir-head.1' "$work/files"
     ! grep -q -e '/doc/' -e 'copyright' -e 'changelog' -e 'lintian' "$work/files" \
         || { echo "Debian's files in a plain install"; exit 1; }
-    # And the program installed there finds its module.
+    # And the program installed there finds its modules without being
+    # pointed at the build tree's.
     QT_QPA_PLATFORM=offscreen "$work/prefix/bin/weir-head" --version >/dev/null
+    env -u WEIR_HEAD_MODULE_PATH LC_ALL=C.UTF-8 "$work/prefix/bin/weir-head" head --width 300 --flow 300 \
+        --min 20 --max 100 | grep -q '43\.83'
     ;;
 versions)
     # One version everywhere: the project's, the Debian changelog's, the
@@ -169,6 +173,19 @@ command-line)
     status=$?
     set -e
     [ "$status" -eq 1 ] || { echo "an unknown option gave status $status"; exit 1; }
+    # A subcommand whose module cannot be found says so and gives status 2,
+    # with nothing on the output; pointed at the module, it answers.
+    mkdir "$work/no-modules"
+    set +e
+    run WEIR_HEAD_MODULE_PATH="$work/no-modules" "$program" head --width 300 --flow 300 --min 20 --max 100 \
+        >"$work/no-module.out" 2>"$work/no-module.err"
+    status=$?
+    set -e
+    cat "$work/no-module.err"
+    [ "$status" -eq 2 ] || { echo "a missing module gave status $status"; exit 1; }
+    [ ! -s "$work/no-module.out" ] && grep -q 'weir-head-cli' "$work/no-module.err"
+    run LC_ALL=C.UTF-8 WEIR_HEAD_MODULE_PATH="$build/modules" "$program" head --width 300 --flow 300 --min 20 \
+        --max 100 | grep -q '43\.83'
     ;;
 *)
     echo "unknown check: $what"; exit 2 ;;
