@@ -31,8 +31,10 @@ QStringList moduleFolders()
 {
     QStringList folders;
     const QString fromEnvironment = qEnvironmentVariable("WEIR_HEAD_MODULE_PATH");
+    // Relative folders are taken from the current one, as a shell user means
+    // them (QPluginLoader would look for a relative name in Qt's library paths).
     for (const QString &folder : fromEnvironment.split(QDir::listSeparator(), Qt::SkipEmptyParts))
-        folders << QDir::cleanPath(folder);
+        folders << QDir::cleanPath(QDir(folder).absolutePath());
     // WEIR_HEAD_MODULE_DIR_FROM_BIN comes from the install layout: the module
     // folder relative to the program's, e.g. ../lib/x86_64-linux-gnu/weir-head/modules.
     folders << QDir::cleanPath(

@@ -186,6 +186,9 @@ command-line)
     [ ! -s "$work/no-module.out" ] && grep -q 'weir-head-cli' "$work/no-module.err"
     run LC_ALL=C.UTF-8 WEIR_HEAD_MODULE_PATH="$build/modules" "$program" head --width 300 --flow 300 --min 20 \
         --max 100 | grep -q '43\.83'
+    # A relative module folder is taken from the current folder.
+    (cd "$build" && run LC_ALL=C.UTF-8 WEIR_HEAD_MODULE_PATH=modules "$program" head --width 300 --flow 300 \
+        --min 20 --max 100 | grep -q '43\.83')
     ;;
 *)
     echo "unknown check: $what"; exit 2 ;;
