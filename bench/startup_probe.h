@@ -2,8 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Weir Head developers
 #pragma once
 
-// Shared by the two start-up programs: show a window, and quit as soon as its
-// first frame has been painted. Prints the process's peak resident set size.
+// Shared by the start-up programs: quit as soon as a window's first frame has
+// been painted, and print the process's peak resident set size.
 
 #include <QApplication>
 #include <QEvent>
@@ -42,6 +42,14 @@ private:
     bool m_seen = false;
 };
 
+inline void printPeakRss()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    std::printf("peak_rss_kb %ld\n", usage.ru_maxrss);
+    std::fflush(stdout);
+}
+
 inline int showUntilFirstFrame(QApplication &app, QWidget &window, const char *untilWindow = nullptr)
 {
     FirstFrameQuitter quitter(untilWindow);
@@ -50,11 +58,8 @@ inline int showUntilFirstFrame(QApplication &app, QWidget &window, const char *u
     app.installEventFilter(&quitter);
     window.show();
     const int status = app.exec();
-    if (status == 0) {
-        rusage usage{};
-        getrusage(RUSAGE_SELF, &usage);
-        std::printf("peak_rss_kb %ld\n", usage.ru_maxrss);
-    }
+    if (status == 0)
+        printPeakRss();
     return status;
 }
 
