@@ -47,10 +47,9 @@ QString TrailTexts::dash()
 
 QString residualText(double value, ResidualForm form, const QLocale &locale)
 {
-    if (std::isnan(value))
-        return TrailTexts::dash();
-    return form == ResidualForm::Exact ? exactNumberText(value, locale)
-                                       : scientificNumberText(value, kResidualDecimals, locale);
+    if (form == ResidualForm::Exact || std::isnan(value))
+        return exactOrDash(value, locale);
+    return scientificNumberText(value, kResidualDecimals, locale);
 }
 
 QList<QStringList> trailRows(const std::vector<BisectionTrial> &trail, ResidualForm residuals, const QLocale &locale)
