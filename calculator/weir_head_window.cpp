@@ -37,6 +37,15 @@ namespace weir {
 
 namespace {
 
+// What the window manager adds around a window: nothing until it is framed.
+QMargins frameMargins(const QWidget *window)
+{
+    const QRect inside = window->geometry();
+    const QRect outside = window->frameGeometry();
+    return {inside.left() - outside.left(), inside.top() - outside.top(), outside.right() - inside.right(),
+            outside.bottom() - inside.bottom()};
+}
+
 void setPaletteColor(QWidget *widget, QPalette::ColorRole role, const QColor &color)
 {
     QPalette palette = widget->palette();
@@ -529,26 +538,52 @@ void WeirHeadWindow::openRatingWindow()
         {texts[InputBox::Width], texts[InputBox::Minimum], texts[InputBox::Maximum], m_shownHeadMm, locale()});
     QWidget *window = m_rating->widget();
     if (!window->isVisible()) {
-        // Beside the calculator: to its right, else to its left; where
-        // neither side has room, against the screen's edge on the roomier side.
-        const QRect area = screen() ? screen()->availableGeometry() : QRect();
-        const QRect calculator = frameGeometry();
-        QPoint at = calculator.topRight() + QPoint(8, 0);
-        if (area.isValid() && at.x() + window->width() > area.right()) {
-            const int leftRoom = calculator.left() - area.left();
-            const int rightRoom = area.right() - calculator.right();
-            if (leftRoom >= window->width() + 8)
-                at.setX(calculator.left() - 8 - window->width());
-            else
-                at.setX(rightRoom > leftRoom ? std::max(area.left(), area.right() - window->width()) : area.left());
-        }
-        if (area.isValid())
-            at.setY(std::clamp(at.y(), area.top(), std::max(area.top(), area.bottom() - window->height())));
-        window->move(at);
+        // Before it is first shown the rating window has no frame: it is
+        // placed with one like the calculator's, and again with its own once
+        // the window manager has framed it (a resizable window's frame may be
+        // thicker, with a grip along its bottom).
+        const QMargins own = frameMargins(window);
+        placeRatingWindow(own.isNull() ? frameMargins(this) : own);
+        m_ratingAwaitsFrame = own.isNull();
+        window->installEventFilter(this);
     }
     window->show();
     window->raise();
     window->activateWindow();
+}
+
+// Beside the calculator: to its right, else to its left; where neither side
+// has room, against the screen's edge on the roomier side. The whole frame,
+// title bar and all, is kept on the screen where it fits.
+void WeirHeadWindow::placeRatingWindow(const QMargins &frame)
+{
+    QWidget *window = m_rating->widget();
+    const QRect area = screen() ? screen()->availableGeometry() : QRect();
+    const QRect calculator = frameGeometry();
+    const QSize outer = window->size().grownBy(frame);
+    QPoint at = calculator.topRight() + QPoint(8, 0);
+    if (area.isValid() && at.x() + outer.width() > area.right()) {
+        const int leftRoom = calculator.left() - area.left();
+        const int rightRoom = area.right() - calculator.right();
+        if (leftRoom >= outer.width() + 8)
+            at.setX(calculator.left() - 8 - outer.width());
+        else
+            at.setX(rightRoom > leftRoom ? std::max(area.left(), area.right() + 1 - outer.width()) : area.left());
+    }
+    if (area.isValid())
+        at.setY(std::clamp(at.y(), area.top(), std::max(area.top(), area.bottom() + 1 - outer.height())));
+    window->move(at);
+}
+
+bool WeirHeadWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    QWidget *rating = m_rating ? m_rating->widget() : nullptr;
+    if (watched == rating && event->type() == QEvent::Move && m_ratingAwaitsFrame && rating->isVisible()
+        && !frameMargins(rating).isNull()) {
+        m_ratingAwaitsFrame = false;
+        placeRatingWindow(frameMargins(rating));
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 } // namespace weir

@@ -115,6 +115,8 @@ public:
 
 protected:
     void moveEvent(QMoveEvent *event) override;
+    // The rating window's first move with a frame: placed again with it.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildClientArea();
@@ -128,6 +130,7 @@ private:
     void fitLabelsToCaptions();
     void keepPrintsAboveControls();
     void centreOnScreen();
+    void placeRatingWindow(const QMargins &frame);
     void setKeyboardOrder();
     void forgetInputComplaints();
     void announceOutcome(const CalculationOutcome &outcome);
@@ -139,6 +142,8 @@ private:
     // Once the window manager's frame is known, the window is centred again
     // with it; that happens once.
     bool m_centredWithFrame = false;
+    // Likewise the rating window, once its frame is first known.
+    bool m_ratingAwaitsFrame = false;
 
     QWidget *m_clientArea = nullptr;
     QMenuBar *m_menuBar = nullptr;

@@ -4,7 +4,8 @@
 #
 # The window under a real window manager (openbox): centred with its frame on
 # an ordinary screen, its title bar on screen when the window is larger than a
-# small screen, and no maximise action offered for a window of fixed size.
+# small screen, no maximise action offered for a window of fixed size, and the
+# rating window kept on a screen with no room beside the calculator.
 #   placement_test.sh PROGRAM SCREENSHOT_DIR
 set -euo pipefail
 program=$1
@@ -65,3 +66,32 @@ echo "frame at $fx,$fy size ${fw}x$fh on 1024x600 at scale 2"
 [ "$fh" -gt 600 ] || { echo "expected a window taller than the screen"; exit 1; }
 [ "$fx" -ge 0 ] && [ "$fy" -ge 0 ] || { echo "the title bar is off the screen"; exit 1; }
 import -window root "$shots/screenshot-small-screen.png"
+x11_cleanup
+x11_pids=()
+
+# --- a screen with room for the rating window, but not beside the calculator:
+# the rating window, frame and all, stays on the screen
+start_screen 1100 640
+start_window_manager
+launch "$program"
+keys key ctrl+t
+rating_window() { xdotool search --onlyvisible --name '水位流量表' 2>/dev/null | head -n 1; }
+rating_framed() {
+    local id fh
+    id=$(rating_window)
+    [ -n "$id" ] || return 1
+    read -r _ _ _ fh < <(frame "$id") || return 1
+    [ "$fh" -gt "$(geometry "$id" | cut -d' ' -f4)" ]
+}
+wait_until 60 rating_framed || { echo "Ctrl+T opened no framed rating window"; exit 1; }
+# Framed, the window is placed once more with its own frame.
+rating_on_screen() {
+    local fx fy fw fh
+    read -r fx fy fw fh < <(frame "$(rating_window)") || return 1
+    [ "$fx" -ge 0 ] && [ "$fy" -ge 0 ] && [ $(( fx + fw )) -le 1100 ] && [ $(( fy + fh )) -le 640 ]
+}
+wait_until 30 rating_on_screen || true
+read -r fx fy fw fh < <(frame "$(rating_window)")
+echo "rating window frame at $fx,$fy size ${fw}x$fh on 1100x640"
+[ "$fx" -ge 0 ] && [ "$fy" -ge 0 ] && [ $(( fx + fw )) -le 1100 ] && [ $(( fy + fh )) -le 640 ] ||
+    { echo "the rating window runs off the screen"; exit 1; }
