@@ -41,9 +41,10 @@ int main(int argc, char *argv[])
 {
     QCoreApplication::setApplicationName(QStringLiteral("weir-head"));
     QCoreApplication::setApplicationVersion(QStringLiteral(WEIR_HEAD_VERSION));
-    if (weir::isSubcommand(argc, argv) || weir::asksForTextOnly(argc, argv))
+    const bool subcommand = weir::isSubcommand(argc, argv);
+    if (subcommand || weir::asksForTextOnly(argc, argv))
         answerOnTheConsole();
-    if (weir::isSubcommand(argc, argv)) {
+    if (subcommand) {
         // The calculation without the window: no display needed.
         QCoreApplication app(argc, argv);
         weir::installTranslations(app);

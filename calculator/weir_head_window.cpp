@@ -577,11 +577,11 @@ void WeirHeadWindow::placeRatingWindow(const QMargins &frame)
 
 bool WeirHeadWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    QWidget *rating = m_rating ? m_rating->widget() : nullptr;
-    if (watched == rating && event->type() == QEvent::Move && m_ratingAwaitsFrame && rating->isVisible()
-        && !frameMargins(rating).isNull()) {
-        m_ratingAwaitsFrame = false;
-        placeRatingWindow(frameMargins(rating));
+    if (m_ratingAwaitsFrame && event->type() == QEvent::Move && watched == m_rating->widget()) {
+        if (const QMargins frame = frameMargins(m_rating->widget()); !frame.isNull()) {
+            m_ratingAwaitsFrame = false;
+            placeRatingWindow(frame);
+        }
     }
     return QWidget::eventFilter(watched, event);
 }
