@@ -15,14 +15,18 @@ source "$here/support/require_tools.sh"
 require_tools dbus-run-session orca openbox
 
 if [ -z "${WEIR_ORCA_SESSION:-}" ]; then
-    exec env WEIR_ORCA_SESSION=1 dbus-run-session -- bash "${BASH_SOURCE[0]}" "$@"
+    # The accessibility bus's socket goes in the runtime folder, else in
+    # ~/.cache/at-spi, one path for every session of the user: in a folder of
+    # this test's own, a test started beside it cannot take its bus away.
+    runtime=$(mktemp -d)
+    exec env WEIR_ORCA_SESSION=1 XDG_RUNTIME_DIR="$runtime" dbus-run-session -- bash "${BASH_SOURCE[0]}" "$@"
 fi
 
 source "$here/support/x11_session.sh"
 start_screen 1024 768
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 home=$(mktemp -d) # Orca's settings: its defaults, nobody's own
-trap 'x11_cleanup; rm -rf "$home"' EXIT
+trap 'x11_cleanup; rm -rf "$home" "$XDG_RUNTIME_DIR"' EXIT
 log="$log_dir/orca-speech.log"
 rm -f "$log"
 # No sound card here: what Orca speaks goes to its debug file only. Its speech
