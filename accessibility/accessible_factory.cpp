@@ -6,6 +6,7 @@
 #include "accessibility/line_edit_accessible.h"
 
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QLineEdit>
 
 namespace weir {
@@ -45,12 +46,40 @@ QAccessibleInterface *windowInterfaces(const QString &className, QObject *object
     return nullptr;
 }
 
+// Qt's bridge to the desktop's accessibility bus comes up when the bus
+// answers, which on a loaded machine can be after the window has been shown
+// and given the keyboard: the window's activation and focus had no one to go
+// to, and a screen reader already running would say nothing until the user
+// moved. So once the bridge is up, the reader is told where the keyboard is.
+class FocusRetold : public QAccessible::ActivationObserver
+{
+public:
+    void accessibilityActiveChanged(bool active) override
+    {
+        if (!active)
+            return;
+        // Qt tells observers before it builds the bridge that carries events:
+        // the focus is told from the event loop, once the bridge is there.
+        QMetaObject::invokeMethod(
+            qApp,
+            [] {
+                if (QWidget *focus = QApplication::focusWidget()) {
+                    QAccessibleEvent event(focus, QAccessible::Focus);
+                    QAccessible::updateAccessibility(&event);
+                }
+            },
+            Qt::QueuedConnection);
+    }
+};
+
 } // namespace
 
 void installAccessibleInterfaces()
 {
     static const bool installed = [] {
         QAccessible::installFactory(windowInterfaces);
+        static FocusRetold focusRetold;
+        QAccessible::installActivationObserver(&focusRetold);
         return true;
     }();
     Q_UNUSED(installed);

@@ -12,7 +12,7 @@ program=$1
 log_dir=$2
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$here/support/require_tools.sh"
-require_tools dbus-run-session orca openbox
+require_tools dbus-run-session dbus-send orca openbox
 
 if [ -z "${WEIR_ORCA_SESSION:-}" ]; then
     # The accessibility bus's socket goes in the runtime folder, else in
@@ -57,7 +57,16 @@ wait_for 'Screen reader on.'
 # after it, it works on as on any desktop.
 start_window_manager
 
+# The program's bridge to the accessibility bus comes up when the bus answers
+# it, which on a loaded machine can be after the window has the keyboard. The
+# answer is held back here until then, so that it always is: Orca must still
+# be told where the keyboard is.
+bus_launcher=$(dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+    org.freedesktop.DBus.GetConnectionUnixProcessID string:org.a11y.Bus | awk '/uint32/ {print $2}')
+kill -STOP "$bus_launcher"
+trap 'kill -CONT "$bus_launcher" 2>/dev/null; x11_cleanup; rm -rf "$home" "$XDG_RUNTIME_DIR"' EXIT
 launch "$program"
+kill -CONT "$bus_launcher"
 wait_for '堰の幅(mm) text'
 # Orca answers every key before the program sees it: each key is sent once
 # Orca has passed the one before on, which its log tells (a processed key
