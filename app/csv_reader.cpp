@@ -2,10 +2,9 @@
 // SPDX-FileCopyrightText: 2026 The Weir Head developers
 #include "app/csv_reader.h"
 
-#include <QCoreApplication>
+#include "app/command_line_texts.h"
 
 #include <algorithm>
-#include <array>
 
 namespace weir {
 
@@ -13,9 +12,11 @@ namespace {
 constexpr std::size_t kChunk = 1 << 16;
 } // namespace
 
-CsvReader::CsvReader(std::FILE *in)
+CsvReader::CsvReader(std::FILE *in, char delimiter, long long firstLine)
     : m_in(in)
     , m_buffer(kChunk)
+    , m_delimiter(delimiter)
+    , m_line(firstLine)
 {
 }
 
@@ -23,8 +24,7 @@ bool CsvReader::fill()
 {
     if (m_eof)
         return false;
-    // Keep what is unread at the front; grow only when nothing was consumed,
-    // which happens while the header line is looked at whole.
+    // Keep what is unread at the front; grow only when nothing was consumed.
     if (m_pos > 0) {
         std::copy(m_buffer.begin() + std::ptrdiff_t(m_pos), m_buffer.begin() + std::ptrdiff_t(m_end), m_buffer.begin());
         m_end -= m_pos;
@@ -56,47 +56,8 @@ int CsvReader::get()
     return c;
 }
 
-// The delimiter the header line holds most of, outside quotes; a header of
-// one column has none, and a comma does.
-void CsvReader::detectDelimiter()
-{
-    std::size_t at = m_pos;
-    bool quoted = false;
-    std::array<int, 3> counts{}; // tab, semicolon, comma: a tie goes to the first
-    for (;;) {
-        if (at == m_end) {
-            const std::size_t offset = at - m_pos;
-            if (!fill())
-                break;
-            at = m_pos + offset;
-        }
-        const char c = m_buffer[at++];
-        if (c == '"')
-            quoted = !quoted;
-        else if (!quoted && (c == '\n' || c == '\r'))
-            break;
-        else if (!quoted && c == '\t')
-            ++counts[0];
-        else if (!quoted && c == ';')
-            ++counts[1];
-        else if (!quoted && c == ',')
-            ++counts[2];
-    }
-    const auto most = std::max_element(counts.begin(), counts.end());
-    m_delimiter = *most == 0 ? ',' : "\t;,"[most - counts.begin()];
-}
-
 CsvReader::Status CsvReader::next()
 {
-    if (!m_started) {
-        m_started = true;
-        if (peek() == 0xEF && m_end - m_pos >= 3 && static_cast<unsigned char>(m_buffer[m_pos + 1]) == 0xBB
-            && static_cast<unsigned char>(m_buffer[m_pos + 2]) == 0xBF) {
-            m_pos += 3;
-            m_bom = true;
-        }
-        detectDelimiter();
-    }
     m_raw.clear();
     if (peek() == EOF) {
         m_fields.clear();
@@ -141,8 +102,7 @@ CsvReader::Status CsvReader::next()
         const int c = get();
         if (c == EOF) {
             if (quoted) {
-                m_error = QCoreApplication::translate("CommandLine", "%1行目: 引用符 \" が閉じていません。")
-                              .arg(m_recordLine);
+                m_error = CommandLineTexts::tr("%1行目: 引用符 \" が閉じていません。").arg(m_recordLine);
                 return Status::Error;
             }
             return endRecord();

@@ -10,19 +10,21 @@
 
 namespace weir {
 
-// Reads a CSV record at a time from a stream, in constant memory (a record
-// at a time, however long the file), as spreadsheets write CSV: the first
-// record is the header; the delimiter is a comma, a semicolon or a tab, told
-// apart by which of them the header line holds most of outside quotes; a
-// field in double quotes may hold the delimiter, line breaks and doubled
-// quotes; lines end in LF or CRLF; a UTF-8 byte-order mark is skipped.
+// Reads a CSV record at a time from a stream, from where the stream stands,
+// in constant memory (a record at a time, however long the file), as
+// spreadsheets write CSV: the delimiter is given (the record's dialect finds
+// it, app/record_file.h); a field in double quotes may hold the delimiter,
+// line breaks and doubled quotes; lines end in LF or CRLF. The bytes are
+// UTF-8, CP932 or Latin-1, in all of which the delimiters, quotes and line
+// ends are the ASCII bytes and never part of another character.
 //
 // Each record comes both as its fields and as the bytes it was written in
 // (without its line end), so that a writer can hand it on exactly as it came.
 class CsvReader
 {
 public:
-    explicit CsvReader(std::FILE *in);
+    // firstLine: the number of the line the stream stands at, counting from 1.
+    CsvReader(std::FILE *in, char delimiter, long long firstLine = 1);
 
     enum class Status { Record, End, Error };
 
@@ -35,26 +37,23 @@ public:
     QString error() const { return m_error; }
 
     char delimiter() const { return m_delimiter; }
-    bool hadByteOrderMark() const { return m_bom; }
+    // Whether a line so far has ended in CRLF.
     bool crlf() const { return m_crlf; }
 
 private:
     int get();
     int peek();
     bool fill();
-    void detectDelimiter();
 
     std::FILE *m_in;
     std::vector<char> m_buffer;
     std::size_t m_pos = 0;
     std::size_t m_end = 0;
     bool m_eof = false;
-    bool m_started = false;
 
-    char m_delimiter = ',';
-    bool m_bom = false;
+    char m_delimiter;
     bool m_crlf = false;
-    long long m_line = 1;
+    long long m_line;
     long long m_recordLine = 0;
     std::vector<std::string> m_fields;
     std::string m_raw;

@@ -35,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     std::FILE *in = fileOf(data, size);
     {
-        CsvReader reader(in);
+        CsvReader reader(in, ',');
         long long line = 0;
         for (;;) {
             const CsvReader::Status status = reader.next();

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Weir Head developers
 #include "logic/calculation_sheet.h"
 
+#include "hydraulics/units.h"
+#include "hydraulics/weir_domain.h"
 #include "hydraulics/weir_formula.h"
 #include "logic/calculation_trail.h"
 #include "logic/number_text.h"
@@ -189,11 +191,24 @@ private:
                                        .arg(exact(m_record.solved->head)))
                            << line(QStringLiteral("%1: %2").arg(Texts::trials(), outcome.trialsText))
                            << line(Texts::validRange().simplified());
+            beyondFormula();
             break;
         case CalculationOutcome::Kind::Printed: break;
         }
         for (const PrintedLine &printedLine : outcome.lines)
             m_sheet.blocks << flagged(printedLine.text);
+    }
+
+    // A bracket reaching past the discharge's peak can hold a head on the
+    // falling side of Q(h), where a higher head would pass less water: the
+    // window shows what the search found, and the sheet says that the
+    // formula does not reach there.
+    void beyondFormula()
+    {
+        const WeirDomain domain(m_record.inputs->width);
+        if (domain.dischargeAt(m_record.solved->head).status == Discharge::Status::BeyondPeak)
+            m_sheet.blocks << flagged(Texts::beyondFormula(
+                generalNumberText(std::round(units::millimetresFromMetres(domain.peakHead()) * 10) / 10, m_locale)));
     }
 
     const CalculationRecord &m_record;

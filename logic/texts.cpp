@@ -128,6 +128,16 @@ QString Texts::outsideValidRange()
     return tr("適用範囲外");
 }
 
+QString Texts::beyondFormula(const QString &peakMm)
+{
+    return tr("越流高さが約%1mm以上では公式の流量が増えないため、流量を求められません。").arg(peakMm);
+}
+
+QString Texts::noFlowBeyondFormula()
+{
+    return tr("公式の範囲外（流量なし）");
+}
+
 QString Texts::formula()
 {
     return QStringLiteral(u"Q = 1.838 (1 + 0.0012/h) (1 − √(h/b)/10) b h^1.5");

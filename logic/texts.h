@@ -58,6 +58,11 @@ public:
     static QString belowValidRange();
     // The same, short, for a table's remark column.
     static QString outsideValidRange();
+    // A head at or past the one where the formula's discharge stops rising
+    // (about 56 widths; its value in mm as a table shows heads): no flow.
+    static QString beyondFormula(const QString &peakMm);
+    // The same, short, for a table's remark column.
+    static QString noFlowBeyondFormula();
 
     // The discharge formula in one line of plain text, h^1.5 for the power,
     // and what its letters stand for.

@@ -354,7 +354,8 @@ void RatingWindowWidget::takeShownHead(std::optional<double> headMm)
             m_table->selectRow(row);
             m_table->scrollTo(m_model->index(row, 0), QAbstractItemView::PositionAtCenter);
         }
-        m_shownPoint->addData(flowLitresPerMinute(*headMm, m_model->range().widthMm), *headMm);
+        if (const double flow = flowLitresPerMinute(*headMm, m_model->range().widthMm); std::isfinite(flow))
+            m_shownPoint->addData(flow, *headMm);
     } else {
         m_table->clearSelection();
     }
@@ -367,6 +368,8 @@ void RatingWindowWidget::readOutAt(const QPointF &position)
     int nearest = -1;
     double best = 0;
     for (int row = 0; row < m_model->rowCount(); ++row) {
+        if (!std::isfinite(m_model->flowLpmAt(row)))
+            continue; // no point on the curve: the formula gives no flow there
         const double x = m_plot->xAxis->coordToPixel(m_model->flowLpmAt(row));
         const double y = m_plot->yAxis->coordToPixel(m_model->headAt(row));
         const double distance = std::hypot(x - position.x(), y - position.y());

@@ -12,9 +12,13 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QRegularExpression>
+#include <QStringDecoder>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cmath>
 #include <cstdio>
 
 using namespace weir;
@@ -58,6 +62,10 @@ Run run(const QStringList &arguments, const QByteArray &input = {})
     return result;
 }
 
+// What a file written by the program begins with (the output stream here is
+// a file): Excel then reads it as UTF-8.
+const QByteArray kBom("\xEF\xBB\xBF");
+
 } // namespace
 
 class CommandLineTest : public QObject
@@ -79,6 +87,13 @@ private slots:
     void headsForARecordOfFlows();
     void jsonKeepsTheColumnsInOrder();
     void repeatedValuesAnswerAsTheFirstTime();
+    void loggerExports_data();
+    void loggerExports();
+    void faultsNamedNotHidden_data();
+    void faultsNamedNotHidden();
+    void unitsOfAReading_data();
+    void unitsOfAReading();
+    void helpIsInOneLanguage();
 };
 
 // Every case the window is tested with, through the command line: one value
@@ -125,16 +140,18 @@ void CommandLineTest::headAsTheWindowShowsIt()
         QCOMPARE(one.status, 0);
         QCOMPARE(QString::fromUtf8(one.out), u"越流高さ(mm)\t"_qs + head + u"\nTrial回数\t"_qs + trials + u'\n');
         QCOMPARE(record.status, 0);
-        QCOMPARE(QString::fromUtf8(record.out),
-                 u"flow_lpm,head_mm,trials,reason\n"_qs + inputs[1] + u',' + head + u',' + trials + u',' + said
-                     + u'\n');
+        QCOMPARE(record.out,
+                 kBom
+                     + (u"flow_lpm,head_mm,trials,reason\n"_qs + inputs[1] + u',' + head + u',' + trials + u',' + said
+                        + u'\n')
+                           .toUtf8());
         break;
     case Kind::Printed:
         QCOMPARE(one.status, 1);
         QVERIFY(one.out.isEmpty());
         QCOMPARE(record.status, 1);
-        QCOMPARE(QString::fromUtf8(record.out),
-                 u"flow_lpm,head_mm,trials,reason\n"_qs + inputs[1] + u",,,"_qs + said + u'\n');
+        QCOMPARE(record.out,
+                 kBom + (u"flow_lpm,head_mm,trials,reason\n"_qs + inputs[1] + u",,,"_qs + said + u'\n').toUtf8());
         break;
     }
     for (const QString &line : lines)
@@ -147,8 +164,11 @@ void CommandLineTest::flowForOneHead()
     Run result = run({"flow", "--width", "300", "--head", "50"});
     QCOMPARE(result.status, 0);
     QCOMPARE(QString::fromUtf8(result.out), u"流量(L/min)\t363.30\n流量(m³/s)\t0.0060551\n"_qs);
+    // JSON numbers are numbers, with a point whatever the files' decimal mark.
     result = run({"flow", "--width", "300", "--head", "50", "--decimal-comma", "--format", "json"});
-    QCOMPARE(result.out, QByteArray("{\"流量(L/min)\":\"363,30\",\"流量(m³/s)\":\"0,0060551\"}\n"));
+    QCOMPARE(result.out, QByteArray("{\"flow_lpm\":363.30,\"flow_m3s\":0.0060551,\"reason\":null}\n"));
+    result = run({"head", "--width", "300", "--flow", "300", "--min", "20", "--max", "100", "--format", "json"});
+    QCOMPARE(result.out, QByteArray("{\"head_mm\":43.83,\"trials\":10,\"reason\":null}\n"));
     result = run({"flow", "--width", "0", "--head", "50"});
     QCOMPARE(result.status, 2);
     QVERIFY(result.err.contains(u"堰の幅(mm)は0より大きい値にして下さい。"_qs));
@@ -180,7 +200,7 @@ void CommandLineTest::recordDialects()
     QFETCH(QByteArray, output);
     const Run result = run({"flow", "--width", "300", "--column", "head_mm"}, input);
     QCOMPARE(result.status, 0);
-    QCOMPARE(result.out, output);
+    QCOMPARE(result.out, output.startsWith(kBom) ? output : kBom + output);
 }
 
 void CommandLineTest::badRowsKeepTheirPlace()
@@ -205,8 +225,11 @@ void CommandLineTest::malformedFileWritesNothing_data()
     QTest::addColumn<QByteArray>("input");
     QTest::addColumn<QString>("error");
     QTest::newRow("unbalanced quote") << QByteArray("head_mm\n50\n\"60\n70\n") << u"3行目: 引用符"_qs;
-    QTest::newRow("missing column") << QByteArray("height\n50\n") << u"1行目: 列 head_mm がありません。"_qs;
+    QTest::newRow("missing column") << QByteArray("height\n50\n")
+                                    << u"列 「head_mm」 を含む見出しの行がありません（最初の1000行を調べました）。"_qs;
     QTest::newRow("empty file") << QByteArray() << u"見出しの行がありません。"_qs;
+    QTest::newRow("values past the header's columns")
+        << QByteArray("t,head_mm\nA,50,,\nB,50,x\n") << u"3行目: 見出しの2列より先に値があります（3列目）。"_qs;
 }
 
 void CommandLineTest::malformedFileWritesNothing()
@@ -291,10 +314,10 @@ void CommandLineTest::headsForARecordOfFlows()
     // With a bracket, as the window; without, over the formula's range.
     Run result = run({"head", "--width", "300", "--column", "flow_lpm", "--min", "20", "--max", "100"}, input);
     QCOMPARE(result.status, 1);
-    QVERIFY(result.out.startsWith("flow_lpm,head_mm,trials,reason\n300,43.83,10,\n0,,,解がありません。"));
+    QVERIFY(result.out.startsWith(kBom + "flow_lpm,head_mm,trials,reason\n300,43.83,10,\n0,,,解がありません。"));
     result = run({"head", "--width", "300", "--column", "flow_lpm", "--format", "tsv"}, input);
     QCOMPARE(result.status, 1);
-    QVERIFY2(result.out.startsWith("flow_lpm\thead_mm\ttrials\treason\n300\t43.83\t\t\n0\t\t\t"),
+    QVERIFY2(result.out.startsWith(kBom + "flow_lpm\thead_mm\ttrials\treason\n300\t43.83\t\t\n0\t\t\t"),
              result.out.constData());
 }
 
@@ -304,8 +327,8 @@ void CommandLineTest::jsonKeepsTheColumnsInOrder()
                            "zone,head_mm,a \"note\"\nB,50,\"x\ty\"\nA,,\n");
     QCOMPARE(result.status, 1);
     QCOMPARE(QString::fromUtf8(result.out),
-             u"[\n{\"zone\":\"B\",\"head_mm\":\"50\",\"a \\\"note\\\"\":\"x\\u0009y\",\"flow_lpm\":\"363.30\","
-             "\"flow_m3s\":\"0.0060551\",\"reason\":null},\n"
+             u"[\n{\"zone\":\"B\",\"head_mm\":\"50\",\"a \\\"note\\\"\":\"x\\u0009y\",\"flow_lpm\":363.30,"
+             "\"flow_m3s\":0.0060551,\"reason\":null},\n"
              "{\"zone\":\"A\",\"head_mm\":\"\",\"a \\\"note\\\"\":\"\",\"flow_lpm\":null,\"flow_m3s\":null,"
              "\"reason\":\"値がありません。\"}\n]\n"_qs);
 }
@@ -333,6 +356,308 @@ void CommandLineTest::repeatedValuesAnswerAsTheFirstTime()
         const Run alone = run({"flow", "--width", "300", "--head", heads[i]});
         const QString lpm = QString::fromUtf8(alone.out).section(u'\n', 0, 0).section(u'\t', 1);
         QCOMPARE(QString::fromUtf8(lines[i + 1]).section(u',', 1, 1), lpm);
+    }
+}
+
+namespace {
+
+// The flow at a head (mm) over a 300 mm weir, to 0.01 L/min, in the test's
+// own arithmetic.
+QString lpmText(double headMm)
+{
+    const double h = headMm / 1000, b = 0.3;
+    return QString::number(1.838 * (1 + 0.0012 / h) * (1 - std::sqrt(h / b) / 10) * b * std::pow(h, 1.5) * 60000, 'f',
+                           2);
+}
+
+QByteArray encoded(const char *encoding, const QString &text)
+{
+    QStringEncoder encoder(encoding, QStringConverter::Flag::WriteBom);
+    return encoder(text);
+}
+
+} // namespace
+
+// Exports as loggers and spreadsheets write them, each laid out as its maker
+// documents it: every row's flow is the formula's at the head its reading
+// gives, and the volume is the trapezoid over the readings' times.
+void CommandLineTest::loggerExports_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QList<double>>("heads");   // mm, a data row each
+    QTest::addColumn<QList<double>>("seconds"); // each row's time
+    QTest::addColumn<QStringList>("said");
+    QTest::addColumn<QByteArray>("written"); // the output's encoding: UTF-8 (with a byte-order mark) or CP932
+    QTest::addColumn<QString>("header");     // the output's header line
+
+    const QStringList flow{"flow", "--width", "300"};
+    QTest::newRow("HOBO: a title line, # and units in the header")
+        << flow + QStringList{"--column",      "Water Level",
+                              "--unit",        "m",
+                              "--zero",        "0.32",
+                              "--time",        "Date Time",
+                              "--time-format", "MM/dd/yy hh:mm:ss AP"}
+        << u"\"Plot Title: Weir 3\"\n"
+           "\"#\",\"Date Time, GMT+09:00\",\"Water Level, meters (LGR S/N: 20512345)\",\"Temp, °C (LGR S/N: "
+           "20512345)\"\n"
+           "1,12/09/26 10:00:00 AM,0.36383,8.1\n2,12/09/26 10:10:00 AM,0.36410,8.1\n3,12/09/26 10:20:00 AM,0.36502,8.2\n"_qs
+               .toUtf8()
+        << QList<double>{43.83, 44.10, 45.02} << QList<double>{0, 600, 1200}
+        << QStringList{u"見出しは2行目です（その上の1行は読み飛ばしました）。"_qs} << QByteArray("UTF-8")
+        << u"\"#\",\"Date Time, GMT+09:00\",\"Water Level, meters (LGR S/N: 20512345)\",\"Temp, °C (LGR S/N: "
+           u"20512345)\","
+           "flow_lpm,flow_m3s,reason"_qs;
+    QTest::newRow("Solinst: a header block, date and time apart, Latin-1")
+        << flow + QStringList{"--column", "LEVEL", "--unit", "m", "--zero", "1", "--time", "Date", "--time", "Time"}
+        << QString::fromUtf8("Serial_number:\r\n2062147\r\nProject ID:\r\nWeir 3\r\nLocation:\r\nOutlet\r\nLEVEL\r\n"
+                             "UNIT: m\r\nOffset: 0.000000 m\r\nTEMPERATURE\r\nUNIT: °C\r\n\r\n"
+                             "Date,Time,ms,LEVEL,TEMPERATURE\r\n2026/12/09,10:00:00,0,1.04383,8.1\r\n"
+                             "2026/12/09,10:10:00,0,1.04410,8.1\r\n")
+               .toLatin1()
+        << QList<double>{43.83, 44.10} << QList<double>{0, 600}
+        << QStringList{u"文字コード Latin-1 として読みました（--encoding で変えられます）。"_qs,
+                       u"見出しは13行目です（その上の12行は読み飛ばしました）。"_qs}
+        << QByteArray("UTF-8") << u"Date,Time,ms,LEVEL,TEMPERATURE,flow_lpm,flow_m3s,reason"_qs;
+    QTest::newRow("USGS RDB: comments, tabs, the field-type row, feet")
+        << flow + QStringList{"--column", "69928_00065", "--unit", "ft", "--zero", "10", "--time", "datetime"}
+        << QByteArray(
+               "# U.S. Geological Survey\n# Data for site 01646500\n#    TS_ID  Parameter Description\n"
+               "#    69928  00065     Gage height, feet\n"
+               "agency_cd\tsite_no\tdatetime\ttz_cd\t69928_00065\t69928_00065_cd\n5s\t15s\t20d\t6s\t14n\t10s\n"
+               "USGS\t01646500\t2026-12-09 10:00\tEST\t10.1438\tP\nUSGS\t01646500\t2026-12-09 10:15\tEST\t10.1447\tP\n")
+        << QList<double>{0.1438 * 304.8, 0.1447 * 304.8} << QList<double>{0, 900}
+        << QStringList{u"見出しは5行目です（その上の4行は読み飛ばしました）。"_qs} << QByteArray("UTF-8")
+        << u"agency_cd\tsite_no\tdatetime\ttz_cd\t69928_00065\t69928_00065_cd\tflow_lpm\tflow_m3s\treason"_qs;
+    QTest::newRow("Excel on a Japanese Windows: CP932, CRLF, centimetres")
+        << flow + QStringList{"--column", u"水位(cm)"_qs, "--unit", "cm", "--time", u"日時"_qs}
+        << encoded("windows-31j",
+                   u"日時,水位(cm),備考\r\n2026/12/09 10:00,4.383,晴れ\r\n2026/12/09 10:10,4.410,\r\n"_qs)
+        << QList<double>{43.83, 44.10} << QList<double>{0, 600}
+        << QStringList{u"文字コード CP932 として読みました（--encoding で変えられます）。"_qs} << QByteArray("CP932")
+        << u"日時,水位(cm),備考,flow_lpm,flow_m3s,reason"_qs;
+    QTest::newRow("semicolons and decimal commas, a column named by its start")
+        << flow + QStringList{"--column", "Pegel", "--time", "Zeit", "--decimal-comma"}
+        << QByteArray("Zeit;Pegel (mm)\n2026-12-09 10:00;43,83\n2026-12-09 10:10;44,10\n")
+        << QList<double>{43.83, 44.10} << QList<double>{0, 600} << QStringList{} << QByteArray("UTF-8")
+        << u"Zeit;Pegel (mm);flow_lpm;flow_m3s;reason"_qs;
+    QTest::newRow("UTF-16 with its byte-order mark")
+        << flow + QStringList{"--column", "head_mm", "--time", "time"}
+        << encoded("UTF-16LE", u"time,head_mm\n2026-12-09T10:00,43.83\n2026-12-09T10:10,44.10\n"_qs)
+        << QList<double>{43.83, 44.10} << QList<double>{0, 600}
+        << QStringList{u"文字コード UTF-16LE として読みました。"_qs} << QByteArray("UTF-8")
+        << u"time,head_mm,flow_lpm,flow_m3s,reason"_qs;
+    QTest::newRow("Excel's serial days") << flow + QStringList{"--column", "head_mm", "--time", "time"}
+                                         << QByteArray("time,head_mm\n46000.4166666667,43.83\n46000.4236111111,44.10\n")
+                                         << QList<double>{43.83, 44.10} << QList<double>{0, 600} << QStringList{}
+                                         << QByteArray("UTF-8") << u"time,head_mm,flow_lpm,flow_m3s,reason"_qs;
+}
+
+void CommandLineTest::loggerExports()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, input);
+    QFETCH(QList<double>, heads);
+    QFETCH(QList<double>, seconds);
+    QFETCH(QStringList, said);
+    QFETCH(QByteArray, written);
+    QFETCH(QString, header);
+    const Run result = run(arguments, input);
+    QCOMPARE(result.status, 0);
+    for (const QString &line : said)
+        QVERIFY2(result.err.contains(line), qPrintable(result.err));
+
+    QString text;
+    if (written == "CP932") {
+        QVERIFY(!result.out.startsWith(kBom));
+        QStringDecoder decoder("windows-31j");
+        text = decoder(result.out);
+        QVERIFY(!decoder.hasError());
+    } else {
+        QVERIFY(result.out.startsWith(kBom));
+        text = QString::fromUtf8(result.out.mid(3));
+    }
+    const bool crlf = input.contains("\r\n");
+    QCOMPARE(text.count(QStringLiteral("\r\n")), crlf ? heads.size() + 1 : 0);
+    QStringList lines = text.split(u'\n', Qt::SkipEmptyParts);
+    for (QString &line : lines)
+        line.remove(u'\r');
+    QCOMPARE(lines.size(), heads.size() + 1); // the header and the readings, nothing of the lines above
+    QCOMPARE(lines.first(), header);
+    const QChar delimiter = header.contains(u'\t') ? u'\t' : header.contains(u';') ? u';' : u',';
+    const bool comma = arguments.contains(QStringLiteral("--decimal-comma"));
+    double volume = 0;
+    for (qsizetype i = 0; i < heads.size(); ++i) {
+        const QStringList fields = lines[i + 1].split(delimiter);
+        QString expected = lpmText(heads[i]);
+        if (comma)
+            expected.replace(u'.', u',');
+        QCOMPARE(fields[fields.size() - 3], expected);
+        if (i > 0)
+            volume += (lpmText(heads[i]).toDouble() + lpmText(heads[i - 1]).toDouble()) / 2 / 60000
+                * (seconds[i] - seconds[i - 1]);
+    }
+    // The trapezoids from flows rounded to 0.01 L/min: within 0.001 m³ of
+    // the program's from its own flows.
+    const QRegularExpression said3(QStringLiteral("通過した水量: ([0-9.]+) m³\n"));
+    const QRegularExpressionMatch match = said3.match(result.err);
+    QVERIFY2(match.hasMatch(), qPrintable(result.err));
+    QVERIFY2(std::fabs(match.captured(1).toDouble() - volume) < 0.0015, qPrintable(match.captured(1)));
+}
+
+// Faults once reported as success, or hidden: each now named, with the
+// exit status that says the answer is not whole.
+void CommandLineTest::faultsNamedNotHidden_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QStringList>("written"); // lines of the output
+    QTest::addColumn<QStringList>("said");    // on the error stream
+
+    const QStringList record{"flow", "--width", "300", "--column", "head_mm", "--time", "time"};
+    const QString beyond = u"越流高さが約16874.6mm以上では公式の流量が増えないため、流量を求められません。"_qs;
+    QTest::newRow("a head past the discharge's peak: no negative flow")
+        << QStringList{"flow", "--width", "300", "--head", "40000"} << QByteArray() << 1 << QStringList{}
+        << QStringList{beyond};
+    QTest::newRow("just below the peak: the largest flow")
+        << QStringList{"flow", "--width", "300", "--head", "16800"} << QByteArray() << 0
+        << QStringList{u"流量(L/min)\t"_qs + lpmText(16800)} << QStringList{};
+    QTest::newRow("past the peak in a record: the volume is not made negative")
+        << record
+        << QByteArray("time,head_mm\n2026-12-09T10:00,43.83\n2026-12-09T10:10,40000\n2026-12-09T10:20,43.83\n") << 1
+        << QStringList{u"2026-12-09T10:10,40000,,,"_qs + beyond}
+        << QStringList{u"欠測: 2行目から4行目まで"_qs, u"通過した水量: 0.000 m³（時刻の続く区間がありません）"_qs};
+    QTest::newRow("past the peak in the rating table")
+        << QStringList{"table", "--width", "300", "--from",   "16000", "--to",
+                       "17000", "--step",  "500", "--format", "csv"}
+        << QByteArray() << 0 << QStringList{u"17000,,,公式の範囲外（流量なし）"_qs} << QStringList{};
+    QTest::newRow("a row shorter than the header")
+        << record << QByteArray("time,head_mm,note\n2026-12-09T10:00,43.83,a\n2026-12-09T10:10\n") << 1
+        << QStringList{u"2026-12-09T10:10,,,,,値がありません。"_qs} << QStringList{u"3行目: 値がありません。"_qs};
+    QTest::newRow("a date that reads two ways")
+        << record << QByteArray("time,head_mm\n08/08/21 05:41:00 PM,43.83\n") << 2 << QStringList{}
+        << QStringList{u"2行目: 列 time の時刻 08/08/21 05:41:00 PM は、月/日か日/月か二通りに読めます。"_qs};
+    QTest::newRow("a time that cannot be read")
+        << record
+        << QByteArray("time,head_mm\n2026/12/09 10:00,43.83\n2026/12/09 10:10'00,44.10\n"
+                      "2026/12/09 10:20,45.02\n2026/12/09 10:30,45.60\n")
+        << 1 << QStringList{}
+        << QStringList{u"3行目: 時刻 2026/12/09 10:10'00 が読めません。"_qs,
+                       u"（記録の一部、1区間: 4行目から5行目まで）"_qs};
+    QByteArray unreadable("time,head_mm\n");
+    for (int i = 0; i < 8; ++i)
+        unreadable += "x,43.83\n";
+    QTest::newRow("many unreadable times: the first few, and a count")
+        << record << unreadable << 1 << QStringList{}
+        << QStringList{u"6行目: 時刻 x が読めません。"_qs, u"ほか 3行の時刻が読めません。"_qs};
+    QTest::newRow("times with and without an offset")
+        << record << QByteArray("time,head_mm\n2026-12-09T10:00,43.83\n2026-12-09T10:10+09:00,44.10\n") << 1
+        << QStringList{}
+        << QStringList{u"通過した水量: 求められません。時刻にオフセットのないもの（2行目）とあるもの（3行目）"_qs};
+    QTest::newRow("a time that goes backwards")
+        << record
+        << QByteArray("time,head_mm\n2026-12-09T10:00,43.83\n2026-12-09T10:10,44.10\n2026-12-09T10:05,45.02\n"
+                      "2026-12-09T10:15,45.60\n")
+        << 1 << QStringList{}
+        << QStringList{u"4行目: 時刻 2026-12-09T10:05 が3行目の時刻より前か同じです"_qs,
+                       u"（記録の一部、2区間: 2行目から3行目まで、4行目から5行目まで）"_qs};
+    QTest::newRow("a time repeated") << record
+                                     << QByteArray("time,head_mm\n2026-12-09T10:00,43.83\n2026-12-09T10:00,44.10\n")
+                                     << 1 << QStringList{}
+                                     << QStringList{u"3行目: 時刻 2026-12-09T10:00 が2行目の時刻より前か同じです"_qs};
+    QTest::newRow("a date and a time in two columns")
+        << QStringList{"flow", "--width", "300", "--column", "head_mm", "--time", "date", "--time", "time"}
+        << QByteArray("date,time,head_mm\n2026/12/09,10:00,43.83\n2026/12/09,10:10,44.10\n") << 0 << QStringList{}
+        << QStringList{u"通過した水量: 3.013 m³\n"_qs};
+    QTest::newRow("a zero below the crest, --zero=-0.7")
+        << QStringList{"flow", "--width", "300", "--head", "43.13", "--zero=-0.7"} << QByteArray() << 0
+        << QStringList{u"流量(L/min)\t"_qs + lpmText(43.83)} << QStringList{};
+    QTest::newRow("a zero below the crest, --zero -0.7")
+        << QStringList{"flow", "--width", "300", "--head", "43.13", "--zero", "-0.7"} << QByteArray() << 0
+        << QStringList{u"流量(L/min)\t"_qs + lpmText(43.83)} << QStringList{};
+    QTest::newRow("a unit there is not") << QStringList{"flow", "--width", "300", "--head", "1", "--unit", "furlong"}
+                                         << QByteArray() << 2 << QStringList{}
+                                         << QStringList{u"単位 furlong は使えません"_qs};
+}
+
+void CommandLineTest::faultsNamedNotHidden()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, input);
+    QFETCH(int, status);
+    QFETCH(QStringList, written);
+    QFETCH(QStringList, said);
+    const Run result = run(arguments, input);
+    QCOMPARE(result.status, status);
+    const QString out = QString::fromUtf8(result.out);
+    for (const QString &line : written)
+        QVERIFY2(out.contains(line + u'\n'), qPrintable(out));
+    for (const QString &line : said)
+        QVERIFY2(result.err.contains(line), qPrintable(result.err));
+    if (status == 2)
+        QVERIFY(result.out.isEmpty());
+    QVERIFY2(!out.contains(u",-"_qs) && !out.contains(u"\t-"_qs), qPrintable(out)); // never a negative flow
+}
+
+// A reading in another unit gives what the same quantity in mm or L/min gives.
+void CommandLineTest::unitsOfAReading_data()
+{
+    QTest::addColumn<QStringList>("given");
+    QTest::addColumn<QStringList>("same");
+    const QStringList flow{"flow", "--width", "300"};
+    const QStringList head{"head", "--width", "300", "--min", "20", "--max", "100"};
+    QTest::newRow("cm") << flow + QStringList{"--head", "4.383", "--unit", "cm"}
+                        << flow + QStringList{"--head", "43.83"};
+    QTest::newRow("m") << flow + QStringList{"--head", "0.04383", "--unit", "m"}
+                       << flow + QStringList{"--head", "43.83"};
+    QTest::newRow("m from a zero") << flow + QStringList{"--head", "1.04383", "--unit", "m", "--zero", "1"}
+                                   << flow + QStringList{"--head", "43.83"};
+    QTest::newRow("in, 25.4 mm") << flow + QStringList{"--head", "2", "--unit", "in"}
+                                 << flow + QStringList{"--head", "50.8"};
+    QTest::newRow("ft, 304.8 mm") << flow + QStringList{"--head", "0.5", "--unit", "ft"}
+                                  << flow + QStringList{"--head", "152.4"};
+    QTest::newRow("L/s") << head + QStringList{"--flow", "5", "--unit", "L/s"} << head + QStringList{"--flow", "300"};
+    QTest::newRow("m3/s") << head + QStringList{"--flow", "0.005", "--unit", "m3/s"}
+                          << head + QStringList{"--flow", "300"};
+    QTest::newRow("m³/h") << head + QStringList{"--flow", "18", "--unit", u"m³/h"_qs}
+                          << head + QStringList{"--flow", "300"};
+    QTest::newRow("m3/d") << head + QStringList{"--flow", "432", "--unit", "m3/d"}
+                          << head + QStringList{"--flow", "300"};
+    QTest::newRow("cfs, 28.316846592 L") << head + QStringList{"--flow", "0.1", "--unit", "cfs"}
+                                         << head + QStringList{"--flow", "169.901079552"};
+}
+
+void CommandLineTest::unitsOfAReading()
+{
+    QFETCH(QStringList, given);
+    QFETCH(QStringList, same);
+    const Run inUnit = run(given);
+    QCOMPARE(inUnit.status, 0);
+    QCOMPARE(inUnit.out, run(same).out);
+    // The same as a record's column.
+    QStringList column = given;
+    const qsizetype at = column.indexOf(QStringLiteral("--head")) >= 0 ? column.indexOf(QStringLiteral("--head"))
+                                                                       : column.indexOf(QStringLiteral("--flow"));
+    const QByteArray value = column[at + 1].toUtf8();
+    column[at] = QStringLiteral("--column");
+    column[at + 1] = QStringLiteral("v");
+    const Run record = run(column, "v\n" + value + "\n");
+    QCOMPARE(record.status, 0);
+    QVERIFY2(record.out.contains(QString::fromUtf8(inUnit.out).section(u'\t', 1, 1).section(u'\n', 0, 0).toUtf8()),
+             record.out.constData());
+}
+
+// The help says everything in the program's language, Qt's lines included.
+void CommandLineTest::helpIsInOneLanguage()
+{
+    for (const char *command : {"head", "flow", "table"}) {
+        const Run help = run({command, "--help"});
+        QCOMPARE(help.status, 0);
+        const QString text = QString::fromUtf8(help.out);
+        QVERIFY2(text.startsWith(u"使い方: weir-head "_qs + QLatin1String(command)), qPrintable(text));
+        for (const char *english : {"Usage", "Options", "Displays", "help on"})
+            QVERIFY2(!text.contains(QLatin1String(english)), qPrintable(text));
     }
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Weir Head developers
 #include "hydraulics/bisection.h"
+#include "hydraulics/weir_domain.h"
 #include "hydraulics/weir_formula.h"
 
 #include <QTest>
@@ -11,6 +12,7 @@
 using namespace weir;
 
 Q_DECLARE_METATYPE(SolveStatus)
+Q_DECLARE_METATYPE(weir::Discharge::Status)
 
 namespace {
 constexpr double kInf = std::numeric_limits<double>::infinity();
@@ -61,6 +63,8 @@ private slots:
     void residualKnownValues();
     void residualFaultsAreNotFinite_data();
     void residualFaultsAreNotFinite();
+    void dischargeStopsAtItsPeak_data();
+    void dischargeStopsAtItsPeak();
 
     void solve_data();
     void solve();
@@ -127,6 +131,58 @@ void WeirCalcTest::residualFaultsAreNotFinite()
     QFETCH(double, head);
     QFETCH(double, width);
     QVERIFY(!std::isfinite(weirResidual(head, 0.005, width)));
+}
+
+// Q(h) rises to a peak and falls: without the low-head term at 56.25 widths
+// exactly, with it a little lower (55.85 widths for a 1 mm weir). From the
+// peak up no discharge is given, so no head ever shows a flow that a lower
+// head passes too, nor a negative one past 100 widths.
+void WeirCalcTest::dischargeStopsAtItsPeak_data()
+{
+    using Status = Discharge::Status;
+    QTest::addColumn<double>("width");  // m
+    QTest::addColumn<double>("widths"); // the head, in widths
+    QTest::addColumn<Status>("status");
+    QTest::newRow("the worked example's head") << 0.3 << 0.0438281 / 0.3 << Status::Ok;
+    QTest::newRow("56 widths") << 0.3 << 56.0 << Status::Ok;
+    QTest::newRow("56.25 widths") << 0.3 << 56.25 << Status::BeyondPeak;
+    QTest::newRow("40 m over 0.3 m") << 0.3 << 40.0 / 0.3 << Status::BeyondPeak;
+    QTest::newRow("100 widths, where the factor is 0") << 0.3 << 100.0 << Status::BeyondPeak;
+    QTest::newRow("1 mm weir, 55.8 widths") << 0.001 << 55.8 << Status::Ok;
+    QTest::newRow("1 mm weir, 56 widths") << 0.001 << 56.0 << Status::BeyondPeak;
+    QTest::newRow("zero head") << 0.3 << 0.0 << Status::HeadNotPositive;
+    QTest::newRow("negative head") << 0.3 << -1.0 << Status::HeadNotPositive;
+    QTest::newRow("head not a number") << 0.3 << std::numeric_limits<double>::quiet_NaN() << Status::NotComputable;
+    QTest::newRow("infinite head") << 0.3 << std::numeric_limits<double>::infinity() << Status::NotComputable;
+    QTest::newRow("zero width") << 0.0 << 1.0 << Status::NotComputable;
+    QTest::newRow("negative width") << -0.3 << 1.0 << Status::NotComputable;
+}
+
+void WeirCalcTest::dischargeStopsAtItsPeak()
+{
+    QFETCH(double, width);
+    QFETCH(double, widths);
+    QFETCH(Discharge::Status, status);
+    const WeirDomain domain(width);
+    const double head = widths * width;
+    const Discharge discharge = domain.dischargeAt(head);
+    QCOMPARE(discharge.status, status);
+    if (status == Discharge::Status::Ok) {
+        QCOMPARE(discharge.flow, weirDischarge(head, width));
+        QVERIFY(discharge.flow > 0);
+    }
+    if (!(width > 0))
+        return;
+    // The peak itself: the discharge falls on either side of it, and it lies
+    // where the low-head term puts it, a little below 56.25 widths.
+    const double peak = domain.peakHead();
+    const double atPeak
+        = 1.838 * (1 + 0.0012 / peak) * (1 - std::sqrt(peak / width) / 10) * width * std::pow(peak, 1.5);
+    for (const double side : {0.999, 1.001}) {
+        const double h = peak * side;
+        QVERIFY(1.838 * (1 + 0.0012 / h) * (1 - std::sqrt(h / width) / 10) * width * std::pow(h, 1.5) < atPeak);
+    }
+    QVERIFY2(peak / width > 55.8 && peak / width < 56.25, qPrintable(QString::number(peak / width)));
 }
 
 void WeirCalcTest::solve_data()

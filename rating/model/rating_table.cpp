@@ -9,6 +9,7 @@
 #include "logic/texts.h"
 
 #include <cmath>
+#include <limits>
 
 namespace weir {
 
@@ -71,22 +72,37 @@ QString flowM3sText(double cubicMetresPerSecond, const QLocale &locale)
 
 FlowReading readFlowAtHead(const QString &headText, double widthMm, const QLocale &locale)
 {
-    FlowReading reading;
     const Read head = positiveNumber(headText, RatingBox::Head, locale);
     if (!head.value) {
+        FlowReading reading;
         reading.message = head.message;
         return reading;
     }
-    const double lpm = flowLitresPerMinute(*head.value, widthMm);
-    const double m3s = flowCubicMetresPerSecond(*head.value, widthMm);
-    if (!std::isfinite(lpm) || !std::isfinite(m3s)) {
+    return flowReadingAt(*head.value, WeirDomain(units::metresFromMillimetres(widthMm)));
+}
+
+FlowReading flowReadingAt(double headMm, const WeirDomain &domain)
+{
+    FlowReading reading;
+    const Discharge discharge = domain.dischargeAt(units::metresFromMillimetres(headMm));
+    switch (discharge.status) {
+    case Discharge::Status::Ok: break;
+    case Discharge::Status::HeadNotPositive: reading.message = Texts::notPositive(Texts::head()); return reading;
+    case Discharge::Status::BeyondPeak:
+        reading.message = Texts::beyondFormula(
+            generalNumberText(std::round(units::millimetresFromMetres(domain.peakHead()) * 10) / 10, QLocale::c()));
+        return reading;
+    case Discharge::Status::NotComputable: reading.message = Texts::notComputable(); return reading;
+    }
+    const double lpm = units::litresPerMinuteFromCubicMetresPerSecond(discharge.flow);
+    if (!std::isfinite(lpm)) {
         reading.message = Texts::notComputable();
         return reading;
     }
-    reading.headMm = *head.value;
+    reading.headMm = headMm;
     reading.lpm = lpm;
-    reading.m3s = m3s;
-    reading.belowValidRange = *head.value < kMinimumValidHeadMm;
+    reading.m3s = discharge.flow;
+    reading.belowValidRange = headMm < kMinimumValidHeadMm;
     return reading;
 }
 
@@ -121,7 +137,9 @@ RatingRead readRatingBoxes(const RatingBoxTexts &texts, const QLocale &locale)
 
 double flowCubicMetresPerSecond(double headMm, double widthMm)
 {
-    return weirDischarge(units::metresFromMillimetres(headMm), units::metresFromMillimetres(widthMm));
+    const Discharge discharge
+        = WeirDomain(units::metresFromMillimetres(widthMm)).dischargeAt(units::metresFromMillimetres(headMm));
+    return discharge.status == Discharge::Status::Ok ? discharge.flow : std::numeric_limits<double>::quiet_NaN();
 }
 
 double flowLitresPerMinute(double headMm, double widthMm)
@@ -167,6 +185,7 @@ void RatingTableModel::setRange(const RatingRange &range)
 {
     beginResetModel();
     m_range = range;
+    m_domain = WeirDomain(units::metresFromMillimetres(range.widthMm));
     m_rows = range.stepMm > 0 && range.toMm >= range.fromMm
         ? int(std::floor((range.toMm - range.fromMm) / range.stepMm + 1e-9)) + 1
         : 0;
@@ -189,12 +208,18 @@ double RatingTableModel::headAt(int row) const
 
 double RatingTableModel::flowLpmAt(int row) const
 {
-    return flowLitresPerMinute(headAt(row), m_range.widthMm);
+    return units::litresPerMinuteFromCubicMetresPerSecond(flowM3sAt(row));
 }
 
 double RatingTableModel::flowM3sAt(int row) const
 {
-    return flowCubicMetresPerSecond(headAt(row), m_range.widthMm);
+    const Discharge discharge = m_domain.dischargeAt(units::metresFromMillimetres(headAt(row)));
+    return discharge.status == Discharge::Status::Ok ? discharge.flow : std::numeric_limits<double>::quiet_NaN();
+}
+
+bool RatingTableModel::beyondFormula(int row) const
+{
+    return m_domain.dischargeAt(units::metresFromMillimetres(headAt(row))).status == Discharge::Status::BeyondPeak;
 }
 
 bool RatingTableModel::belowValidRange(int row) const
@@ -232,9 +257,12 @@ QVariant RatingTableModel::data(const QModelIndex &index, int role) const
     const int row = index.row();
     switch (index.column()) {
     case Head: return generalNumberText(std::round(headAt(row) * 1e9) / 1e9, m_locale);
-    case FlowLpm: return flowLpmText(flowLpmAt(row), m_locale);
-    case FlowM3s: return flowM3sText(flowM3sAt(row), m_locale);
-    case Remark: return belowValidRange(row) ? Texts::outsideValidRange() : QString();
+    case FlowLpm: return std::isfinite(flowLpmAt(row)) ? flowLpmText(flowLpmAt(row), m_locale) : QString();
+    case FlowM3s: return std::isfinite(flowM3sAt(row)) ? flowM3sText(flowM3sAt(row), m_locale) : QString();
+    case Remark:
+        if (beyondFormula(row))
+            return Texts::noFlowBeyondFormula();
+        return belowValidRange(row) ? Texts::outsideValidRange() : QString();
     }
     return {};
 }

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Weir Head developers
 #pragma once
 
+#include "hydraulics/weir_domain.h"
+
 #include <QAbstractTableModel>
 #include <QLocale>
 #include <QString>
@@ -70,12 +72,17 @@ struct FlowReading {
     QString message;
 };
 FlowReading readFlowAtHead(const QString &headText, double widthMm, const QLocale &locale);
+// The same for a head already read as a number (mm), over a weir whose
+// domain is known (hydraulics/weir_domain.h): the message says why there is
+// no flow when the head is not above zero or at or past the formula's peak.
+FlowReading flowReadingAt(double headMm, const WeirDomain &domain);
 
 // Flows as the table writes them: L/min to 0.01, m³/s to 0.0000001.
 QString flowLpmText(double litresPerMinute, const QLocale &locale);
 QString flowM3sText(double cubicMetresPerSecond, const QLocale &locale);
 
-// Flow at a head in mm over a weir of a width in mm, in L/min and in m³/s.
+// Flow at a head in mm over a weir of a width in mm, in L/min and in m³/s;
+// not finite (NaN) where the formula gives none.
 double flowLitresPerMinute(double headMm, double widthMm);
 double flowCubicMetresPerSecond(double headMm, double widthMm);
 
@@ -97,10 +104,13 @@ public:
     const RatingRange &range() const { return m_range; }
     void setLocale(const QLocale &locale);
 
-    double headAt(int row) const;        // mm
+    double headAt(int row) const; // mm
+    // The flows are not finite (NaN) where the formula gives none: from the
+    // head where its discharge stops rising upward.
     double flowLpmAt(int row) const;     // L/min
     double flowM3sAt(int row) const;     // m³/s
     bool belowValidRange(int row) const; // the formula holds from 20 mm
+    bool beyondFormula(int row) const;   // at or past the discharge's peak
     // The row whose head is nearest the given head, or -1 for an empty table.
     int rowNearest(double headMm) const;
 
@@ -111,6 +121,7 @@ public:
 
 private:
     RatingRange m_range;
+    WeirDomain m_domain{0.0};
     int m_rows = 0;
     QLocale m_locale;
 };

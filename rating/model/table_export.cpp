@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Weir Head developers
 #include "rating/model/table_export.h"
 
+#include "logic/csv_field.h"
+
 #include <QAbstractItemModel>
 #include <QStringList>
 
@@ -9,15 +11,7 @@ namespace weir {
 
 QString tableText(const QAbstractItemModel &model, QChar separator, const QString &lineEnd)
 {
-    // A cell holding the separator, a quote or a line break is quoted, as
-    // spreadsheets read CSV; tab-separated cells never hold a tab.
-    const auto cell = [separator](QString text) {
-        if (text.contains(separator) || text.contains(u'"') || text.contains(u'\n')) {
-            text.replace(QStringLiteral("\""), QStringLiteral("\"\""));
-            text = u'"' + text + u'"';
-        }
-        return text;
-    };
+    const auto cell = [separator](const QString &text) { return csvField(text, separator); };
     QString out;
     QStringList header;
     for (int column = 0; column < model.columnCount(); ++column)

@@ -1,0 +1,150 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Weir Head developers
+//
+// weir-head flow: the flow at a head, for one head or for every row of a
+// logger's record, with the volume passed when the record has times.
+#include "app/command_line_texts.h"
+#include "app/record_options.h"
+#include "app/record_run.h"
+#include "app/subcommand.h"
+#include "hydraulics/units.h"
+#include "hydraulics/weir_domain.h"
+#include "logic/box_number.h"
+#include "logic/texts.h"
+#include "rating/model/rating_table.h"
+
+namespace weir {
+
+namespace {
+
+// A reading as the column holds it (in its unit, from its zero) to the flow
+// over the weir. A reading already in mm from the crest is read exactly as
+// the rating window reads a head.
+class FlowAtReading
+{
+public:
+    FlowAtReading(double widthMm, units::HeadUnit unit, double zero, const QLocale &locale)
+        : m_domain(units::metresFromMillimetres(widthMm))
+        , m_unit(unit)
+        , m_zero(zero)
+        , m_locale(locale)
+    {
+    }
+
+    FlowReading read(const QString &text) const
+    {
+        const BoxNumber number = parseBoxNumber(text, m_locale);
+        FlowReading reading;
+        switch (number.status) {
+        case BoxNumber::Status::NotANumber: reading.message = Texts::notANumber(Texts::head()); return reading;
+        case BoxNumber::Status::TooLarge: reading.message = Texts::tooLarge(Texts::head()); return reading;
+        case BoxNumber::Status::Ok: break;
+        }
+        return flowReadingAt(units::headMillimetresFromReading(number.value, m_zero, m_unit), m_domain);
+    }
+
+    // The texts the row gets: L/min, m³/s, and the reason or note last.
+    RowAnswer answer(const QString &text) const
+    {
+        const FlowReading reading = read(text);
+        if (!reading.lpm)
+            return {{QString(), QString(), reading.message}, false, reading.message, std::nullopt};
+        return {{flowLpmText(*reading.lpm, m_locale), flowM3sText(*reading.m3s, m_locale),
+                 reading.belowValidRange ? Texts::belowValidRange() : QString()},
+                true,
+                {},
+                reading.m3s};
+    }
+
+private:
+    WeirDomain m_domain;
+    units::HeadUnit m_unit;
+    double m_zero;
+    QLocale m_locale;
+};
+
+class FlowAnswers : public RecordAnswers
+{
+public:
+    explicit FlowAnswers(const FlowAtReading &reading)
+        : m_reading(reading)
+    {
+    }
+    std::vector<AddedColumn> addedColumns() const override
+    {
+        return {{"flow_lpm", true}, {"flow_m3s", true}, {"reason", false}};
+    }
+    RowAnswer answer(const QString &value) override { return m_reading.answer(value); }
+
+private:
+    const FlowAtReading &m_reading;
+};
+
+int runFlow(const SubcommandRun &run)
+{
+    const PositiveNumber width = readPositiveNumber(run.value("width"), Texts::width(), run.locale);
+    if (!width.value) {
+        run.say(width.message);
+        return kFault;
+    }
+    const std::optional<units::HeadUnit> unit = headUnitOption(run);
+    if (!unit)
+        return kFault;
+    double zero = 0.0;
+    if (run.isSet("zero")) {
+        const BoxNumber number = parseBoxNumber(run.value("zero"), run.locale);
+        if (number.status != BoxNumber::Status::Ok) {
+            run.say(CommandLineTexts::tr("--zero の値 %1 が数値ではありません。").arg(run.value("zero")));
+            return kFault;
+        }
+        zero = number.value;
+    }
+    const FlowAtReading reading(*width.value, *unit, zero, run.locale);
+    if (run.isSet("column")) {
+        const std::optional<RecordOptions> options = recordOptions(run, true);
+        if (!options)
+            return kFault;
+        FlowAnswers answers(reading);
+        return runRecord(run, *options, answers);
+    }
+    if (!run.isSet("head")) {
+        run.say(CommandLineTexts::tr("%1 を指定して下さい。").arg(Texts::head()));
+        return kFault;
+    }
+    const RowAnswer answer = reading.answer(run.value("head"));
+    const QStringList lines = answer.reason.isEmpty() ? QStringList{} : QStringList{answer.reason};
+    return writeAnswer(run,
+                       {{Texts::flow(), "flow_lpm", answer.columns[0]},
+                        {RatingTableModel::tr("流量(m³/s)"), "flow_m3s", answer.columns[1]},
+                        {QString(), "reason", answer.columns[2], false}},
+                       lines, answer.answered);
+}
+
+} // namespace
+
+const Subcommand &flowSubcommand()
+{
+    static const Subcommand command{
+        "flow",
+        QT_TRANSLATE_NOOP("CommandLine", "越流高さから流量を求めます。一つの値、または記録 (CSV) の各行について。"),
+        {{"width", "mm", QT_TRANSLATE_NOOP("CommandLine", "堰の幅 (mm)")},
+         {"head", "mm", QT_TRANSLATE_NOOP("CommandLine", "越流高さ (mm、--unit の単位)")},
+         {"column", QT_TRANSLATE_NOOP("CommandLine", "列"),
+          QT_TRANSLATE_NOOP("CommandLine", "記録の水位の列: 標準入力の記録の各行に流量を加えます")},
+         {"unit", "mm|cm|m|in|ft", QT_TRANSLATE_NOOP("CommandLine", "水位の単位（既定 mm）")},
+         {"zero", QT_TRANSLATE_NOOP("CommandLine", "読み"),
+          QT_TRANSLATE_NOOP("CommandLine",
+                            "水面が堰頂と同じ高さのときの読み（--unit の単位）: 越流高さ = 読み − この値")},
+         {"time", QT_TRANSLATE_NOOP("CommandLine", "列"),
+          QT_TRANSLATE_NOOP("CommandLine",
+                            "記録の時刻の列: 通過した水量を台形公式で求めます。"
+                            "日付と時刻が別の列なら二度指定します")},
+         {"time-format", QT_TRANSLATE_NOOP("CommandLine", "書式"),
+          QT_TRANSLATE_NOOP("CommandLine", "時刻の書き方（例: \"MM/dd/yy hh:mm:ss AP\"、\"yyyy/MM/dd HH:mm\"）")},
+         {"encoding", "utf-8|utf-16|cp932|latin-1",
+          QT_TRANSLATE_NOOP("CommandLine", "記録の文字コード（既定: ファイルから判断）")}},
+        runFlow};
+    return command;
+}
+
+} // namespace weir

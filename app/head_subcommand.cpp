@@ -1,0 +1,142 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Weir Head developers
+//
+// weir-head head: the head at which the weir passes a flow, for one flow or
+// for every row of a record of flows, found as the window finds it.
+#include "app/command_line_texts.h"
+#include "app/record_options.h"
+#include "app/record_run.h"
+#include "app/subcommand.h"
+#include "hydraulics/units.h"
+#include "logic/box_number.h"
+#include "logic/calculation.h"
+#include "logic/number_text.h"
+#include "logic/texts.h"
+
+#include <optional>
+
+namespace weir {
+
+namespace {
+
+// The head for a flow, as the window finds it: within the bracket when one
+// is given, else over the formula's whole range. The width and the bracket
+// are read once.
+class HeadForFlow
+{
+public:
+    HeadForFlow(const SubcommandRun &run, units::FlowUnit unit)
+        : m_width(run.value("width"))
+        , m_unit(unit)
+        , m_locale(run.locale)
+    {
+        if (run.isSet("min") || run.isSet("max"))
+            m_search.emplace(m_width, run.value("min"), run.value("max"), run.locale);
+    }
+
+    CalculationOutcome outcome(const QString &flow)
+    {
+        const QString lpm = litresPerMinute(flow);
+        return m_search ? m_search->forFlow(lpm) : weir::locateHead(m_width, lpm, m_locale);
+    }
+
+private:
+    // A flow in another unit goes to the search as the L/min it is, written
+    // with every digit; one in L/min, or one that is not a number, exactly
+    // as it came, so that the answer and the message are the window's.
+    QString litresPerMinute(const QString &flow) const
+    {
+        if (m_unit == units::FlowUnit::LitresPerMinute)
+            return flow;
+        const BoxNumber number = parseBoxNumber(flow, m_locale);
+        if (number.status != BoxNumber::Status::Ok)
+            return flow;
+        return exactNumberText(units::litresPerMinuteFromReading(number.value, m_unit), m_locale);
+    }
+
+    QString m_width;
+    units::FlowUnit m_unit;
+    QLocale m_locale;
+    std::optional<HeadSearch> m_search;
+};
+
+class HeadAnswers : public RecordAnswers
+{
+public:
+    explicit HeadAnswers(HeadForFlow &heads)
+        : m_heads(heads)
+    {
+    }
+    std::vector<AddedColumn> addedColumns() const override
+    {
+        return {{"head_mm", true}, {"trials", true}, {"reason", false}};
+    }
+    RowAnswer answer(const QString &value) override
+    {
+        const CalculationOutcome outcome = m_heads.outcome(value);
+        const QString said = outcome.texts().join(u' ');
+        if (outcome.kind != CalculationOutcome::Kind::Shown)
+            return {{QString(), QString(), said}, false, said, std::nullopt};
+        return {{outcome.headText, outcome.trialsText, said}, true, {}, std::nullopt};
+    }
+
+private:
+    HeadForFlow &m_heads;
+};
+
+int runHead(const SubcommandRun &run)
+{
+    const std::optional<units::FlowUnit> unit = flowUnitOption(run);
+    if (!unit)
+        return kFault;
+    HeadForFlow heads(run, *unit);
+    if (run.isSet("column")) {
+        // The width and a bracket given empty leave nothing to search with,
+        // for any row: the command is at fault.
+        const bool bracket = run.isSet("min") || run.isSet("max");
+        for (const auto &[name, box] : {std::pair{"width", InputBox::Width}, std::pair{"min", InputBox::Minimum},
+                                        std::pair{"max", InputBox::Maximum}}) {
+            if ((box == InputBox::Width || bracket) && run.value(name).isEmpty()) {
+                run.say(CommandLineTexts::tr("%1 を指定して下さい。").arg(inputBoxInfo(box).caption()));
+                return kFault;
+            }
+        }
+        const std::optional<RecordOptions> options = recordOptions(run, false);
+        if (!options)
+            return kFault;
+        HeadAnswers answers(heads);
+        return runRecord(run, *options, answers);
+    }
+    const CalculationOutcome outcome = heads.outcome(run.value("flow"));
+    if (outcome.kind == CalculationOutcome::Kind::Incomplete) {
+        run.say(CommandLineTexts::tr("%1 を指定して下さい。").arg(inputBoxInfo(*outcome.box).caption()));
+        return kFault;
+    }
+    const bool found = outcome.kind == CalculationOutcome::Kind::Shown;
+    std::vector<AnswerValue> values{{Texts::head(), "head_mm", outcome.headText}};
+    values.push_back({outcome.trialsText.isEmpty() ? QString() : Texts::trials(), "trials", outcome.trialsText});
+    values.push_back({QString(), "reason", outcome.texts().join(u' '), false});
+    return writeAnswer(run, values, outcome.texts(), found);
+}
+
+} // namespace
+
+const Subcommand &headSubcommand()
+{
+    static const Subcommand command{
+        "head",
+        QT_TRANSLATE_NOOP("CommandLine", "流量から越流高さを求めます。一つの値、または記録 (CSV) の各行について。"),
+        {{"width", "mm", QT_TRANSLATE_NOOP("CommandLine", "堰の幅 (mm)")},
+         {"flow", "L/min", QT_TRANSLATE_NOOP("CommandLine", "流量（--unit の単位、既定 L/min）")},
+         {"min", "mm", QT_TRANSLATE_NOOP("CommandLine", "解の挟込最小値 (mm)")},
+         {"max", "mm", QT_TRANSLATE_NOOP("CommandLine", "解の挟込最大値 (mm)")},
+         {"column", QT_TRANSLATE_NOOP("CommandLine", "列"),
+          QT_TRANSLATE_NOOP("CommandLine", "記録の流量の列: 標準入力の記録の各行に越流高さを加えます")},
+         {"unit", "L/min|L/s|m3/s|m3/h|m3/d|cfs", QT_TRANSLATE_NOOP("CommandLine", "流量の単位（既定 L/min）")},
+         {"encoding", "utf-8|utf-16|cp932|latin-1",
+          QT_TRANSLATE_NOOP("CommandLine", "記録の文字コード（既定: ファイルから判断）")}},
+        runHead};
+    return command;
+}
+
+} // namespace weir

@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Weir Head developers
+#include "app/subcommand.h"
+
+#include "app/json_text.h"
+
+#include <algorithm>
+
+namespace weir {
+
+void SubcommandRun::say(const QString &text) const
+{
+    std::fputs(text.toUtf8().constData(), err);
+    std::fputc('\n', err);
+}
+
+int writeAnswer(const SubcommandRun &run, const std::vector<AnswerValue> &values, const QStringList &lines, bool found)
+{
+    for (const QString &line : lines)
+        run.say(line);
+    if (run.format == OutputFormat::Json) {
+        std::vector<std::pair<std::string, JsonValue>> members;
+        for (const AnswerValue &value : values) {
+            std::string text = value.text.toStdString();
+            if (value.numeric) {
+                std::replace(text.begin(), text.end(), ',', '.'); // a decimal comma is a point in JSON
+                members.emplace_back(value.key, JsonValue::number(found ? text : std::string()));
+            } else {
+                members.emplace_back(value.key, JsonValue::stringOrNull(text));
+            }
+        }
+        run.sink.write(jsonObject(members) + "\n");
+        return found ? kAllFound : kSomeNotFound;
+    }
+    if (!found)
+        return kSomeNotFound;
+    std::string text;
+    for (const AnswerValue &value : values) {
+        if (!value.caption.isEmpty())
+            text += (value.caption + u'\t' + value.text + u'\n').toStdString();
+    }
+    run.sink.write(text);
+    return kAllFound;
+}
+
+} // namespace weir

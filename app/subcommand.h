@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Weir Head developers
+#pragma once
+
+#include "app/output_sink.h"
+
+#include <QCommandLineParser>
+#include <QLocale>
+#include <QString>
+
+#include <cstdio>
+#include <vector>
+
+namespace weir {
+
+// Exit statuses: every answer found; some not; the command or the file at
+// fault (nothing written).
+enum Exit { kAllFound = 0, kSomeNotFound = 1, kFault = 2 };
+
+// How answers are written. A record's answers come back in the record's own
+// delimiter unless a format is asked for.
+enum class OutputFormat { RecordsOwn, Csv, Tsv, Json };
+
+// One option of a subcommand; the texts are marked for translation in the
+// context "CommandLine" (QT_TRANSLATE_NOOP) and translated when shown.
+struct SubcommandOption {
+    const char *name;
+    const char *valueName; // none for a switch
+    const char *description;
+};
+
+struct SubcommandRun {
+    const QCommandLineParser &options;
+    OutputFormat format = OutputFormat::RecordsOwn;
+    QLocale locale; // numbers as files write them: '.' or, with --decimal-comma, ','
+    std::FILE *in;
+    OutputSink &sink;
+    std::FILE *err;
+
+    QString value(const char *name) const { return options.value(QString::fromLatin1(name)); }
+    QStringList values(const char *name) const { return options.values(QString::fromLatin1(name)); }
+    bool isSet(const char *name) const { return options.isSet(QString::fromLatin1(name)); }
+    void say(const QString &text) const;
+};
+
+// A subcommand declares its name, what it does and its own options; the
+// options every subcommand has (--format, --output, --decimal-comma, --help)
+// are added to them.
+struct Subcommand {
+    const char *name;
+    const char *description;
+    std::vector<SubcommandOption> options;
+    int (*run)(const SubcommandRun &run);
+};
+
+// One answer (not a record), written as the window shows it, a caption and
+// its value a line; in JSON an object with the keys a record's added columns
+// have. The lines are said on the error stream; with found false only they.
+struct AnswerValue {
+    QString caption;
+    const char *key;
+    QString text;
+    bool numeric = true;
+};
+int writeAnswer(const SubcommandRun &run, const std::vector<AnswerValue> &values, const QStringList &lines, bool found);
+
+const Subcommand &headSubcommand();
+const Subcommand &flowSubcommand();
+const Subcommand &tableSubcommand();
+
+} // namespace weir

@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Weir Head developers
+#include "logic/csv_field.h"
+
+namespace weir {
+
+std::string csvField(std::string_view text, char delimiter)
+{
+    const char special[] = {delimiter, '"', '\n', '\r'};
+    if (text.find_first_of(std::string_view(special, sizeof special)) == std::string_view::npos)
+        return std::string(text);
+    std::string quoted = "\"";
+    for (const char c : text) {
+        quoted += c;
+        if (c == '"')
+            quoted += '"';
+    }
+    return quoted + '"';
+}
+
+QString csvField(const QString &text, QChar delimiter)
+{
+    if (!text.contains(delimiter) && !text.contains(u'"') && !text.contains(u'\n') && !text.contains(u'\r'))
+        return text;
+    return u'"' + QString(text).replace(QStringLiteral("\""), QStringLiteral("\"\"")) + u'"';
+}
+
+} // namespace weir
