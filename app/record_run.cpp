@@ -108,12 +108,12 @@ public:
                 if (i)
                     m_line += m_outDelimiter;
                 if (i < fields.size())
-                    m_line += csvField(out(fields[i]), m_outDelimiter);
+                    appendCsvField(m_line, out(fields[i]), m_outDelimiter);
             }
         }
         for (const std::string &field : added) {
             m_line += m_outDelimiter;
-            m_line += csvField(field, m_outDelimiter);
+            appendCsvField(m_line, field, m_outDelimiter);
         }
         m_line += m_lineEnd;
         m_run.sink.write(m_line);
@@ -323,8 +323,9 @@ int runRecord(const SubcommandRun &run, const RecordOptions &options, RecordAnsw
             run.say(CommandLineTexts::tr("%1行目: %2").arg(reader.line()).arg(answer.reason));
         if (!timeColumns.empty()) {
             const QString timeText = joinedTime(fields, timeColumns, writer);
-            volume.add(reader.line(), answer.flowM3s, timeText.isEmpty() ? std::nullopt : clock.read(timeText),
-                       timeText);
+            const bool blank = timeText.isEmpty() || (timeText.front().isSpace() && timeText.trimmed().isEmpty());
+            volume.add(reader.line(), answer.flowM3s, blank ? std::nullopt : clock.read(timeText),
+                       blank ? QString() : timeText);
         }
         writer.writeRow(reader, answer.columns);
         if (progress && rows % 200000 == 0)

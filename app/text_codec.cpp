@@ -148,10 +148,10 @@ std::optional<QString> TextCodec::decode(std::string_view bytes) const
 
 QString TextCodec::decodeLenient(std::string_view bytes) const
 {
-    if (byteSafeAscii(m_encoding, bytes))
-        return QString::fromLatin1(bytes.data(), qsizetype(bytes.size()));
     if (m_encoding == TextEncoding::Utf8)
         return QString::fromUtf8(bytes.data(), qsizetype(bytes.size()));
+    if (byteSafeAscii(m_encoding, bytes))
+        return QString::fromLatin1(bytes.data(), qsizetype(bytes.size()));
     if (m_encoding == TextEncoding::Latin1)
         return QString::fromLatin1(bytes.data(), qsizetype(bytes.size()));
 #ifdef Q_OS_WIN

@@ -4,18 +4,27 @@
 
 namespace weir {
 
-std::string csvField(std::string_view text, char delimiter)
+void appendCsvField(std::string &line, std::string_view text, char delimiter)
 {
     const char special[] = {delimiter, '"', '\n', '\r'};
-    if (text.find_first_of(std::string_view(special, sizeof special)) == std::string_view::npos)
-        return std::string(text);
-    std::string quoted = "\"";
-    for (const char c : text) {
-        quoted += c;
-        if (c == '"')
-            quoted += '"';
+    if (text.find_first_of(std::string_view(special, sizeof special)) == std::string_view::npos) {
+        line += text;
+        return;
     }
-    return quoted + '"';
+    line += '"';
+    for (const char c : text) {
+        line += c;
+        if (c == '"')
+            line += '"';
+    }
+    line += '"';
+}
+
+std::string csvField(std::string_view text, char delimiter)
+{
+    std::string field;
+    appendCsvField(field, text, delimiter);
+    return field;
 }
 
 QString csvField(const QString &text, QChar delimiter)
