@@ -20,7 +20,7 @@ void describeOptions(QCommandLineParser &parser)
     parser.setApplicationDescription(QCoreApplication::translate(
         "CommandLine", "四角堰の越流高さ: 流量、堰の幅と越流高さの挟込範囲から、二分法で越流高さを求めます。"));
     parser.addPositionalArgument(
-        QStringLiteral("subcommand"),
+        QCoreApplication::translate("CommandLine", "サブコマンド"),
         QCoreApplication::translate(
             "CommandLine", "窓を開かずに計算します: 越流高さ、流量、水位流量表 (weir-head head --help など)。"),
         QStringLiteral("[head|flow|table]"));

@@ -20,5 +20,9 @@ the weir&apos;s width and a bracket of heads, by bisection.</translation>
         <source>窓を開かずに計算します: 越流高さ、流量、水位流量表 (weir-head head --help など)。</source>
         <translation>Calculates without the window: the head, the flow, the rating table (see weir-head head --help and so on).</translation>
     </message>
+    <message>
+        <source>サブコマンド</source>
+        <translation>subcommand</translation>
+    </message>
 </context>
 </TS>
