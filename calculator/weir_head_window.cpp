@@ -13,6 +13,7 @@
 #include "logic/result_text.h"
 #include "logic/save_whole.h"
 #include "logic/texts.h"
+#include "logic/ui_font.h"
 #include "rating/rating_window_interface.h"
 #include "sheet/sheet_printer_interface.h"
 
@@ -55,18 +56,11 @@ void setPaletteColor(QWidget *widget, QPalette::ColorRole role, const QColor &co
 
 } // namespace
 
-// The layout was drawn for a 9-point proportional Japanese Gothic UI font whose
-// lines are about 12 px high at 96 dpi; IPA P Gothic at 9 points matches it.
-// On Windows that font is MS UI Gothic itself. Meiryo UI and Yu Gothic UI,
-// the later Windows UI fonts, are the fallbacks only: their lines are 15 and
-// 16 px at 9 points, and the captions' boxes in twips were not drawn for them.
+// The font the layout was drawn for, at 9 points (logic/ui_font.h).
 QFont WeirHeadWindow::designFont()
 {
-    QFont font(QStringLiteral("IPAPGothic"), 9);
-#ifdef Q_OS_WIN
-    font.setFamilies({QStringLiteral("MS UI Gothic"), QStringLiteral("IPAPGothic"), QStringLiteral("Meiryo UI"),
-                      QStringLiteral("Yu Gothic UI")});
-#endif
+    QFont font(uiFontFamilies().constFirst(), 9);
+    font.setFamilies(uiFontFamilies());
     font.setStyleHint(QFont::SansSerif);
     return font;
 }

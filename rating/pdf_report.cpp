@@ -4,6 +4,7 @@
 
 #include "hydraulics/weir_formula.h"
 #include "logic/texts.h"
+#include "logic/ui_font.h"
 #include "rating/model/rating_table.h"
 
 #include <QBuffer>
@@ -39,9 +40,8 @@ public:
         , m_painter(&writer)
         , m_page(m_painter.viewport())
     {
-        m_body = QFont(QStringLiteral("IPAPGothic"));
-        // On Windows, its UI Gothic (whose glyphs the PDF embeds as well).
-        m_body.setFamilies({QStringLiteral("IPAPGothic"), QStringLiteral("MS UI Gothic"), QStringLiteral("Meiryo UI")});
+        m_body = QFont(uiFontFamilies().constFirst());
+        m_body.setFamilies(uiFontFamilies());
         m_body.setPointSizeF(10);
         m_title = m_body;
         m_title.setPointSizeF(16);

@@ -4,6 +4,7 @@
 
 #include "logic/calculation_sheet.h"
 #include "logic/texts.h"
+#include "logic/ui_font.h"
 
 #include <QBuffer>
 #include <QFontMetricsF>
@@ -40,9 +41,8 @@ constexpr double kSmallestPt = 5;
 
 QFont sheetFont(double points, bool bold = false)
 {
-    QFont font(QStringLiteral("IPAPGothic"));
-    // On Windows, its UI Gothic (whose glyphs the PDF embeds as well).
-    font.setFamilies({QStringLiteral("IPAPGothic"), QStringLiteral("MS UI Gothic"), QStringLiteral("Meiryo UI")});
+    QFont font(uiFontFamilies().constFirst());
+    font.setFamilies(uiFontFamilies());
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(points);
     font.setBold(bold);

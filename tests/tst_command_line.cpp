@@ -6,6 +6,9 @@
 // flows, bad rows keep their place and are named, a malformed file writes
 // nothing, and the volume of a constant flow is the flow times the time.
 #include "app/subcommands.h"
+#include "app/text_codec.h"
+#include "rating/model/rating_table.h"
+#include "rating/model/table_export.h"
 #include "logic/calculation.h"
 #include "tests/support/calculation_cases.h"
 #include "tests/support/locales.h"
@@ -93,6 +96,8 @@ private slots:
     void unitsOfAReading_data();
     void unitsOfAReading();
     void helpIsInOneLanguage();
+    void excelReadsWhatIsWritten_data();
+    void excelReadsWhatIsWritten();
 };
 
 // Every case the window is tested with, through the command line: one value
@@ -658,6 +663,52 @@ void CommandLineTest::helpIsInOneLanguage()
         for (const char *english : {"Usage", "Options", "Displays", "help on"})
             QVERIFY2(!text.contains(QLatin1String(english)), qPrintable(text));
     }
+}
+
+// Excel opening a CSV file reads UTF-8 only behind a byte-order mark, and
+// anything else as the system's code page, CP932 on a Japanese Windows: every
+// file the program writes must read back with its Japanese whole that way.
+void CommandLineTest::excelReadsWhatIsWritten_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("japanese");
+    QTemporaryDir dir;
+    const auto writtenTo = [&dir](const QStringList &arguments, const QByteArray &input) {
+        const QString path = dir.filePath(QStringLiteral("out.csv"));
+        QFile::remove(path);
+        run(arguments + QStringList{"--output", path}, input);
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    QTest::newRow("a record's flows, --output")
+        << writtenTo({"flow", "--width", "300", "--column", "head_mm"}, "head_mm\n-1\n")
+        << u"越流高さ(mm)は0より大きい値にして下さい。"_qs;
+    QTest::newRow("a record's flows on the output stream, a file")
+        << run({"flow", "--width", "300", "--column", u"水位"_qs}, u"水位\nabc\n"_qs.toUtf8()).out
+        << u"水位"_qs;
+    QTest::newRow("a CP932 record's flows, in CP932")
+        << writtenTo({"flow", "--width", "300", "--column", "v", "--encoding", "cp932"},
+                     "v," + kCp932Header + "\n50,\n")
+        << u"日時,水位(cm),備考"_qs;
+    QTest::newRow("the rating table") << writtenTo({"table", "--width", "300", "--from", "10", "--to", "30", "--step",
+                                                    "10", "--format", "csv"},
+                                                   {})
+                                      << u"越流高さ(mm),流量(L/min),流量(m³/s),備考"_qs;
+    RatingTableModel model;
+    model.setRange({300, 10, 30, 10});
+    QTest::newRow("the rating window's 保存...") << csvBytes(model) << u"適用範囲外"_qs;
+}
+
+void CommandLineTest::excelReadsWhatIsWritten()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, japanese);
+    QVERIFY(!bytes.isEmpty());
+    const std::optional<QString> text = bytes.startsWith(kBom)
+        ? TextCodec(TextEncoding::Utf8).decode(bytes.mid(3).toStdString())
+        : TextCodec(TextEncoding::Cp932).decode(bytes.toStdString());
+    QVERIFY(text);
+    QVERIFY2(text->contains(japanese), qPrintable(*text));
 }
 
 QTEST_GUILESS_MAIN(CommandLineTest)
