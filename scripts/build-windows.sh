@@ -162,6 +162,12 @@ done
 
 setup="$build/weir-head-$version-setup.exe"
 makensis -V2 -DSTAGE="$stage" -DLISTS="$lists" -DOUTFILE="$setup" "$build/packaging/weir-head.nsi"
+# The same files as an older version, for the test of one version installed
+# over another; never shipped.
+older_setup="$build/test/weir-head-0.99-setup.exe"
+mkdir -p "$build/test"
+makensis -V2 -DAPP_VERSION=0.99 -DSTAGE="$stage" -DLISTS="$lists" -DOUTFILE="$older_setup" \
+    "$build/packaging/weir-head.nsi"
 zipfile="$build/weir-head-$version-windows-x86_64.zip"
 rm -f "$zipfile"
 (cd "$build" && rm -rf "weir-head-$version" && cp -r stage "weir-head-$version" \
@@ -171,5 +177,6 @@ echo "zip:       $zipfile ($(du -h "$zipfile" | cut -f1))"
 
 if [ $run_tests = yes ]; then
     echo "== the Windows tests, under Wine"
-    (cd "$build" && WEIR_WINDOWS_SETUP="$setup" ctest --output-on-failure -L windows)
+    (cd "$build" && WEIR_WINDOWS_SETUP="$setup" WEIR_WINDOWS_OLDER_SETUP="$older_setup" \
+        ctest --output-on-failure -L windows)
 fi

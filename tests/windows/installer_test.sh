@@ -12,6 +12,7 @@
 set -euo pipefail
 screenshot=$1
 setup=${WEIR_WINDOWS_SETUP:?the installer to test, from scripts/build-windows.sh}
+older_setup=${WEIR_WINDOWS_OLDER_SETUP:?an older version of the installer, from scripts/build-windows.sh}
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$here/../support/x11_session.sh"
 require_tools wine wineboot wineserver xclip unzip
@@ -33,13 +34,41 @@ wineserver -w
 # The Japanese UI font a Japanese Windows has; Wine has none of its own.
 cp /usr/share/fonts/opentype/ipafont-gothic/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
 
-echo "-- silent install"
-timeout 300 wine "$setup" /S
-wineserver -w
 user_dir="$WINEPREFIX/drive_c/users/$(id -un)"
 install_dir="$user_dir/AppData/Local/Programs/weir-head"
 start_menu="$user_dir/AppData/Roaming/Microsoft/Windows/Start Menu/Programs"
 uninstall_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\weir-head'
+# entries ROOT: how many Apps & features entries under ROOT carry the
+# program's name; start_entries FOLDER: how many Start-menu entries.
+entries() {
+    wine reg export "$1\Software\Microsoft\Windows\CurrentVersion\Uninstall" "$scratch/uninstall.reg" /y \
+        >/dev/null 2>&1 || { echo 0; return; }
+    iconv -f UTF-16 -t UTF-8 "$scratch/uninstall.reg" | grep -c '^"DisplayName"="四角堰の越流高さ"' || true
+}
+start_entries() { find "$1" -name '*.lnk' -name '*四角堰*' 2>/dev/null | wc -l; }
+# one_of_each VERSION: one entry for the user, none for the machine, one
+# Start-menu entry, and the version VERSION.
+one_of_each() {
+    [ "$(entries HKCU)" -eq 1 ] && [ "$(entries HKLM)" -eq 0 ] && [ "$(start_entries "$start_menu")" -eq 1 ] \
+        || { echo "not one entry of each: $(entries HKCU) for the user, $(entries HKLM) for all, $(start_entries "$start_menu") in the menu"; exit 1; }
+    wine reg query "$uninstall_key" /v DisplayVersion 2>/dev/null | tr -d '\r' | grep -q "REG_SZ *$1\$" \
+        || { echo "the entry is not of version $1"; exit 1; }
+}
+
+echo "-- an older version, then this one over it, then this one again"
+timeout 300 wine "$older_setup" /S
+wineserver -w
+one_of_each 0.99
+timeout 300 wine "$setup" /S
+wineserver -w
+one_of_each 1.00
+find "$install_dir" -type f | sort > "$scratch/upgraded"
+timeout 300 wine "$setup" /S
+wineserver -w
+one_of_each 1.00
+find "$install_dir" -type f | sort | cmp -s - "$scratch/upgraded" || { echo "a repair changed the files"; exit 1; }
+
+echo "-- silent install"
 [ -f "$install_dir/weir-head.exe" ] || { echo "not installed for the user"; exit 1; }
 [ -f "$install_dir/modules/weir-head-rating.dll" ] && [ -f "$install_dir/modules/weir-head-sheet.dll" ] \
     && [ -f "$install_dir/modules/weir-head-cli.dll" ]
@@ -129,6 +158,18 @@ echo "-- the rating window"
 keys key Escape ctrl+t
 rating_shown() { wine_window '水位流量表'; }
 wait_until 90 rating_shown || { echo "Ctrl+T opened no rating window"; exit 1; }
+# On this 800-pixel screen there is no room beside the calculator: the rating
+# window's whole frame, title bar and bottom edge included, stays on it.
+rating=$(wine_window '水位流量表')
+rating_on_screen() {
+    local x y w h left right top bottom
+    read -r x y w h < <(geometry "$rating")
+    read -r left right top bottom < <(xprop -id "$rating" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= //; s/,//gp')
+    [ $((x - ${left:-0})) -ge 0 ] && [ $((y - ${top:-0})) -ge 0 ] && [ $((x + w + ${right:-0})) -le 1280 ] \
+        && [ $((y + h + ${bottom:-0})) -le 800 ]
+}
+wait_until 30 rating_on_screen \
+    || { echo "the rating window runs off the screen: $(geometry "$rating"), frame $(xprop -id "$rating" _NET_FRAME_EXTENTS)"; exit 1; }
 import -window root "$PWD/windows-rating.png" # beside the build, for a look
 timeout 60 wine "$install_dir/weir-head.exe" --version >/dev/null # still answering beside the window
 wineserver -k
@@ -149,4 +190,25 @@ if wine reg query "$uninstall_key" >/dev/null 2>&1; then
     echo "the uninstall key is still there"
     exit 1
 fi
-echo "ok: installed, used and removed"
+
+echo "-- for all users, as an IT department installs it"
+machine_dir="$WINEPREFIX/drive_c/Program Files/weir-head"
+machine_menu="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs"
+machine_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\weir-head'
+timeout 300 wine "$setup" /S /ALLUSERS
+wineserver -w
+[ -f "$machine_dir/weir-head.exe" ] || { echo "not installed in Program Files"; exit 1; }
+[ "$(entries HKLM)" -eq 1 ] && [ "$(entries HKCU)" -eq 0 ] && [ "$(start_entries "$machine_menu")" -eq 1 ] \
+    && [ "$(start_entries "$start_menu")" -eq 0 ] || { echo "not one entry for all users"; exit 1; }
+timeout 60 wine "$machine_dir/weir-head.exe" --version | tr -d '\r' | grep -q '1\.00'
+quiet=$(wine reg query "$machine_key" /v QuietUninstallString 2>/dev/null | tr -d '\r' | sed -n 's/.*REG_SZ *//p')
+[ "$quiet" = '"C:\Program Files\weir-head\uninstall.exe" /S /ALLUSERS' ] || { echo "uninstall string: $quiet"; exit 1; }
+timeout 300 wine "C:\\Program Files\\weir-head\\uninstall.exe" /S /ALLUSERS
+wineserver -w
+gone_for_all() { [ ! -e "$machine_dir" ] && [ "$(start_entries "$machine_menu")" -eq 0 ]; }
+wait_until 60 gone_for_all || { echo "left behind for all users:"; find "$machine_dir" "$machine_menu"; exit 1; }
+if wine reg query "$machine_key" >/dev/null 2>&1; then
+    echo "the machine's uninstall key is still there"
+    exit 1
+fi
+echo "ok: installed, used and removed, for the user and for all users"
