@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Weir Head developers
 #include "app/command_line.h"
 #include "app/qt_translations.h"
+#include "app/windows_api.h"
 #include "calculator/weir_head_window.h"
 #include "logic/texts.h"
 
@@ -9,13 +10,6 @@
 #include <QCommandLineParser>
 
 #ifdef Q_OS_WIN
-#include <fcntl.h>
-#include <io.h>
-#ifndef NOMINMAX
-#define NOMINMAX // std::min and std::max, not the macros
-#endif
-#include <windows.h>
-
 #include <cstdio>
 #include <cstdlib>
 

@@ -8,6 +8,7 @@
 #include "app/record_file.h"
 #include "app/record_time.h"
 #include "app/record_volume.h"
+#include "app/windows_api.h"
 #include "logic/csv_field.h"
 
 #include <QRegularExpression>
@@ -15,10 +16,8 @@
 #include <algorithm>
 #include <functional>
 
-#ifdef Q_OS_WIN
-#include <io.h>
-#else
-#include <unistd.h>
+#ifndef Q_OS_WIN
+#include <unistd.h> // isatty; on Windows from io.h
 #endif
 
 namespace weir {

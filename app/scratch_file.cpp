@@ -2,14 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Weir Head developers
 #include "app/scratch_file.h"
 
-#include <QtGlobal>
-
-#ifdef Q_OS_WIN
-#ifndef NOMINMAX
-#define NOMINMAX // std::min and std::max, not the macros
-#endif
-#include <windows.h>
-#endif
+#include "app/windows_api.h"
 
 namespace weir {
 

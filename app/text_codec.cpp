@@ -2,19 +2,14 @@
 // SPDX-FileCopyrightText: 2026 The Weir Head developers
 #include "app/text_codec.h"
 
+#include "app/windows_api.h"
+
 #include <QStringDecoder>
 #include <QStringEncoder>
 
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
-
-#ifdef Q_OS_WIN
-#ifndef NOMINMAX
-#define NOMINMAX // std::min and std::max, not the macros
-#endif
-#include <windows.h>
-#endif
 
 namespace weir {
 

@@ -537,7 +537,16 @@ void WeirHeadWindow::openRatingWindow()
         // the window manager has framed it (a resizable window's frame may be
         // thicker, with a grip along its bottom).
         const QMargins own = frameMargins(window);
-        placeRatingWindow(own.isNull() ? frameMargins(this) : own);
+        QMargins frame = own.isNull() ? frameMargins(this) : own;
+#ifdef Q_OS_WIN
+        // Windows always tells a framed window's frame. None at all means a
+        // frame drawn where Windows does not see it (Wine's windows under an
+        // X window manager): room is kept for one as thick as Windows 10's
+        // own, 8 px of border and a 23 px caption.
+        if (frame.isNull())
+            frame = QMargins(8, 31, 8, 8);
+#endif
+        placeRatingWindow(frame);
         m_ratingAwaitsFrame = own.isNull();
         window->installEventFilter(this);
     }
