@@ -30,7 +30,6 @@
 #include <QMoveEvent>
 #include <QPushButton>
 #include <QScreen>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -46,20 +45,6 @@ QMargins frameMargins(const QWidget *window)
     const QRect outside = window->frameGeometry();
     return {inside.left() - outside.left(), inside.top() - outside.top(), outside.right() - inside.right(),
             outside.bottom() - inside.bottom()};
-}
-
-// Windows always tells a framed window's frame. None at all there means a
-// frame drawn where Windows does not see it (Wine's windows under an X window
-// manager): room is kept for one as thick as Windows 10's own, 8 px of border
-// and a 23 px caption. Elsewhere no frame is known until the window manager
-// has framed the window, and none is assumed.
-QMargins untoldFrame()
-{
-#ifdef Q_OS_WIN
-    return {8, 31, 8, 8};
-#else
-    return {};
-#endif
 }
 
 void setPaletteColor(QWidget *widget, QPalette::ColorRole role, const QColor &color)
@@ -552,8 +537,7 @@ void WeirHeadWindow::openRatingWindow()
         // the window manager has framed it (a resizable window's frame may be
         // thicker, with a grip along its bottom).
         const QMargins own = frameMargins(window);
-        const QMargins frame = own.isNull() ? frameMargins(this) : own;
-        placeRatingWindow(frame.isNull() ? untoldFrame() : frame);
+        placeRatingWindow(own.isNull() ? frameMargins(this) : own);
         m_ratingAwaitsFrame = own.isNull();
         window->installEventFilter(this);
     }
@@ -587,21 +571,10 @@ void WeirHeadWindow::placeRatingWindow(const QMargins &frame)
 
 bool WeirHeadWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (m_ratingAwaitsFrame && watched == m_rating->widget()) {
-        if (event->type() == QEvent::Move) {
-            if (const QMargins frame = frameMargins(m_rating->widget()); !frame.isNull()) {
-                m_ratingAwaitsFrame = false;
-                placeRatingWindow(frame);
-            }
-        } else if (event->type() == QEvent::Show && !untoldFrame().isNull()) {
-            // A frame that will never be told: placed once more when the
-            // window has its shown size (its table fits itself on showing).
-            QTimer::singleShot(0, this, [this] {
-                if (m_ratingAwaitsFrame && frameMargins(m_rating->widget()).isNull()) {
-                    m_ratingAwaitsFrame = false;
-                    placeRatingWindow(untoldFrame());
-                }
-            });
+    if (m_ratingAwaitsFrame && event->type() == QEvent::Move && watched == m_rating->widget()) {
+        if (const QMargins frame = frameMargins(m_rating->widget()); !frame.isNull()) {
+            m_ratingAwaitsFrame = false;
+            placeRatingWindow(frame);
         }
     }
     return QWidget::eventFilter(watched, event);
