@@ -83,6 +83,16 @@ std::optional<RecordTime> RecordClock::read(const QString &text) const
     }
     if (const std::optional<qint64> plain = readPlainTime(t))
         return RecordTime{*plain, false};
+    // Japanese gauging records count the hours of a day 1 to 24: 24:00 is the
+    // next day's 0:00.
+    static const QRegularExpression hour24(QStringLiteral("^(.+[ T])24:00(:00)?$"));
+    if (const QRegularExpressionMatch match = hour24.match(t); match.hasMatch()) {
+        if (std::optional<RecordTime> midnight = read(match.captured(1) + QStringLiteral("00:00"))) {
+            midnight->ms += kMsPerDay;
+            return midnight;
+        }
+        return std::nullopt;
+    }
     if (const std::optional<qint64> serial = readSerialDays(t))
         return RecordTime{*serial, false};
     QDateTime time = QDateTime::fromString(t, Qt::ISODateWithMs);

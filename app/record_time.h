@@ -22,7 +22,8 @@ struct RecordTime {
 //
 // Without a format: ISO 8601 (T or a space, seconds, fractions and an offset
 // optional), the year-first forms spreadsheets and Japanese loggers write
-// (2026/12/09 13:05[:00], with AM/PM or without), and Excel's serial days
+// (2026/12/09 13:05[:00], with AM/PM or without; 24:00 as Japanese gauging
+// records count the last hour, the next day's 0:00), and Excel's serial days
 // (45999.5 is 2025-12-08 12:00; the 1900 leap day that Excel counts and that
 // never was is not among them, so serials start at 61, 1900-03-01). A date
 // that begins with its day or month (08/08/21) reads two ways, month first

@@ -7,9 +7,9 @@
 // nothing, and the volume of a constant flow is the flow times the time.
 #include "app/subcommands.h"
 #include "app/text_codec.h"
+#include "logic/calculation.h"
 #include "rating/model/rating_table.h"
 #include "rating/model/table_export.h"
-#include "logic/calculation.h"
 #include "tests/support/calculation_cases.h"
 #include "tests/support/locales.h"
 
@@ -298,6 +298,8 @@ void CommandLineTest::timesInEveryForm_data()
                                       << u"通過した水量: 10.899 m³"_qs;
     QTest::newRow("no such day") << QByteArray("2026-02-27T10:00") << QByteArray("2026-02-30T10:00")
                                  << u"3行目: 時刻 2026-02-30T10:00 が読めません。"_qs;
+    QTest::newRow("24:00, as gauging records count the last hour")
+        << QByteArray("2026/12/09 23:30") << QByteArray("2026/12/09 24:00") << u"通過した水量: 10.899 m³"_qs;
     QTest::newRow("no such hour") << QByteArray("2026-12-09T10:00") << QByteArray("2026-12-09T25:00")
                                   << u"3行目: 時刻 2026-12-09T25:00 が読めません。"_qs;
 }
@@ -684,15 +686,12 @@ void CommandLineTest::excelReadsWhatIsWritten_data()
         << writtenTo({"flow", "--width", "300", "--column", "head_mm"}, "head_mm\n-1\n")
         << u"越流高さ(mm)は0より大きい値にして下さい。"_qs;
     QTest::newRow("a record's flows on the output stream, a file")
-        << run({"flow", "--width", "300", "--column", u"水位"_qs}, u"水位\nabc\n"_qs.toUtf8()).out
-        << u"水位"_qs;
-    QTest::newRow("a CP932 record's flows, in CP932")
-        << writtenTo({"flow", "--width", "300", "--column", "v", "--encoding", "cp932"},
-                     "v," + kCp932Header + "\n50,\n")
-        << u"日時,水位(cm),備考"_qs;
-    QTest::newRow("the rating table") << writtenTo({"table", "--width", "300", "--from", "10", "--to", "30", "--step",
-                                                    "10", "--format", "csv"},
-                                                   {})
+        << run({"flow", "--width", "300", "--column", u"水位"_qs}, u"水位\nabc\n"_qs.toUtf8()).out << u"水位"_qs;
+    QTest::newRow("a CP932 record's flows, in CP932") << writtenTo(
+        {"flow", "--width", "300", "--column", "v", "--encoding", "cp932"}, "v," + kCp932Header + "\n50,\n")
+                                                      << u"日時,水位(cm),備考"_qs;
+    QTest::newRow("the rating table") << writtenTo(
+        {"table", "--width", "300", "--from", "10", "--to", "30", "--step", "10", "--format", "csv"}, {})
                                       << u"越流高さ(mm),流量(L/min),流量(m³/s),備考"_qs;
     RatingTableModel model;
     model.setRange({300, 10, 30, 10});
