@@ -33,8 +33,6 @@ public:
     // Says the volume, or why it cannot be given; true when it is whole.
     bool finish();
 
-    double volume() const { return m_volume; } // m³
-
 private:
     struct Reading {
         long long line = 0;

@@ -20,13 +20,6 @@ void appendCsvField(std::string &line, std::string_view text, char delimiter)
     line += '"';
 }
 
-std::string csvField(std::string_view text, char delimiter)
-{
-    std::string field;
-    appendCsvField(field, text, delimiter);
-    return field;
-}
-
 QString csvField(const QString &text, QChar delimiter)
 {
     if (!text.contains(delimiter) && !text.contains(u'"') && !text.contains(u'\n') && !text.contains(u'\r'))

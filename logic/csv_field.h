@@ -14,9 +14,8 @@ namespace weir {
 // quotes doubled, when it holds the delimiter, a quote, or a line break of
 // either kind (a lone CR ends a row in Excel as LF does); else as it is.
 // Every CSV and tab-separated text the program writes goes through here.
-std::string csvField(std::string_view text, char delimiter);
-// The same, added to the end of a line being built (no string of its own: a
-// record writes millions).
+// Added to the end of a line being built (no string of its own: a record
+// writes millions).
 void appendCsvField(std::string &line, std::string_view text, char delimiter);
 QString csvField(const QString &text, QChar delimiter);
 
