@@ -8,6 +8,7 @@
 #include "calculator/caption_label.h"
 #include "calculator/module_loader.h"
 #include "calculator/printed_output.h"
+#include "calculator/window_placement.h"
 #include "logic/calculation.h"
 #include "logic/calculation_trail.h"
 #include "logic/result_text.h"
@@ -38,13 +39,9 @@ namespace weir {
 
 namespace {
 
-// What the window manager adds around a window: nothing until it is framed.
 QMargins frameMargins(const QWidget *window)
 {
-    const QRect inside = window->geometry();
-    const QRect outside = window->frameGeometry();
-    return {inside.left() - outside.left(), inside.top() - outside.top(), outside.right() - inside.right(),
-            outside.bottom() - inside.bottom()};
+    return placement::frameMargins(window->geometry(), window->frameGeometry());
 }
 
 void setPaletteColor(QWidget *widget, QPalette::ColorRole role, const QColor &color)
@@ -277,30 +274,15 @@ void WeirHeadWindow::fitLabelsToCaptions()
     }
 }
 
-// Centre the window, frame included, on its screen's available area (the
-// screen less panels and docks). The sizes are taken in twips and the
-// arithmetic done in single precision. A window larger than the area keeps its
-// top-left corner inside it, so that its title bar can always be reached.
-//
-// Before the window is shown no frame is known, and the window is centred by
-// its own size; the window manager's frame arrives with the first move after
-// mapping, and moveEvent centres it once more then.
+// Centred, frame included, on the screen's available area. Before the window
+// is shown no frame is known, and it is centred by its own size; the window
+// manager's frame arrives with the first move after mapping, and moveEvent
+// centres it once more then.
 void WeirHeadWindow::centreOnScreen()
 {
-    const QScreen *here = screen() ? screen() : QGuiApplication::primaryScreen();
-    if (!here)
-        return;
-    const float twipsPerPixelX = 1440.0f / float(logicalDpiX());
-    const float twipsPerPixelY = 1440.0f / float(logicalDpiY());
-    const QRect area = here->availableGeometry();
-    const QRect outer = frameGeometry();
-    const float areaWidth = float(area.width()) * twipsPerPixelX;
-    const float areaHeight = float(area.height()) * twipsPerPixelY;
-    const float windowWidth = float(outer.width()) * twipsPerPixelX;
-    const float windowHeight = float(outer.height()) * twipsPerPixelY;
-    const float left = std::max(0.0f, (areaWidth - windowWidth) / 2.0f);
-    const float top = std::max(0.0f, (areaHeight - windowHeight) / 2.0f);
-    move(area.left() + qRound(left / twipsPerPixelX), area.top() + qRound(top / twipsPerPixelY));
+    if (const QScreen *here = screen() ? screen() : QGuiApplication::primaryScreen())
+        move(
+            placement::centredTopLeft(here->availableGeometry(), frameGeometry().size(), logicalDpiX(), logicalDpiY()));
 }
 
 void WeirHeadWindow::moveEvent(QMoveEvent *event)
@@ -546,27 +528,13 @@ void WeirHeadWindow::openRatingWindow()
     window->activateWindow();
 }
 
-// Beside the calculator: to its right, else to its left; where neither side
-// has room, against the screen's edge on the roomier side. The whole frame,
-// title bar and all, is kept on the screen where it fits.
+// Beside the calculator, its whole frame on the screen where it fits
+// (calculator/window_placement.h).
 void WeirHeadWindow::placeRatingWindow(const QMargins &frame)
 {
     QWidget *window = m_rating->widget();
     const QRect area = screen() ? screen()->availableGeometry() : QRect();
-    const QRect calculator = frameGeometry();
-    const QSize outer = window->size().grownBy(frame);
-    QPoint at = calculator.topRight() + QPoint(8, 0);
-    if (area.isValid() && at.x() + outer.width() > area.right()) {
-        const int leftRoom = calculator.left() - area.left();
-        const int rightRoom = area.right() - calculator.right();
-        if (leftRoom >= outer.width() + 8)
-            at.setX(calculator.left() - 8 - outer.width());
-        else
-            at.setX(rightRoom > leftRoom ? std::max(area.left(), area.right() + 1 - outer.width()) : area.left());
-    }
-    if (area.isValid())
-        at.setY(std::clamp(at.y(), area.top(), std::max(area.top(), area.bottom() + 1 - outer.height())));
-    window->move(at);
+    window->move(placement::besideTopLeft(area, frameGeometry(), window->size().grownBy(frame)));
 }
 
 bool WeirHeadWindow::eventFilter(QObject *watched, QEvent *event)

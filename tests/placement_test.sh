@@ -13,15 +13,6 @@ shots=$2
 source "$(dirname "${BASH_SOURCE[0]}")/support/x11_session.sh"
 require_tools xprop
 
-# frame ID: prints "left top width height" of the window with its frame.
-frame() {
-    local x y w h extents l r t b
-    read -r x y w h < <(geometry "$1")
-    extents=$(xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
-    read -r l r t b <<<"$extents"
-    echo "$(( x - l )) $(( y - t )) $(( w + l + r )) $(( h + t + b ))"
-}
-
 # --- an ordinary screen: centred, frame included
 start_screen 1024 768
 start_window_manager

@@ -4,6 +4,9 @@
 #include "calculator/layout_table.h"
 #include "calculator/printed_output.h"
 #include "calculator/weir_head_window.h"
+#include "calculator/window_placement.h"
+#include "rating/rating_window_interface.h"
+#include "tests/support/drawn_whole.h"
 #include "tests/support/window_fixture.h"
 
 #include <QApplication>
@@ -37,8 +40,14 @@ private slots:
     void window();
     void captions_data();
     void captions();
+    void drawnWholeAtThisScale_data();
+    void drawnWholeAtThisScale();
     void colours();
     void centredOnScreen();
+    void centredTopLeft_data();
+    void centredTopLeft();
+    void ratingBesideCalculator_data();
+    void ratingBesideCalculator();
 
     void tabOrderWithRealKeys();
     void enterInAnyBoxCalculates_data();
@@ -184,6 +193,36 @@ void WindowLayoutTest::captions()
     QVERIFY(lines.size() * metrics.lineSpacing() <= label->height() + metrics.leading() + 1);
 }
 
+// Both windows with the worked example in them, at whatever scale the screen
+// has (the Windows tests run this at 100 to 200 %).
+void WindowLayoutTest::drawnWholeAtThisScale_data()
+{
+    QTest::addColumn<bool>("rating");
+    QTest::newRow("calculator") << false;
+    QTest::newRow("rating window") << true;
+}
+
+void WindowLayoutTest::drawnWholeAtThisScale()
+{
+    QFETCH(bool, rating);
+    ShownWindow window;
+    QVERIFY(QTest::qWaitForWindowExposed(&window.w));
+    window.fill(u"300"_qs, u"300"_qs, u"20"_qs, u"100"_qs);
+    window.calculate();
+    QCOMPARE(window.head(), u"43.83"_qs);
+    QWidget *shown = &window.w;
+    if (rating) {
+        window.w.openRatingWindow();
+        if (!window.w.ratingWindow())
+            QSKIP("the rating module is not on WEIR_HEAD_MODULE_PATH");
+        shown = window.w.ratingWindow()->widget();
+        QVERIFY(QTest::qWaitForWindowExposed(shown));
+    }
+    qInfo("%s at %g %%", qPrintable(shown->objectName()), 100 * shown->devicePixelRatioF());
+    const QStringList faults = test::drawnWholeFaults(shown);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
+}
+
 void WindowLayoutTest::colours()
 {
     WeirHeadWindow w;
@@ -208,6 +247,68 @@ void WindowLayoutTest::centredOnScreen()
                           (screen.height() - w.frameGeometry().height()) / 2);
     QVERIFY2((w.pos() - screen.topLeft() - expected).manhattanLength() <= 1,
              qPrintable(QStringLiteral("%1,%2").arg(w.x()).arg(w.y())));
+}
+
+// Half pixels round up; the title bar stays on a screen smaller than the frame.
+void WindowLayoutTest::centredTopLeft_data()
+{
+    QTest::addColumn<QRect>("area");
+    QTest::addColumn<QSize>("frame");
+    QTest::addColumn<qreal>("dpi");
+    QTest::addColumn<QPoint>("topLeft");
+    QTest::newRow("even") << QRect(0, 0, 1024, 768) << QSize(330, 360) << 96.0 << QPoint(347, 204);
+    QTest::newRow("half pixels") << QRect(0, 0, 1025, 768) << QSize(330, 361) << 96.0 << QPoint(348, 204);
+    QTest::newRow("at 120 dpi") << QRect(0, 0, 1025, 768) << QSize(330, 361) << 120.0 << QPoint(348, 204);
+    QTest::newRow("below a panel") << QRect(0, 32, 1024, 736) << QSize(330, 360) << 96.0 << QPoint(347, 220);
+    QTest::newRow("taller than the screen") << QRect(0, 0, 1024, 600) << QSize(330, 700) << 96.0 << QPoint(347, 0);
+    QTest::newRow("second screen") << QRect(1920, 0, 1280, 1024) << QSize(330, 360) << 96.0 << QPoint(2395, 332);
+}
+
+void WindowLayoutTest::centredTopLeft()
+{
+    QFETCH(QRect, area);
+    QFETCH(QSize, frame);
+    QFETCH(qreal, dpi);
+    QFETCH(QPoint, topLeft);
+    QCOMPARE(placement::centredTopLeft(area, frame, dpi, dpi), topLeft);
+}
+
+// The rating window's frame on a 1280 x 800 screen unless a row says
+// otherwise; the calculator's frame is given with its size.
+void WindowLayoutTest::ratingBesideCalculator_data()
+{
+    QTest::addColumn<QRect>("area");
+    QTest::addColumn<QRect>("calculator");
+    QTest::addColumn<QSize>("rating");
+    QTest::addColumn<QPoint>("topLeft");
+    const QRect screen(0, 0, 1280, 800);
+    QTest::newRow("to the right") << screen << QRect(475, 221, 330, 360) << QSize(400, 300) << QPoint(812, 221);
+    QTest::newRow("to the left") << screen << QRect(800, 100, 330, 360) << QSize(400, 300) << QPoint(392, 100);
+    // Neither side has room: against the roomier side, a gap from the edge,
+    // and lifted to stay above the bottom.
+    QTest::newRow("right is roomier") << screen << QRect(300, 221, 330, 360) << QSize(780, 610) << QPoint(492, 182);
+    QTest::newRow("as roomy: the left") << screen << QRect(475, 221, 330, 360) << QSize(780, 610) << QPoint(8, 182);
+    QTest::newRow("just fits, no gap") << screen << QRect(475, 0, 330, 360) << QSize(1280, 800) << QPoint(0, 0);
+    QTest::newRow("larger than the screen")
+        << QRect(0, 0, 1024, 600) << QRect(347, 0, 330, 700) << QSize(1100, 650) << QPoint(0, 0);
+    QTest::newRow("calculator above the screen")
+        << screen << QRect(475, -40, 330, 360) << QSize(400, 300) << QPoint(812, 8);
+    QTest::newRow("below a panel, to the right")
+        << QRect(100, 50, 1180, 750) << QRect(120, 60, 330, 360) << QSize(500, 400) << QPoint(457, 60);
+    QTest::newRow("no screen known") << QRect() << QRect(475, 221, 330, 360) << QSize(780, 610) << QPoint(812, 221);
+}
+
+void WindowLayoutTest::ratingBesideCalculator()
+{
+    QFETCH(QRect, area);
+    QFETCH(QRect, calculator);
+    QFETCH(QSize, rating);
+    QFETCH(QPoint, topLeft);
+    const QPoint at = placement::besideTopLeft(area, calculator, rating);
+    QCOMPARE(at, topLeft);
+    // Wherever the frame fits the area, all of it is on it.
+    if (area.isValid() && rating.width() <= area.width() && rating.height() <= area.height())
+        QVERIFY(area.contains(QRect(at, rating)));
 }
 
 void WindowLayoutTest::tabOrderWithRealKeys()

@@ -77,6 +77,16 @@ geometry() {
         /Width:/ {w=$NF} /Height:/ {h=$NF} END {print x, y, w, h}'
 }
 
+# frame ID: prints "left top width height" of the window with the frame its
+# window manager drew around it.
+frame() {
+    local x y w h extents l r t b
+    read -r x y w h < <(geometry "$1")
+    extents=$(xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
+    read -r l r t b <<<"$extents"
+    echo "$(( x - l )) $(( y - t )) $(( w + l + r )) $(( h + t + b ))"
+}
+
 keys() { xdotool "$@" 2>/dev/null; }
 
 # The worked example through the keyboard: the focus starts in the width box;

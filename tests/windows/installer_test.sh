@@ -13,26 +13,10 @@ set -euo pipefail
 screenshot=$1
 setup=${WEIR_WINDOWS_SETUP:?the installer to test, from scripts/build-windows.sh}
 older_setup=${WEIR_WINDOWS_OLDER_SETUP:?an older version of the installer, from scripts/build-windows.sh}
-here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-source "$here/../support/x11_session.sh"
-require_tools wine wineboot wineserver xclip unzip
+source "$(dirname "${BASH_SOURCE[0]}")/wine_session.sh"
+require_tools xclip unzip
 
-export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win64
-WINEPREFIX=$(mktemp -d)
-scratch=$(mktemp -d)
-installer_cleanup() {
-    wineserver -k 2>/dev/null || true
-    x11_cleanup
-    rm -rf "$WINEPREFIX" "$scratch"
-}
-trap installer_cleanup EXIT
-
-start_screen 1280 800
-start_window_manager
-wineboot --init >/dev/null 2>&1
-wineserver -w
-# The Japanese UI font a Japanese Windows has; Wine has none of its own.
-cp /usr/share/fonts/opentype/ipafont-gothic/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
+start_wine 1280 800
 
 user_dir="$WINEPREFIX/drive_c/users/$(id -un)"
 install_dir="$user_dir/AppData/Local/Programs/weir-head"
@@ -108,19 +92,6 @@ echo "-- the window, typed into"
 (LANG=ja_JP.UTF-8 wine "$install_dir/weir-head.exe" > "$scratch/wine.log" 2>&1 &)
 # Conditions asked once a second: every look at the windows walks all of Wine's.
 wait_interval=1
-# A window by its title. Wine writes the title's Japanese in UTF-8 only to
-# _NET_WM_NAME, which xdotool's search does not match against; its
-# getwindowname reads it.
-wine_window() {
-    local id
-    for id in $(xdotool search --onlyvisible --name . 2>/dev/null); do
-        if xdotool getwindowname "$id" 2>/dev/null | grep -q "$1"; then
-            echo "$id"
-            return 0
-        fi
-    done
-    return 1
-}
 window_mapped() { wine_window '四角堰の越流高さ'; }
 if ! wait_until 120 window_mapped; then
     import -window root "$screenshot"
@@ -158,6 +129,18 @@ echo "-- the rating window"
 keys key Escape ctrl+t
 rating_shown() { wine_window '水位流量表'; }
 wait_until 90 rating_shown || { echo "Ctrl+T opened no rating window"; exit 1; }
+# Its whole frame on the 1280 x 800 screen, though Wine tells the program of
+# a Windows frame while openbox draws its own.
+rating_on_screen() {
+    local fx fy fw fh
+    read -r fx fy fw fh < <(frame "$(wine_window '水位流量表')") || return 1
+    [ "$fx" -ge 0 ] && [ "$fy" -ge 0 ] && [ $(( fx + fw )) -le 1280 ] && [ $(( fy + fh )) -le 800 ]
+}
+wait_until 30 rating_on_screen || {
+    echo "the rating window runs off the screen: $(frame "$(wine_window '水位流量表')")"
+    import -window root "$PWD/windows-rating.png"
+    exit 1
+}
 import -window root "$PWD/windows-rating.png" # beside the build, for a look
 timeout 60 wine "$install_dir/weir-head.exe" --version >/dev/null # still answering beside the window
 wineserver -k
