@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Weir Head developers
 #include "app/command_line.h"
 
+#include "app/console_text.h"
 #include "app/qt_translations.h"
 #include "app/subcommand_runner_interface.h"
 #include "calculator/module_loader.h"
@@ -54,7 +55,7 @@ void answerTextOnly(int argc, char *argv[])
     const QString text = parser.isSet(QStringLiteral("version"))
         ? QCoreApplication::applicationName() + u' ' + QCoreApplication::applicationVersion() + u'\n'
         : parser.helpText();
-    std::fputs(text.toUtf8().constData(), stdout);
+    writeText(stdout, text);
     std::fflush(stdout);
     std::exit(EXIT_SUCCESS);
 }
@@ -73,7 +74,7 @@ int runSubcommandModule(const QStringList &arguments, std::FILE *in, std::FILE *
         const QString message
             = QCoreApplication::translate("CommandLine", "weir-head: 計算の部品 (weir-head-cli) を読み込めません: %1")
                   .arg(load.failure);
-        std::fprintf(err, "%s\n", message.toUtf8().constData());
+        writeLine(err, message);
         return 2;
     }
     return load.module->run(arguments, in, out, err);

@@ -11,43 +11,18 @@
 
 #ifdef Q_OS_WIN
 #include <cstdio>
-#include <cstdlib>
-
-// The console's code page before the program set it, put back at exit.
-static UINT g_consoleCodePage = 0;
-
-static void restoreConsoleCodePage()
-{
-    if (g_consoleCodePage != 0)
-        SetConsoleOutputCP(g_consoleCodePage);
-}
 
 // A windowed program starts with no console. Started from one (cmd.exe,
 // PowerShell) for --help, --version or a subcommand, it answers there; with
 // its output already going somewhere (a pipe, a file), it keeps it there.
-//
-// Everything the program writes is UTF-8. A console shows bytes in its own
-// code page, 932 on a Japanese Windows, where UTF-8 Japanese turns to
-// mojibake: while the program writes to a console, the console reads UTF-8
-// (code page 65001, which Windows 10's console shows whole), and gets its own
-// code page back when the program ends. Bytes to a pipe or a file stay UTF-8.
+// What it writes to a console goes in wide characters (app/console_text.h),
+// whatever the console's code page; bytes to a pipe or a file are UTF-8.
 static void answerOnTheConsole()
 {
     const HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
     if ((out == nullptr || out == INVALID_HANDLE_VALUE) && AttachConsole(ATTACH_PARENT_PROCESS)) {
         std::freopen("CONOUT$", "w", stdout);
         std::freopen("CONOUT$", "w", stderr);
-    }
-    DWORD mode = 0;
-    for (std::FILE *stream : {stdout, stderr}) {
-        const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream)));
-        if (g_consoleCodePage == 0 && handle != INVALID_HANDLE_VALUE && GetConsoleMode(handle, &mode)) {
-            g_consoleCodePage = GetConsoleOutputCP();
-            if (g_consoleCodePage != CP_UTF8 && SetConsoleOutputCP(CP_UTF8))
-                std::atexit(restoreConsoleCodePage);
-            else
-                g_consoleCodePage = 0;
-        }
     }
     // A record's bytes pass through as they are: no CRLF made of LF, no
     // Ctrl+Z taken for the end.

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Weir Head developers
 #include "app/output_sink.h"
 
+#include "app/console_text.h"
+
 #include <sys/stat.h>
 
 namespace weir {
@@ -42,7 +44,7 @@ bool OutputSink::finish()
     flush();
     if (m_file)
         return m_failure.isEmpty() && m_file->commit();
-    return std::fflush(m_out) == 0 && !std::ferror(m_out);
+    return std::fflush(m_out) == 0 && !std::ferror(m_out) && !m_streamFailed;
 }
 
 void OutputSink::abandon()
@@ -57,7 +59,7 @@ void OutputSink::flush()
         if (m_file->write(m_buffer.data(), qint64(m_buffer.size())) != qint64(m_buffer.size()))
             m_failure = m_file->errorString();
     } else {
-        std::fwrite(m_buffer.data(), 1, m_buffer.size(), m_out);
+        m_streamFailed |= !writeText(m_out, m_buffer);
     }
     m_buffer.clear();
 }

@@ -36,6 +36,7 @@ private:
     std::FILE *m_out;
     std::optional<QSaveFile> m_file;
     bool m_isFile = false;
+    bool m_streamFailed = false;
     QString m_failure;
     std::string m_buffer;
 };

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Weir Head developers
 #include "app/subcommand.h"
 
+#include "app/console_text.h"
 #include "app/json_text.h"
 
 #include <algorithm>
@@ -10,8 +11,7 @@ namespace weir {
 
 void SubcommandRun::say(const QString &text) const
 {
-    std::fputs(text.toUtf8().constData(), err);
-    std::fputc('\n', err);
+    writeLine(err, text);
 }
 
 int writeAnswer(const SubcommandRun &run, const std::vector<AnswerValue> &values, const QStringList &lines, bool found)

@@ -3,6 +3,7 @@
 #include "app/subcommands.h"
 
 #include "app/command_line_texts.h"
+#include "app/console_text.h"
 #include "app/subcommand.h"
 #include "logic/texts.h"
 
@@ -75,12 +76,6 @@ QLocale fileLocale(bool decimalComma)
     return locale;
 }
 
-void say(std::FILE *err, const QString &text)
-{
-    std::fputs(text.toUtf8().constData(), err);
-    std::fputc('\n', err);
-}
-
 } // namespace
 
 int runSubcommand(const QStringList &arguments, std::FILE *in, std::FILE *out, std::FILE *err)
@@ -92,7 +87,7 @@ int runSubcommand(const QStringList &arguments, std::FILE *in, std::FILE *out, s
             command = candidate;
     }
     if (!command) {
-        say(err, CommandLineTexts::tr("サブコマンド %1 はありません (head, flow, table)。").arg(name));
+        writeLine(err, CommandLineTexts::tr("サブコマンド %1 はありません (head, flow, table)。").arg(name));
         return kFault;
     }
     QCommandLineParser parser;
@@ -110,15 +105,15 @@ int runSubcommand(const QStringList &arguments, std::FILE *in, std::FILE *out, s
     QStringList withoutCommand = arguments;
     withoutCommand.removeAt(1);
     if (!parser.parse(withoutCommand)) {
-        say(err, parser.errorText());
+        writeLine(err, parser.errorText());
         return kFault;
     }
     if (parser.isSet(QStringLiteral("help"))) {
-        std::fputs(helpText(*command).toUtf8().constData(), out);
+        writeText(out, helpText(*command));
         return kAllFound;
     }
     if (!parser.positionalArguments().isEmpty()) {
-        say(err, CommandLineTexts::tr("余分な引数があります: %1").arg(parser.positionalArguments().join(u' ')));
+        writeLine(err, CommandLineTexts::tr("余分な引数があります: %1").arg(parser.positionalArguments().join(u' ')));
         return kFault;
     }
     OutputFormat format = OutputFormat::RecordsOwn;
@@ -130,14 +125,14 @@ int runSubcommand(const QStringList &arguments, std::FILE *in, std::FILE *out, s
     else if (formatName == QLatin1String("json"))
         format = OutputFormat::Json;
     else if (!formatName.isEmpty()) {
-        say(err, CommandLineTexts::tr("形式 %1 は使えません (csv, tsv, json)。").arg(formatName));
+        writeLine(err, CommandLineTexts::tr("形式 %1 は使えません (csv, tsv, json)。").arg(formatName));
         return kFault;
     }
 
     const QString outputPath = parser.value(QStringLiteral("output"));
     OutputSink sink(out, outputPath);
     if (!sink.failure().isEmpty()) {
-        say(err, Texts::cannotSave(outputPath, sink.failure()));
+        writeLine(err, Texts::cannotSave(outputPath, sink.failure()));
         return kFault;
     }
     const SubcommandRun run{parser, format, fileLocale(parser.isSet(QStringLiteral("decimal-comma"))), in, sink, err};
@@ -147,7 +142,7 @@ int runSubcommand(const QStringList &arguments, std::FILE *in, std::FILE *out, s
         return status;
     }
     if (!sink.finish()) {
-        say(err, Texts::cannotSave(outputPath, sink.failure()));
+        writeLine(err, Texts::cannotSave(outputPath, sink.failure()));
         return kFault;
     }
     return status;

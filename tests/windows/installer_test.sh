@@ -14,7 +14,7 @@ screenshot=$1
 setup=${WEIR_WINDOWS_SETUP:?the installer to test, from scripts/build-windows.sh}
 older_setup=${WEIR_WINDOWS_OLDER_SETUP:?an older version of the installer, from scripts/build-windows.sh}
 source "$(dirname "${BASH_SOURCE[0]}")/wine_session.sh"
-require_tools xclip unzip
+require_tools xclip unzip script winepath
 
 start_wine 1280 800
 
@@ -87,6 +87,24 @@ echo "-- the console"
 timeout 60 wine "$install_dir/weir-head.exe" --version | tr -d '\r' | grep -q '1\.00'
 timeout 60 wine "$install_dir/weir-head.exe" head --width 300 --flow 300 --min 20 --max 100 | tr -d '\r' \
     | grep -q '^越流高さ(mm)	43\.83$'
+
+echo "-- a console, as cmd.exe gives one"
+# Wine's console on a terminal of script's: what the program writes reaches
+# the terminal through the console, as it reaches a Japanese Windows' console
+# window. Wine's console starts in code page 437 here, where UTF-8 bytes
+# written as they are would show as one replacement mark a byte.
+program_path=$(winepath -w "$install_dir/weir-head.exe" 2>/dev/null)
+on_console() {
+    LC_ALL=C.UTF-8 timeout 60 script -qec "wine cmd /c '$program_path $*'" /dev/null < /dev/null \
+        | sed 's/\x1b\[[?0-9;]*[a-zA-Z]//g' | tr -d '\r'
+}
+on_console head --width 300 --flow 300 --min 20 --max 100 > "$scratch/console.txt"
+grep -q '越流高さ(mm)' "$scratch/console.txt" && grep -q '43\.83' "$scratch/console.txt" \
+    && ! grep -q $'\xef\xbf\xbd' "$scratch/console.txt" || { echo "the console shows:"; cat -v "$scratch/console.txt"; exit 1; }
+on_console head --help > "$scratch/console.txt"
+grep -q '越流高さを求めます\|堰の幅' "$scratch/console.txt" && ! grep -q $'\xef\xbf\xbd' "$scratch/console.txt" \
+    || { echo "the console shows the help as:"; cat -v "$scratch/console.txt"; exit 1; }
+cat "$scratch/console.txt" | head -n 3
 
 echo "-- the window, typed into"
 (LANG=ja_JP.UTF-8 wine "$install_dir/weir-head.exe" > "$scratch/wine.log" 2>&1 &)
