@@ -4,6 +4,8 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 namespace weir {
 
 CaptionLabel::CaptionLabel(const QString &caption, QWidget *parent)
@@ -81,6 +83,31 @@ void CaptionLabel::paintEvent(QPaintEvent *)
     for (const QString &line : wrappedLines(width())) {
         painter.drawText(0, baseline, line);
         baseline += metrics.lineSpacing();
+    }
+}
+
+void fitLabelsToCaptions(const QList<CaptionLabel *> &labels, const QList<const QWidget *> &controls, int areaWidth)
+{
+    for (CaptionLabel *label : labels) {
+        const QFontMetrics metrics(label->font());
+        const bool oneLine = label->height() < 2 * metrics.lineSpacing();
+        const int needed = oneLine ? metrics.horizontalAdvance(label->text().trimmed()) : label->widestWord();
+        if (needed <= label->width())
+            continue;
+
+        const QRect own = label->geometry();
+        int limit = areaWidth;
+        for (const QWidget *other : controls) {
+            const QRect g = other->geometry();
+            if (other != label && g.left() > own.left() && g.top() <= own.bottom() && g.bottom() >= own.top())
+                limit = std::min(limit, g.left());
+        }
+        // A one-line caption takes what room there is; a wrapped one widens
+        // only if that keeps its words whole (else it breaks inside the word
+        // either way, and the label may as well keep its drawn width).
+        const int room = limit - own.left();
+        if (oneLine || needed <= room)
+            label->resize(std::min(needed, room), own.height());
     }
 }
 

@@ -30,4 +30,10 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 };
 
+// A caption a few pixels wider than its label (the font is not the one the
+// window was drawn with) may widen the label to the right, as long as it stays
+// clear of the controls beside it and inside `areaWidth`. Left, top and
+// height stay as drawn.
+void fitLabelsToCaptions(const QList<CaptionLabel *> &labels, const QList<const QWidget *> &controls, int areaWidth);
+
 } // namespace weir

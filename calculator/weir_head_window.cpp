@@ -6,13 +6,13 @@
 #include "accessibility/announcer.h"
 #include "calculator/calculator_style.h"
 #include "calculator/caption_label.h"
-#include "calculator/module_loader.h"
+#include "calculator/module_host.h"
 #include "calculator/printed_output.h"
+#include "calculator/window_menus.h"
 #include "calculator/window_placement.h"
 #include "logic/calculation.h"
 #include "logic/calculation_trail.h"
 #include "logic/result_text.h"
-#include "logic/save_whole.h"
 #include "logic/texts.h"
 #include "logic/ui_font.h"
 #include "rating/rating_window_interface.h"
@@ -21,7 +21,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
@@ -38,11 +37,6 @@
 namespace weir {
 
 namespace {
-
-QMargins frameMargins(const QWidget *window)
-{
-    return placement::frameMargins(window->geometry(), window->frameGeometry());
-}
 
 void setPaletteColor(QWidget *widget, QPalette::ColorRole role, const QColor &color)
 {
@@ -72,6 +66,7 @@ WeirHeadWindow::WeirHeadWindow(QWidget *parent)
     : QWidget(parent)
     , m_clientArea(new QWidget(this))
     , m_printColor(Layout::fromBgr(Layout::kPrintColor))
+    , m_modules(new ModuleHost(this))
 {
     installAccessibleInterfaces();
     setObjectName(QStringLiteral("ZELMORAK"));
@@ -138,7 +133,10 @@ void WeirHeadWindow::buildControls()
         if (spec.buddy)
             static_cast<QLabel *>(m_controls.at(spec.name))->setBuddy(m_controls.at(spec.buddy));
     }
-    fitLabelsToCaptions();
+    QList<const QWidget *> controls;
+    for (const auto &[name, control] : m_controls)
+        controls << control;
+    fitLabelsToCaptions(m_labels, controls, m_clientArea->width());
     keepPrintsAboveControls();
 }
 
@@ -212,66 +210,11 @@ void WeirHeadWindow::keepPrintsAboveControls()
     m_printed->setBandHeight(band);
 }
 
-// Above the client area, so that no control moves. Every menu and item has a
-// mnemonic, so the bar works from the keyboard (Alt+F, Alt+E, Alt+H).
 void WeirHeadWindow::buildMenus()
 {
-    // Four menus across a window 240 pixels wide: the items sit closer than
-    // the style's default, so that none is pushed into an overflow button.
-    if (!qobject_cast<CalculatorStyle *>(QApplication::style())) {
-        auto *style = new CalculatorStyle;
-        style->setParent(menuBar());
-        menuBar()->setStyle(style);
-    }
-    QMenu *file = menuBar()->addMenu(tr("ファイル(&F)"));
-    m_saveSheetAction = file->addAction(tr("計算書を保存 (PDF)(&S)..."), this, &WeirHeadWindow::saveSheet);
-    m_printSheetAction = file->addAction(tr("印刷(&P)..."), this, &WeirHeadWindow::printSheet);
-    m_printSheetAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    file->addSeparator();
-    m_quitAction = file->addAction(tr("終了(&X)"), this, &QWidget::close);
-    m_quitAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-
-    QMenu *edit = menuBar()->addMenu(tr("編集(&E)"));
-    m_copyResultAction = edit->addAction(tr("結果をコピー(&C)"), this, &WeirHeadWindow::copyResult);
-    m_copyTrailAction = edit->addAction(tr("計算過程をコピー(&T)"), this, &WeirHeadWindow::copyTrail);
+    m_actions = weir::buildMenus(menuBar(), this);
     // There is a sheet (and a trail) only once something was calculated.
     rememberCalculation(false);
-
-    QMenu *view = menuBar()->addMenu(tr("表示(&V)"));
-    m_ratingAction = view->addAction(tr("水位流量表(&T)..."), this, &WeirHeadWindow::openRatingWindow);
-    m_ratingAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
-
-    QMenu *help = menuBar()->addMenu(tr("ヘルプ(&H)"));
-    m_aboutAction = help->addAction(tr("このプログラムについて(&A)"), this, &WeirHeadWindow::showAbout);
-    help->addAction(tr("Qt について(&Q)"), qApp, &QApplication::aboutQt);
-}
-
-// A caption a few pixels wider than its label (the font is not the one the
-// window was drawn with) may widen the label to the right, as long as it stays
-// clear of the controls beside it. Left, top and height stay as drawn.
-void WeirHeadWindow::fitLabelsToCaptions()
-{
-    for (CaptionLabel *label : std::as_const(m_labels)) {
-        const QFontMetrics metrics(label->font());
-        const bool oneLine = label->height() < 2 * metrics.lineSpacing();
-        const int needed = oneLine ? metrics.horizontalAdvance(label->text().trimmed()) : label->widestWord();
-        if (needed <= label->width())
-            continue;
-
-        const QRect own = label->geometry();
-        int limit = m_clientArea->width();
-        for (const auto &[name, other] : m_controls) {
-            const QRect g = other->geometry();
-            if (other != label && g.left() > own.left() && g.top() <= own.bottom() && g.bottom() >= own.top())
-                limit = std::min(limit, g.left());
-        }
-        // A one-line caption takes what room there is; a wrapped one widens
-        // only if that keeps its words whole (else it breaks inside the word
-        // either way, and the label may as well keep its drawn width).
-        const int room = limit - own.left();
-        if (oneLine || needed <= room)
-            label->resize(std::min(needed, room), own.height());
-    }
 }
 
 // Centred, frame included, on the screen's available area. Before the window
@@ -352,8 +295,8 @@ void WeirHeadWindow::calculate()
         break;
     }
     announceOutcome(outcome);
-    if (m_rating)
-        m_rating->takeShownHead(m_shownHeadMm);
+    if (RatingWindow *rating = ratingWindow())
+        rating->takeShownHead(m_shownHeadMm);
 }
 
 // Said to a screen reader wherever the focus is: the head and the trials with
@@ -395,8 +338,8 @@ void WeirHeadWindow::clear()
     rememberCalculation(false);
     m_announcer->announce({});
     m_shownHeadMm.reset();
-    if (m_rating)
-        m_rating->takeShownHead(m_shownHeadMm);
+    if (RatingWindow *rating = ratingWindow())
+        rating->takeShownHead(m_shownHeadMm);
     forgetInputComplaints();
     for (QLineEdit *box : {m_flowBox, m_minimumBox, m_maximumBox, m_headBox, m_trialsBox, m_widthBox})
         box->clear();
@@ -414,7 +357,7 @@ void WeirHeadWindow::rememberCalculation(bool made)
         m_lastCalculation = LastCalculation{inputTexts(), QDateTime::currentDateTime()};
     else
         m_lastCalculation.reset();
-    for (QAction *action : {m_saveSheetAction, m_printSheetAction, m_copyTrailAction})
+    for (QAction *action : {m_actions.saveSheet, m_actions.printSheet, m_actions.copyTrail})
         action->setEnabled(made);
 }
 
@@ -423,19 +366,6 @@ std::optional<SheetRequest> WeirHeadWindow::sheetRequest() const
     if (!m_lastCalculation)
         return std::nullopt;
     return SheetRequest{m_lastCalculation->boxes, locale(), m_lastCalculation->madeAt};
-}
-
-SheetPrinter *WeirHeadWindow::sheetPrinter(QString *failure)
-{
-    if (!m_sheetPrinter) {
-        const ModuleLoad<SheetPrinter> load = loadSheetModule();
-        if (!load.module) {
-            *failure = tr("計算書を作れません: %1").arg(load.failure);
-            return nullptr;
-        }
-        m_sheetPrinter = load.module;
-    }
-    return m_sheetPrinter;
 }
 
 // Said where the window says everything: a red line on the print surface,
@@ -451,12 +381,7 @@ QString WeirHeadWindow::saveSheetPdf(const QString &path)
     const std::optional<SheetRequest> current = sheetRequest();
     if (!current)
         return {};
-    QString failure;
-    if (SheetPrinter *printer = sheetPrinter(&failure)) {
-        const QByteArray pdf = printer->pdf(*current);
-        failure = pdf.isEmpty() ? Texts::cannotSave(QFileInfo(path).fileName(), tr("PDF を作れません。"))
-                                : saveWhole(path, pdf);
-    }
+    const QString failure = m_modules->saveSheetPdf(*current, path);
     if (!failure.isEmpty())
         reportFailure(failure);
     return failure;
@@ -476,10 +401,7 @@ void WeirHeadWindow::printSheet()
     const std::optional<SheetRequest> current = sheetRequest();
     if (!current)
         return;
-    QString failure;
-    if (SheetPrinter *printer = sheetPrinter(&failure))
-        printer->print(*current, this);
-    else
+    if (const QString failure = m_modules->printSheet(*current); !failure.isEmpty())
         reportFailure(failure);
 }
 
@@ -501,51 +423,21 @@ void WeirHeadWindow::showAbout()
 
 void WeirHeadWindow::openRatingWindow()
 {
-    if (!m_rating) {
-        const ModuleLoad<RatingWindowFactory> load = loadRatingModule();
-        if (!load.module) {
-            QMessageBox::warning(this, tr("水位流量表"), tr("水位流量表を開けません: %1").arg(load.failure));
-            return;
-        }
-        m_rating = load.module->createRatingWindow(this);
+    QString failure;
+    RatingWindow *rating = m_modules->ratingWindow(&failure);
+    if (!rating) {
+        QMessageBox::warning(this, tr("水位流量表"), tr("水位流量表を開けません: %1").arg(failure));
+        return;
     }
     const BoxTexts texts = inputTexts();
-    m_rating->takeBoxes(
+    rating->takeBoxes(
         {texts[InputBox::Width], texts[InputBox::Minimum], texts[InputBox::Maximum], m_shownHeadMm, locale()});
-    QWidget *window = m_rating->widget();
-    if (!window->isVisible()) {
-        // Before it is first shown the rating window has no frame: it is
-        // placed with one like the calculator's, and again with its own once
-        // the window manager has framed it (a resizable window's frame may be
-        // thicker, with a grip along its bottom).
-        const QMargins own = frameMargins(window);
-        placeRatingWindow(own.isNull() ? frameMargins(this) : own);
-        m_ratingAwaitsFrame = own.isNull();
-        window->installEventFilter(this);
-    }
-    window->show();
-    window->raise();
-    window->activateWindow();
+    m_modules->showRatingWindow();
 }
 
-// Beside the calculator, its whole frame on the screen where it fits
-// (calculator/window_placement.h).
-void WeirHeadWindow::placeRatingWindow(const QMargins &frame)
+RatingWindow *WeirHeadWindow::ratingWindow() const
 {
-    QWidget *window = m_rating->widget();
-    const QRect area = screen() ? screen()->availableGeometry() : QRect();
-    window->move(placement::besideTopLeft(area, frameGeometry(), window->size().grownBy(frame)));
-}
-
-bool WeirHeadWindow::eventFilter(QObject *watched, QEvent *event)
-{
-    if (m_ratingAwaitsFrame && event->type() == QEvent::Move && watched == m_rating->widget()) {
-        if (const QMargins frame = frameMargins(m_rating->widget()); !frame.isNull()) {
-            m_ratingAwaitsFrame = false;
-            placeRatingWindow(frame);
-        }
-    }
-    return QWidget::eventFilter(watched, event);
+    return m_modules->createdRatingWindow();
 }
 
 } // namespace weir

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "calculator/layout_table.h"
+#include "calculator/window_menus.h"
 #include "logic/input_boxes.h"
 #include "sheet/sheet_printer_interface.h"
 
@@ -24,6 +25,7 @@ namespace weir {
 
 class Announcer;
 class CaptionLabel;
+class ModuleHost;
 struct CalculationOutcome;
 class PrintedOutput;
 class RatingWindow;
@@ -74,15 +76,15 @@ public:
     QColor printColor() const { return m_printColor; }
 
     // The menu bar's actions.
-    QAction *quitAction() const { return m_quitAction; }
-    QAction *copyResultAction() const { return m_copyResultAction; }
-    QAction *aboutAction() const { return m_aboutAction; }
-    QAction *ratingAction() const { return m_ratingAction; }
-    QAction *saveSheetAction() const { return m_saveSheetAction; }
-    QAction *printSheetAction() const { return m_printSheetAction; }
-    QAction *copyTrailAction() const { return m_copyTrailAction; }
+    QAction *quitAction() const { return m_actions.quit; }
+    QAction *copyResultAction() const { return m_actions.copyResult; }
+    QAction *aboutAction() const { return m_actions.about; }
+    QAction *ratingAction() const { return m_actions.rating; }
+    QAction *saveSheetAction() const { return m_actions.saveSheet; }
+    QAction *printSheetAction() const { return m_actions.printSheet; }
+    QAction *copyTrailAction() const { return m_actions.copyTrail; }
     // The rating window once it has been opened; its module is loaded then.
-    RatingWindow *ratingWindow() const { return m_rating; }
+    RatingWindow *ratingWindow() const;
 
 public slots:
     // 計算: read the four boxes, solve, show the head or print why not.
@@ -115,8 +117,6 @@ public:
 
 protected:
     void moveEvent(QMoveEvent *event) override;
-    // The rating window's first move with a frame: placed again with it.
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildClientArea();
@@ -127,23 +127,18 @@ private:
     void keepByRole(const Layout::ControlSpec &spec, QWidget *control);
     void connectControls();
     void buildMenus();
-    void fitLabelsToCaptions();
     void keepPrintsAboveControls();
     void centreOnScreen();
-    void placeRatingWindow(const QMargins &frame);
     void setKeyboardOrder();
     void forgetInputComplaints();
     void announceOutcome(const CalculationOutcome &outcome);
     BoxTexts inputTexts() const;
     void rememberCalculation(bool made);
-    SheetPrinter *sheetPrinter(QString *failure);
     void reportFailure(const QString &failure);
 
     // Once the window manager's frame is known, the window is centred again
     // with it; that happens once.
     bool m_centredWithFrame = false;
-    // Likewise the rating window, once its frame is first known.
-    bool m_ratingAwaitsFrame = false;
 
     QWidget *m_clientArea = nullptr;
     QMenuBar *m_menuBar = nullptr;
@@ -160,14 +155,7 @@ private:
     QPushButton *m_calculateButton = nullptr;
     QPushButton *m_clearButton = nullptr;
 
-    QAction *m_quitAction = nullptr;        // ファイル > 終了 (Ctrl+Q)
-    QAction *m_copyResultAction = nullptr;  // 編集 > 結果をコピー
-    QAction *m_aboutAction = nullptr;       // ヘルプ > このプログラムについて
-    QAction *m_ratingAction = nullptr;      // 表示 > 水位流量表 (Ctrl+T)
-    QAction *m_saveSheetAction = nullptr;   // ファイル > 計算書を保存 (PDF)
-    QAction *m_printSheetAction = nullptr;  // ファイル > 印刷 (Ctrl+P)
-    QAction *m_copyTrailAction = nullptr;   // 編集 > 計算過程をコピー
-    SheetPrinter *m_sheetPrinter = nullptr; // the sheet module, once loaded
+    WindowActions m_actions; // the menu bar's items
     // The boxes as they were at the last Calculate, and when it was made: the
     // sheet is of that calculation, whatever has been typed since.
     struct LastCalculation {
@@ -175,7 +163,7 @@ private:
         QDateTime madeAt;
     };
     std::optional<LastCalculation> m_lastCalculation;
-    RatingWindow *m_rating = nullptr;    // owned as a child window
+    ModuleHost *m_modules = nullptr;     // the rating window and the sheet, once asked for
     std::optional<double> m_shownHeadMm; // the head in the head box, mm
 
     // Every control of the layout table by its drawn name, as created: for
