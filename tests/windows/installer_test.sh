@@ -128,14 +128,19 @@ keys type --delay 40 20
 keys key Tab Tab Tab
 keys type --delay 40 100
 keys key Return
-# 編集 (Alt+E), then 結果をコピー (C), asked again until the clipboard holds
-# the result, in case a key reached the menu before it opened.
+# 編集 (Alt+E) once its popup is up (one more window shown), then 結果をコピー
+# (C); asked again until the clipboard holds the result.
+windows_shown() { xdotool search --onlyvisible --class . 2>/dev/null | wc -l; }
 copied() {
-    keys key Escape alt+e
-    sleep 0.3
+    keys key Escape
+    local before
+    before=$(windows_shown)
+    keys key alt+e
+    menu_up() { [ "$(windows_shown)" -gt "$before" ]; }
+    wait_until 10 menu_up || return 1
     keys key c
-    sleep 0.3
-    xclip -o -selection clipboard 2>/dev/null | tr -d '\r' | tail -n 1 | grep -q "	43.83	10\$"
+    result_copied() { xclip -o -selection clipboard 2>/dev/null | tr -d '\r' | tail -n 1 | grep -q "	43.83	10\$"; }
+    wait_until 10 result_copied
 }
 wait_until 90 copied || { echo "the copied result is not 43.83 in 10 trials:"; xclip -o -selection clipboard; exit 1; }
 xclip -o -selection clipboard | tr -d '\r'
