@@ -37,7 +37,7 @@ public:
     CalculationOutcome outcome(const QString &flow)
     {
         const QString lpm = litresPerMinute(flow);
-        return m_search ? m_search->forFlow(lpm) : weir::locateHead(m_width, lpm, m_locale);
+        return m_search ? m_search->forFlow(lpm) : calculateUnbracketed(m_width, lpm, m_locale);
     }
 
 private:

@@ -224,7 +224,7 @@ CalculationOutcome HeadSearch::forFlow(const QString &flow)
     return calculateInto(*m_boxes, m_locale, nullptr);
 }
 
-CalculationOutcome locateHead(const QString &widthText, const QString &flowText, const QLocale &locale)
+CalculationOutcome calculateUnbracketed(const QString &widthText, const QString &flowText, const QLocale &locale)
 {
     const auto width = readBox(InputBox::Width, widthText, locale);
     if (const auto *refused = std::get_if<CalculationOutcome>(&width))
@@ -237,7 +237,7 @@ CalculationOutcome locateHead(const QString &widthText, const QString &flowText,
         return printed(Texts::notPositive(Texts::width()), InputBox::Width);
 
     const HeadLocation located
-        = weir::locateHead(units::cubicMetresPerSecondFromLitresPerMinute(std::get<double>(flow)), widthM);
+        = locateHead(units::cubicMetresPerSecondFromLitresPerMinute(std::get<double>(flow)), widthM);
     switch (located.status) {
     case HeadLocation::Status::FlowNotPositive: return printed(Texts::notPositive(Texts::flow()), InputBox::Flow);
     case HeadLocation::Status::FlowAbovePeak: return printed(Texts::flowBeyondWeir());

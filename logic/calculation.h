@@ -96,6 +96,6 @@ private:
 // formula's whole range that the no-root guidance uses (hydraulics/
 // head_location.h), shown as the head box shows a head, with no trial count.
 // Read and refused as the window reads its width and flow boxes.
-CalculationOutcome locateHead(const QString &widthText, const QString &flowText, const QLocale &locale);
+CalculationOutcome calculateUnbracketed(const QString &widthText, const QString &flowText, const QLocale &locale);
 
 } // namespace weir

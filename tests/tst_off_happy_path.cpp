@@ -121,8 +121,8 @@ void OffHappyPathTest::messagesFitTheWindow()
 void OffHappyPathTest::printedRowsStayAboveTheBoxes()
 {
     // The real window: the zero-minimum message, and a no-root pair.
-    WeirHeadWindow w;
-    w.setLocale(kJapanese);
+    test::CalculatorWindow window; // in the pinned Japanese locale
+    WeirHeadWindow &w = window.w;
     for (const BoxTexts &texts : {BoxTexts{"300", "300", "0", "100"}, BoxTexts{"300", "300", "60", "100"}}) {
         invariants::fill(w, texts);
         w.calculate();

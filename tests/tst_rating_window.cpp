@@ -66,8 +66,8 @@ void RatingWindowTest::initTestCase()
 
 void RatingWindowTest::opensFromCtrlTWithTheBoxes()
 {
-    WeirHeadWindow w;
-    w.setLocale(kJapanese);
+    test::CalculatorWindow window; // in the pinned Japanese locale
+    WeirHeadWindow &w = window.w;
     w.show();
     QVERIFY(QTest::qWaitForWindowActive(&w));
     invariants::fill(w, {"450", "300", "10", "80"});
@@ -92,8 +92,8 @@ void RatingWindowTest::opensFromCtrlTWithTheBoxes()
 
 void RatingWindowTest::followsTheShownHead()
 {
-    WeirHeadWindow w;
-    w.setLocale(kJapanese);
+    test::CalculatorWindow window; // in the pinned Japanese locale
+    WeirHeadWindow &w = window.w;
     invariants::fill(w, {"300", "300", "20", "100"});
     w.calculate();
     RatingWindowWidget *rating = openFrom(w);
