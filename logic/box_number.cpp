@@ -3,6 +3,7 @@
 #include "logic/box_number.h"
 
 #include "logic/number_text.h"
+#include "logic/texts.h"
 
 #include <cmath>
 
@@ -76,6 +77,27 @@ BoxNumber parseBoxNumber(const QString &text, const QLocale &locale)
     if (underflowsToZero(folded, locale))
         return {BoxNumber::Status::Ok, 0.0};
     return {BoxNumber::Status::NotANumber, 0.0};
+}
+
+std::optional<double> positiveBoxNumber(const QString &text, const QLocale &locale)
+{
+    const BoxNumber number = parseBoxNumber(text, locale);
+    if (number.status == BoxNumber::Status::Ok && number.value > 0)
+        return number.value;
+    return std::nullopt;
+}
+
+PositiveNumber readPositiveNumber(const QString &text, const QString &caption, const QLocale &locale)
+{
+    const BoxNumber number = parseBoxNumber(text, locale);
+    switch (number.status) {
+    case BoxNumber::Status::NotANumber: return {std::nullopt, Texts::notANumber(caption)};
+    case BoxNumber::Status::TooLarge: return {std::nullopt, Texts::tooLarge(caption)};
+    case BoxNumber::Status::Ok: break;
+    }
+    if (!(number.value > 0))
+        return {std::nullopt, Texts::notPositive(caption)};
+    return {number.value, {}};
 }
 
 } // namespace weir

@@ -5,6 +5,8 @@
 #include <QLocale>
 #include <QString>
 
+#include <optional>
+
 namespace weir {
 
 // Reading a number typed into a box.
@@ -23,6 +25,18 @@ struct BoxNumber {
 };
 
 BoxNumber parseBoxNumber(const QString &text, const QLocale &locale);
+
+// A number that must be above zero (a width, a head, a step): its value, or
+// nothing when the box holds anything else.
+std::optional<double> positiveBoxNumber(const QString &text, const QLocale &locale);
+
+// The same with what the calculator says when it is not: the message names
+// the box's caption.
+struct PositiveNumber {
+    std::optional<double> value;
+    QString message;
+};
+PositiveNumber readPositiveNumber(const QString &text, const QString &caption, const QLocale &locale);
 
 // Full-width digits, signs and exponent letters folded to ASCII, the
 // ideographic full stop to the locale's decimal point; everything else unchanged.

@@ -317,12 +317,7 @@ void RatingWindowWidget::replot()
 void RatingWindowWidget::takeBoxes(const CalculatorReading &reading)
 {
     m_numberLocale = reading.locale;
-    const auto number = [&reading](const QString &text) -> std::optional<double> {
-        const BoxNumber n = parseBoxNumber(text, reading.locale);
-        if (n.status == BoxNumber::Status::Ok && n.value > 0)
-            return n.value;
-        return std::nullopt;
-    };
+    const auto number = [&reading](const QString &text) { return positiveBoxNumber(text, reading.locale); };
     const std::optional<double> width = number(reading.width);
     std::optional<double> from = number(reading.minimum);
     std::optional<double> to = number(reading.maximum);

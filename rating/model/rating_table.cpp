@@ -36,27 +36,13 @@ Read positiveNumber(const QString &text, RatingBox box, const QLocale &locale)
 {
     // The caption only when there is something to say about the box: a
     // record's million readings are mostly fine.
-    const BoxNumber number = parseBoxNumber(text, locale);
-    if (number.status == BoxNumber::Status::Ok && number.value > 0)
-        return {number.value, {}};
+    if (const std::optional<double> value = positiveBoxNumber(text, locale))
+        return {value, {}};
     const PositiveNumber refused = readPositiveNumber(text, ratingCaption(box), locale);
     return {refused.value, refused.message};
 }
 
 } // namespace
-
-PositiveNumber readPositiveNumber(const QString &text, const QString &caption, const QLocale &locale)
-{
-    const BoxNumber number = parseBoxNumber(text, locale);
-    switch (number.status) {
-    case BoxNumber::Status::NotANumber: return {std::nullopt, Texts::notANumber(caption)};
-    case BoxNumber::Status::TooLarge: return {std::nullopt, Texts::tooLarge(caption)};
-    case BoxNumber::Status::Ok: break;
-    }
-    if (!(number.value > 0))
-        return {std::nullopt, Texts::notPositive(caption)};
-    return {number.value, {}};
-}
 
 // Flows to 0.01 L/min, and the same flow in m³/s to the digit that still
 // tells such steps apart.

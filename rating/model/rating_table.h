@@ -54,14 +54,6 @@ struct FlowAtHead {
 };
 FlowAtHead flowAtHead(const QString &headText, double widthMm, const QLocale &locale);
 
-// A number that must be above zero, read as the calculator reads its boxes;
-// the message names the caption when it is not.
-struct PositiveNumber {
-    std::optional<double> value;
-    QString message;
-};
-PositiveNumber readPositiveNumber(const QString &text, const QString &caption, const QLocale &locale);
-
 // The flow at a measured head (typed in mm) over a weir of a width in mm, as
 // numbers, or the message about the head when it gives none.
 struct FlowReading {
