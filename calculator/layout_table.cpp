@@ -10,6 +10,13 @@
 
 namespace weir::Layout {
 
+// The drawn names, which every control keeps as its objectName so that
+// screen readers' scripts and tests outside the program find it:
+//   Text1 flow, Text2 minimum, Text3 maximum, Text6 width (inputs);
+//   Text4 head, Text5 trials (outputs); Command1 計算, Command2 クリヤ;
+//   Label1..Label7 the captions, each beside its box (buddy), Label6 the
+//   range note. The window itself is ZELMORAK. The numbers follow the order
+//   the controls were drawn in, not the window's order.
 std::span<const ControlSpec> controls()
 {
     // clang-format off
