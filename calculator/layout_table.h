@@ -17,9 +17,9 @@ namespace weir::Layout {
 
 inline constexpr int kClientWidth = 3600;
 inline constexpr int kClientHeight = 4845;
-inline constexpr quint32 kBackColor = 0x00C0C0C0;  // light grey, window and labels
-inline constexpr quint32 kPrintColor = 0x000000FF; // red
-inline constexpr quint32 kNoteColor = 0x00FF0000;  // blue: the range note, and printed notes
+inline constexpr quint32 kBackColor = 0x00C0C0C0;    // light grey, window and labels
+inline constexpr quint32 kMessageColor = 0x000000FF; // red
+inline constexpr quint32 kNoteColor = 0x00FF0000;    // blue: the range note, and printed notes
 
 enum class Kind { TextBox, Button, Label };
 

@@ -6,8 +6,8 @@
 #include "accessibility/announcer.h"
 #include "calculator/calculator_style.h"
 #include "calculator/caption_label.h"
+#include "calculator/message_lines.h"
 #include "calculator/module_host.h"
-#include "calculator/printed_output.h"
 #include "calculator/window_menus.h"
 #include "calculator/window_placement.h"
 #include "logic/calculation.h"
@@ -65,7 +65,7 @@ void WeirHeadWindow::prepareApplication()
 WeirHeadWindow::WeirHeadWindow(QWidget *parent)
     : QWidget(parent)
     , m_clientArea(new QWidget(this))
-    , m_printColor(Layout::fromBgr(Layout::kPrintColor))
+    , m_messageColor(Layout::fromBgr(Layout::kMessageColor))
     , m_modules(new ModuleHost(this))
 {
     installAccessibleInterfaces();
@@ -106,8 +106,8 @@ void WeirHeadWindow::buildClientArea()
     frame->addWidget(m_clientArea);
 
     // Created first, so it lies under every control.
-    m_printed = new PrintedOutput(m_clientArea);
-    m_printed->setGeometry(m_clientArea->rect());
+    m_messages = new MessageLines(m_clientArea);
+    m_messages->setGeometry(m_clientArea->rect());
     m_announcer = new Announcer(m_clientArea);
 }
 
@@ -207,7 +207,7 @@ void WeirHeadWindow::keepPrintsAboveControls()
     int band = m_clientArea->height();
     for (const auto &[name, control] : m_controls)
         band = std::min(band, control->y());
-    m_printed->setBandHeight(band);
+    m_messages->setBandHeight(band);
 }
 
 void WeirHeadWindow::buildMenus()
@@ -258,7 +258,7 @@ QLineEdit *WeirHeadWindow::inputBox(InputBox box) const
 
 void WeirHeadWindow::calculate()
 {
-    m_printed->clearOutput();
+    m_messages->clearLines();
     m_headBox->clear();
     m_trialsBox->clear();
     forgetInputComplaints();
@@ -268,8 +268,8 @@ void WeirHeadWindow::calculate()
     rememberCalculation(outcome.kind != CalculationOutcome::Kind::Incomplete);
 
     for (const PrintedLine &line : outcome.lines)
-        m_printed->printLine(line.text,
-                             line.tone == PrintedLine::Tone::Note ? Layout::fromBgr(Layout::kNoteColor) : m_printColor);
+        m_messages->addLine(
+            line.text, line.tone == PrintedLine::Tone::Note ? Layout::fromBgr(Layout::kNoteColor) : m_messageColor);
     switch (outcome.kind) {
     case CalculationOutcome::Kind::Incomplete:
         // Nothing to say; the cursor goes to the box still to fill in.
@@ -334,7 +334,7 @@ void WeirHeadWindow::forgetInputComplaints()
 
 void WeirHeadWindow::clear()
 {
-    m_printed->clearOutput();
+    m_messages->clearLines();
     rememberCalculation(false);
     m_announcer->announce({});
     m_shownHeadMm.reset();
@@ -368,11 +368,11 @@ std::optional<SheetRequest> WeirHeadWindow::sheetRequest() const
     return SheetRequest{m_lastCalculation->boxes, locale(), m_lastCalculation->madeAt};
 }
 
-// Said where the window says everything: a red line on the print surface,
+// Said where the window says everything: a red line on the message lines,
 // read out to a screen reader as well.
 void WeirHeadWindow::reportFailure(const QString &failure)
 {
-    m_printed->printLine(failure, m_printColor);
+    m_messages->addLine(failure, m_messageColor);
     m_announcer->announce(failure);
 }
 

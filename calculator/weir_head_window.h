@@ -27,7 +27,7 @@ class Announcer;
 class CaptionLabel;
 class ModuleHost;
 struct CalculationOutcome;
-class PrintedOutput;
+class MessageLines;
 class RatingWindow;
 
 // The calculator's one window.
@@ -69,11 +69,11 @@ public:
     QLineEdit *trialsBox() const { return m_trialsBox; }
     QPushButton *calculateButton() const { return m_calculateButton; }
     QPushButton *clearButton() const { return m_clearButton; }
-    PrintedOutput *printedOutput() const { return m_printed; }
+    MessageLines *messageLines() const { return m_messages; }
     // What a screen reader is told after each Calculate.
     Announcer *announcer() const { return m_announcer; }
     // Colour of printed error lines (red).
-    QColor printColor() const { return m_printColor; }
+    QColor messageColor() const { return m_messageColor; }
 
     // The menu bar's actions.
     QAction *quitAction() const { return m_actions.quit; }
@@ -142,9 +142,9 @@ private:
 
     QWidget *m_clientArea = nullptr;
     QMenuBar *m_menuBar = nullptr;
-    PrintedOutput *m_printed = nullptr;
+    MessageLines *m_messages = nullptr;
     Announcer *m_announcer = nullptr;
-    QColor m_printColor;
+    QColor m_messageColor;
 
     QLineEdit *m_widthBox = nullptr;   // weir width, mm
     QLineEdit *m_flowBox = nullptr;    // flow, L/min

@@ -5,7 +5,7 @@
 // request with a sane piece of their text (the AT-SPI test asks the same over
 // the bus), and each Calculate leaves an announcement a screen reader speaks.
 #include "accessibility/announcer.h"
-#include "calculator/printed_output.h"
+#include "calculator/message_lines.h"
 #include "calculator/weir_head_window.h"
 #include "tests/support/window_invariants.h"
 
@@ -135,11 +135,11 @@ void AccessibilityTest::eachOutcomeIsAnnounced()
     QCOMPARE(iface->role(), QAccessible::Notification);
     QCOMPARE(iface->text(QAccessible::Name), announcement);
     // Nothing printed, nothing for a reader to find on the surface either.
-    QCOMPARE(w.printedOutput()->isVisible(), !w.printedOutput()->lines().isEmpty());
+    QCOMPARE(w.messageLines()->isVisible(), !w.messageLines()->lines().isEmpty());
 
     w.clearButton()->click();
     QVERIFY(!announcer->isVisible());
-    QVERIFY(!w.printedOutput()->isVisible());
+    QVERIFY(!w.messageLines()->isVisible());
 }
 
 void AccessibilityTest::complaintForgottenWhenTextChanges()

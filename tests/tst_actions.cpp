@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Weir Head developers
-#include "calculator/printed_output.h"
+#include "calculator/message_lines.h"
 #include "calculator/weir_head_window.h"
 #include "tests/support/window_fixture.h"
 
@@ -90,7 +90,7 @@ void ActionsTest::converges()
     QCOMPARE(window.trials(), trials);
     QCOMPARE(window.printed(), notes);
     for (qsizetype i = 0; i < notes.size(); ++i)
-        QCOMPARE(window.w.printedOutput()->colorOfLine(i), QColor(0, 0, 255)); // the range note's blue
+        QCOMPARE(window.w.messageLines()->colorOfLine(i), QColor(0, 0, 255)); // the range note's blue
 }
 
 void ActionsTest::emptyBoxShowsNothing_data()
@@ -159,7 +159,7 @@ void ActionsTest::refusedInputs()
     QCOMPARE(printed.value(0), line);
     QCOMPARE(printed.size(), line == kNoRoot ? 2 : 1);
     for (qsizetype i = 0; i < printed.size(); ++i)
-        QCOMPARE(window.w.printedOutput()->colorOfLine(i), QColor(Qt::red));
+        QCOMPARE(window.w.messageLines()->colorOfLine(i), QColor(Qt::red));
     QCOMPARE(window.head(), QString());
     QCOMPARE(window.trials(), QString());
     // What the user typed is left exactly as it was.
@@ -221,7 +221,7 @@ void ActionsTest::clearEmptiesEveryBox()
     for (QLineEdit *box : window.w.findChildren<QLineEdit *>())
         QVERIFY2(box->text().isEmpty(), qPrintable(box->objectName()));
     QVERIFY(window.printed().isEmpty());
-    QCOMPARE(window.w.printColor(), QColor(Qt::red));
+    QCOMPARE(window.w.messageColor(), QColor(Qt::red));
 }
 
 QTEST_MAIN(ActionsTest)

@@ -5,7 +5,7 @@
 // window in both fonts the package allows and at larger scales, the cursor
 // taken to a box still empty, Qt's own texts in Japanese, no useless maximise.
 #include "app/qt_translations.h"
-#include "calculator/printed_output.h"
+#include "calculator/message_lines.h"
 #include "calculator/weir_head_window.h"
 #include "logic/texts.h"
 #include "tests/support/require.h"
@@ -41,10 +41,10 @@ QList<QStringList> everyPrinting()
          {Texts::headBelowMinimum(wide), Texts::headAboveMaximum(wide), Texts::headInsideBracket(wide),
           Texts::headBeyondRange(), Texts::notPositive(inputBoxInfo(InputBox::Flow).caption()), Texts::notComputable()})
         printings << QStringList{Texts::noRoot(), second};
-    // As the print surface prints them.
+    // As the message lines prints them.
     for (QStringList &printing : printings) {
         for (QString &line : printing)
-            line.prepend(PrintedOutput::kIndent);
+            line.prepend(MessageLines::kIndent);
     }
     return printings;
 }
@@ -95,15 +95,15 @@ void OffHappyPathTest::messagesFitTheWindow()
     const int band = qRound(32 * scale);
 
     for (const QStringList &printing : everyPrinting()) {
-        QList<PrintedOutput::Line> lines;
+        QList<MessageLines::Line> lines;
         for (const QString &text : printing)
             lines.append({text, Qt::red});
-        const PrintedOutput::Painted painted = PrintedOutput::layOut(lines, font, width, band);
+        const MessageLines::Painted painted = MessageLines::layOut(lines, font, width, band);
         const QString what = printing.join(QLatin1Char('|'));
-        QVERIFY2(painted.rows.size() <= PrintedOutput::kRows, qPrintable(what));
+        QVERIFY2(painted.rows.size() <= MessageLines::kRows, qPrintable(what));
         QString joined;
         const QFontMetrics metrics(painted.font);
-        for (const PrintedOutput::Row &row : painted.rows) {
+        for (const MessageLines::Row &row : painted.rows) {
             QVERIFY2(row.width <= width, qPrintable(row.text));
             QVERIFY2(metrics.horizontalAdvance(row.text.trimmed()) <= width, qPrintable(row.text));
             // Japanese never starts a row with a full stop or a comma.
@@ -126,10 +126,10 @@ void OffHappyPathTest::printedRowsStayAboveTheBoxes()
     for (const BoxTexts &texts : {BoxTexts{"300", "300", "0", "100"}, BoxTexts{"300", "300", "60", "100"}}) {
         invariants::fill(w, texts);
         w.calculate();
-        const PrintedOutput::Painted painted = w.printedOutput()->painted();
+        const MessageLines::Painted painted = w.messageLines()->painted();
         QVERIFY(!painted.rows.isEmpty());
-        QVERIFY(painted.rows.size() <= PrintedOutput::kRows);
-        for (const PrintedOutput::Row &row : painted.rows)
+        QVERIFY(painted.rows.size() <= MessageLines::kRows);
+        for (const MessageLines::Row &row : painted.rows)
             QVERIFY2(row.width <= w.clientArea()->width(), qPrintable(row.text));
         QVERIFY(painted.rows.last().baseline < w.inputBox(InputBox::Width)->y());
     }
@@ -156,7 +156,7 @@ void OffHappyPathTest::emptyBoxTakesTheCursor()
     w.calculateButton()->setFocus();
     QTest::keyClick(w.calculateButton(), Qt::Key_Space);
     QCOMPARE(QApplication::focusWidget()->objectName(), focused);
-    QVERIFY(w.printedOutput()->lines().isEmpty());
+    QVERIFY(w.messageLines()->lines().isEmpty());
     QVERIFY(w.headBox()->text().isEmpty());
 }
 

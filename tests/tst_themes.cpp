@@ -4,7 +4,7 @@
 // The window under light, dark and high-contrast desktop palettes: every text
 // in the client area stays readable against what is behind it, and the
 // colours the window fixes stay what they are.
-#include "calculator/printed_output.h"
+#include "calculator/message_lines.h"
 #include "calculator/weir_head_window.h"
 #include "tests/support/window_invariants.h"
 
@@ -133,7 +133,7 @@ void ThemesTest::readableOnEveryDesktop()
     const QColor grey(0xC0, 0xC0, 0xC0);
     const QColor pink(0xFF, 0x80, 0xFF);
     for (const QWidget *control : w.clientArea()->findChildren<QWidget *>()) {
-        if (qobject_cast<const PrintedOutput *>(control) || control->size().isEmpty())
+        if (qobject_cast<const MessageLines *>(control) || control->size().isEmpty())
             continue; // the printed lines' red is the design's; nothing to see in an empty widget
         QRect area = control->geometry();
         if (qobject_cast<const QLabel *>(control)) {

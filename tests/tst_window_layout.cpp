@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Weir Head developers
 #include "calculator/caption_label.h"
 #include "calculator/layout_table.h"
-#include "calculator/printed_output.h"
+#include "calculator/message_lines.h"
 #include "calculator/weir_head_window.h"
 #include "calculator/window_placement.h"
 #include "rating/rating_window_interface.h"
@@ -142,7 +142,7 @@ void WindowLayoutTest::placesAsDrawn()
     QVERIFY(actual.width() >= drawn.width());
     const QRect grown(drawn.right() + 1, drawn.top(), actual.width() - drawn.width(), drawn.height());
     for (const QWidget *other : w.clientArea()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
-        if (grown.width() > 0 && other != control && !qobject_cast<const PrintedOutput *>(other))
+        if (grown.width() > 0 && other != control && !qobject_cast<const MessageLines *>(other))
             QVERIFY2(!grown.intersects(other->geometry()), qPrintable(other->objectName()));
     }
 }
@@ -236,7 +236,7 @@ void WindowLayoutTest::colours()
     QCOMPARE(w.findChild<QLabel *>("Label6")->palette().color(QPalette::WindowText), QColor(0, 0, 255));
     QCOMPARE(w.findChild<QLineEdit *>("Text4")->palette().color(QPalette::Text), QColor(0, 0, 0));
     QCOMPARE(w.findChild<QLineEdit *>("Text5")->palette().color(QPalette::Text), QColor(0xFF, 0x80, 0xFF));
-    QCOMPARE(w.printColor(), QColor(255, 0, 0));
+    QCOMPARE(w.messageColor(), QColor(255, 0, 0));
 }
 
 void WindowLayoutTest::centredOnScreen()
@@ -399,7 +399,7 @@ void WindowLayoutTest::printedLineIsRedInTheGrab()
     window.fill("300", "300", "60", "100");
     QTest::mouseClick(window.control("Command1"), Qt::LeftButton);
 
-    const QString line = window.w.printedOutput()->lines().value(0);
+    const QString line = window.w.messageLines()->lines().value(0);
     QCOMPARE(line, QStringLiteral(u"  解がありません。挟込範囲を変更して下さい。"));
     const QFontMetrics metrics(window.w.font());
     QVERIFY2(metrics.horizontalAdvance(line) <= window.w.width(), "the no-root line is wider than the window");
@@ -430,7 +430,7 @@ void WindowLayoutTest::printedLineIsRedInTheGrab()
     window.w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window.w));
     QVERIFY(countRed(0, lineHeight) > 50);
-    QVERIFY(window.w.printedOutput()->text().contains(line)); // what a screen reader reads
+    QVERIFY(window.w.messageLines()->text().contains(line)); // what a screen reader reads
 }
 
 void WindowLayoutTest::labelsAreBuddiesOfTheirBoxes()

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Weir Head developers
 #pragma once
 
-#include "calculator/printed_output.h"
+#include "calculator/message_lines.h"
 #include "calculator/weir_head_window.h"
 #include "tests/support/locales.h"
 #include "tests/support/window_invariants.h"
@@ -31,7 +31,7 @@ struct CalculatorWindow {
     QString head() const { return w.headBox()->text(); }
     QString trials() const { return w.trialsBox()->text(); }
     QStringList inputs() const { return invariants::snapshot(w).inputs(); }
-    QStringList printed() const { return w.printedOutput()->lines(); }
+    QStringList printed() const { return w.messageLines()->lines(); }
     // A control by its drawn name, as tools outside the program find it.
     template <typename T = QWidget> T *control(const char *name) const { return w.findChild<T *>(QLatin1String(name)); }
     QWidget *focused() const { return QApplication::focusWidget(); }

@@ -6,7 +6,7 @@
 // was typed. Shared by the monkey test and the fuzz target; each check returns
 // an empty string when all is well, else what went wrong.
 
-#include "calculator/printed_output.h"
+#include "calculator/message_lines.h"
 #include "calculator/weir_head_window.h"
 #include "hydraulics/bisection.h"
 #include "hydraulics/units.h"
@@ -43,9 +43,9 @@ inline Snapshot snapshot(const WeirHeadWindow &w)
         s.boxes[info.box] = w.inputBox(info.box)->text();
     s.head = w.headBox()->text();
     s.trials = w.trialsBox()->text();
-    s.printed = w.printedOutput()->lines();
+    s.printed = w.messageLines()->lines();
     for (qsizetype i = 0; i < s.printed.size(); ++i) {
-        if (w.printedOutput()->colorOfLine(i) == w.printColor())
+        if (w.messageLines()->colorOfLine(i) == w.messageColor())
             s.errors << s.printed[i];
     }
     return s;

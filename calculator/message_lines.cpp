@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Weir Head developers
-#include "calculator/printed_output.h"
+#include "calculator/message_lines.h"
 
 #include <QPainter>
 #include <QTextLayout>
@@ -10,7 +10,7 @@
 
 namespace weir {
 
-PrintedOutput::PrintedOutput(QWidget *parent)
+MessageLines::MessageLines(QWidget *parent)
     : QLabel(parent)
 {
     setObjectName(QStringLiteral("printedOutput"));
@@ -20,13 +20,13 @@ PrintedOutput::PrintedOutput(QWidget *parent)
     hide(); // nothing printed: nothing for a screen reader to find either
 }
 
-void PrintedOutput::setBandHeight(int pixels)
+void MessageLines::setBandHeight(int pixels)
 {
     m_bandHeight = pixels;
     update();
 }
 
-void PrintedOutput::printLine(const QString &line, const QColor &color)
+void MessageLines::addLine(const QString &line, const QColor &color)
 {
     m_lines.append({kIndent.toString() + line, color});
     setText(lines().join(QLatin1Char('\n')));
@@ -34,14 +34,14 @@ void PrintedOutput::printLine(const QString &line, const QColor &color)
     update();
 }
 
-void PrintedOutput::clearOutput()
+void MessageLines::clearLines()
 {
     m_lines.clear();
     clear();
     hide();
 }
 
-QStringList PrintedOutput::lines() const
+QStringList MessageLines::lines() const
 {
     QStringList texts;
     for (const Line &line : m_lines)
@@ -49,7 +49,7 @@ QStringList PrintedOutput::lines() const
     return texts;
 }
 
-QColor PrintedOutput::colorOfLine(qsizetype index) const
+QColor MessageLines::colorOfLine(qsizetype index) const
 {
     return m_lines.value(index).color;
 }
@@ -78,7 +78,7 @@ QList<std::pair<QString, int>> breakLine(const QString &text, const QFont &font,
 
 } // namespace
 
-PrintedOutput::Painted PrintedOutput::layOut(const QList<Line> &lines, const QFont &font, int width, int bandHeight)
+MessageLines::Painted MessageLines::layOut(const QList<Line> &lines, const QFont &font, int width, int bandHeight)
 {
     // Condense in small steps; 80 % still reads, and every message fits by then.
     Painted painted;
@@ -106,12 +106,12 @@ PrintedOutput::Painted PrintedOutput::layOut(const QList<Line> &lines, const QFo
     return painted;
 }
 
-PrintedOutput::Painted PrintedOutput::painted() const
+MessageLines::Painted MessageLines::painted() const
 {
     return layOut(m_lines, font(), width(), m_bandHeight);
 }
 
-void PrintedOutput::paintEvent(QPaintEvent *)
+void MessageLines::paintEvent(QPaintEvent *)
 {
     // Drawn by hand rather than by QLabel: each line keeps its own colour, the
     // leading spaces stay, and the rows keep to the band.

@@ -9,8 +9,8 @@
 
 namespace weir {
 
-// The window's print surface: lines of text drawn from the top-left corner of
-// the client area downwards, each in the colour it was printed with.
+// The window's message lines: lines of text drawn from the top-left corner of
+// the client area downwards, each in the colour it was given.
 //
 // Lines go in the band above the first control (setBandHeight) and never run
 // under it: a line wider than the window continues on the next row, broken
@@ -18,17 +18,17 @@ namespace weir {
 // and when the rows would not fit in the band the font is condensed a little
 // until they do. The band holds two rows.
 //
-// Every line is printed indented by two spaces, as the window has always
-// printed; the texts handed to it carry no indentation of their own.
+// Every line is shown indented by two spaces, as the window has always
+// shown them; the texts handed to it carry no indentation of their own.
 //
 // It lies under every control and lets the mouse through. Being a label, its
-// text is the printed lines, for assistive technology.
-class PrintedOutput : public QLabel
+// text is the lines shown, for assistive technology.
+class MessageLines : public QLabel
 {
     Q_OBJECT
 
 public:
-    explicit PrintedOutput(QWidget *parent = nullptr);
+    explicit MessageLines(QWidget *parent = nullptr);
 
     static constexpr int kRows = 2;
     static constexpr QStringView kIndent = u"  ";
@@ -39,8 +39,8 @@ public:
     };
 
     void setBandHeight(int pixels);
-    void printLine(const QString &line, const QColor &color);
-    void clearOutput();
+    void addLine(const QString &line, const QColor &color);
+    void clearLines();
 
     // The lines as printed, indentation included.
     QStringList lines() const;
