@@ -35,7 +35,7 @@ struct PrintedLine {
         Error, // in the print colour (red): why there is no head
         Note,  // in the range note's blue: a head was shown, with a caveat
     };
-    QString text; // as said, without the message lines's indentation
+    QString text; // as said, without the indentation the message lines add
     Tone tone = Tone::Error;
 
     bool operator==(const PrintedLine &) const = default;

@@ -14,7 +14,7 @@ namespace weir {
 // The source texts are the program's own Japanese; they pass through Qt's
 // translation machinery (context "Texts") like any other user-visible text.
 // Messages carry no indentation of their own: the window's message lines
-// indents what it prints.
+// indent what they show.
 class Texts
 {
     Q_DECLARE_TR_FUNCTIONS(Texts)
