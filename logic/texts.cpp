@@ -50,7 +50,7 @@ QString Texts::validRange()
 {
     // Eight spaces after 適用範囲 and nine after 20mm: the label wraps at
     // those runs, putting 越流高さ≧20mm on a line of its own.
-    return tr("適用範囲        越流高さ≧20mm         ");
+    return tr("適用範囲        越流高さ≧%1mm         ").arg(kMinimumValidHeadMm);
 }
 
 QString Texts::calculate()
