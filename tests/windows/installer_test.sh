@@ -101,8 +101,11 @@ on_console() {
 on_console head --width 300 --flow 300 --min 20 --max 100 > "$scratch/console.txt"
 grep -q '越流高さ(mm)' "$scratch/console.txt" && grep -q '43\.83' "$scratch/console.txt" \
     && ! grep -q $'\xef\xbf\xbd' "$scratch/console.txt" || { echo "the console shows:"; cat -v "$scratch/console.txt"; exit 1; }
+# The help, in the language of Wine's locale here (English): all of it, to
+# its last option.
 on_console head --help > "$scratch/console.txt"
-grep -q '越流高さを求めます\|堰の幅' "$scratch/console.txt" && ! grep -q $'\xef\xbf\xbd' "$scratch/console.txt" \
+grep -q 'weir-head head' "$scratch/console.txt" && grep -q -- '--help' "$scratch/console.txt" \
+    && ! grep -q $'\xef\xbf\xbd' "$scratch/console.txt" \
     || { echo "the console shows the help as:"; cat -v "$scratch/console.txt"; exit 1; }
 cat "$scratch/console.txt" | head -n 3
 
