@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Weir Head developers
 #include "app/record_time.h"
 
-#include "logic/number_text.h"
+#include "logic/box_number.h"
 
 #include <QDateTime>
 #include <QRegularExpression>

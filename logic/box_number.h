@@ -4,12 +4,16 @@
 
 #include <QLocale>
 #include <QString>
+#include <QStringView>
 
 #include <optional>
 
 namespace weir {
 
-// Reading a number typed into a box.
+// Reading numbers: typed into a box, in a record file, and the head read back
+// from its rounding pattern. Writing them is logic/number_text.h.
+//
+// A number typed into a box:
 //
 // The locale's own rules apply (decimal separator, digit grouping, exponent), and
 // surrounding white space is ignored. Japanese input methods in full-width mode
@@ -41,5 +45,21 @@ PositiveNumber readPositiveNumber(const QString &text, const QString &caption, c
 // Full-width digits, signs and exponent letters folded to ASCII, the
 // ideographic full stop to the locale's decimal point; everything else unchanged.
 QString foldFullWidth(const QString &text, const QLocale &locale);
+
+// Reads formatFixedPattern's text (logic/number_text.h) back; false for the point alone.
+bool readFixedPattern(const QString &text, double *value);
+
+// A plain decimal as a record file or a box most often holds it: an optional
+// minus, digits with at most one decimal point, nothing else (no sign, space,
+// exponent, grouping or full-width digit). Read straight from its characters,
+// correctly rounded, as QLocale reads it in a locale whose decimal point is
+// '.'; none for anything else (or a value beyond a double), which the caller
+// reads the locale's way. A command line reading a million values a second
+// cannot afford a QLocale per value, and needs not: both round correctly.
+std::optional<double> readPlainDecimal(QStringView text);
+
+// Whether the locale writes numbers with ASCII digits, '.' and '-', as the C
+// locale does (Japanese and English do): where plain decimals mean the same.
+bool writesLikeC(const QLocale &locale);
 
 } // namespace weir

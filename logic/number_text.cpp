@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Weir Head developers
 #include "logic/number_text.h"
 
+#include "logic/box_number.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -78,45 +80,6 @@ QString formatFixedPattern(double value)
     return QString::fromLatin1(text);
 }
 
-bool readFixedPattern(const QString &text, double *value)
-{
-    std::optional<double> read = readPlainDecimal(text);
-    bool ok = read.has_value();
-    if (!read)
-        read = QLocale::c().toDouble(text, &ok);
-    if (ok && value)
-        *value = *read;
-    return ok;
-}
-
-std::optional<double> readPlainDecimal(QStringView text)
-{
-    constexpr qsizetype kLongest = 64; // longer texts are rare; the locale reads them
-    if (text.isEmpty() || text.size() > kLongest)
-        return std::nullopt;
-    std::array<char, kLongest> ascii{};
-    int digits = 0;
-    int points = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text[i].unicode();
-        if (c >= u'0' && c <= u'9')
-            ++digits;
-        else if (c == u'.')
-            ++points;
-        else if (!(c == u'-' && i == 0))
-            return std::nullopt;
-        ascii[std::size_t(i)] = char(c);
-    }
-    if (digits == 0 || points > 1)
-        return std::nullopt;
-    double value = 0.0;
-    const char *end = ascii.data() + text.size();
-    const auto [ptr, ec] = std::from_chars(ascii.data(), end, value);
-    if (ec != std::errc() || ptr != end)
-        return std::nullopt;
-    return value;
-}
-
 namespace {
 
 QLocale withoutGrouping(const QLocale &locale)
@@ -127,20 +90,6 @@ QLocale withoutGrouping(const QLocale &locale)
 }
 
 } // namespace
-
-bool writesLikeC(const QLocale &locale)
-{
-    // Asked for every number written, and a QLocale's separators cost a
-    // string each: remembered for the last locale asked about.
-    thread_local QLocale last = QLocale::c();
-    thread_local bool lastAnswer = true;
-    if (!(locale == last)) {
-        last = locale;
-        lastAnswer = locale.decimalPoint() == QLatin1String(".") && locale.negativeSign() == QLatin1String("-")
-            && locale.zeroDigit() == QLatin1String("0");
-    }
-    return lastAnswer;
-}
 
 QString generalNumberText(double value, const QLocale &locale)
 {

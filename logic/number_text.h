@@ -11,7 +11,7 @@
 namespace weir {
 
 // How numbers are written: the head as the head box shows it, and plain
-// numbers in the locale's form.
+// numbers in the locale's form. How they are read: logic/box_number.h.
 //
 // How a head is shown. The solver's head in metres is first written with the
 // digit pattern "#####.#####" (no leading zero, at most five decimals), that text
@@ -22,24 +22,9 @@ namespace weir {
 // "#####.#####": the value taken to 15 significant digits, then rounded half away
 // from zero to five decimals; no leading zero before the point, trailing zeros and
 // a trailing point dropped. A value that rounds to zero gives the point alone.
-// The result always uses '.'; it is only ever read back by readFixedPattern.
+// The result always uses '.'; it is only ever read back by readFixedPattern
+// (logic/box_number.h).
 QString formatFixedPattern(double value);
-
-// Reads formatFixedPattern's text back; false for the point alone.
-bool readFixedPattern(const QString &text, double *value);
-
-// A plain decimal as a record file or a box most often holds it: an optional
-// minus, digits with at most one decimal point, nothing else (no sign, space,
-// exponent, grouping or full-width digit). Read straight from its characters,
-// correctly rounded, as QLocale reads it in a locale whose decimal point is
-// '.'; none for anything else (or a value beyond a double), which the caller
-// reads the locale's way. A command line reading a million values a second
-// cannot afford a QLocale per value, and needs not: both round correctly.
-std::optional<double> readPlainDecimal(QStringView text);
-
-// Whether the locale writes numbers with ASCII digits, '.' and '-', as the C
-// locale does (Japanese and English do): where plain decimals mean the same.
-bool writesLikeC(const QLocale &locale);
 
 // The general form: at most 15 significant digits, trailing zeros and point
 // dropped, no digit grouping, the locale's decimal separator.
