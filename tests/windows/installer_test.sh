@@ -121,16 +121,7 @@ if ! wait_until 120 window_mapped; then
     exit 1
 fi
 window=$(wine_window '四角堰の越流高さ')
-xdotool windowfocus --sync "$window" 2>/dev/null || true
-wait_until 30 has_focus "$window" || { echo "the window never got the keyboard"; exit 1; }
-keys type --delay 40 300
-keys key Tab
-keys type --delay 40 300
-keys key Tab
-keys type --delay 40 20
-keys key Tab Tab Tab
-keys type --delay 40 100
-keys key Return
+type_worked_example_into "$window" || exit 1
 # 編集 (Alt+E) once its popup is up (one more window shown), then 結果をコピー
 # (C); asked again until the clipboard holds the result.
 windows_shown() { xdotool search --onlyvisible --class . 2>/dev/null | wc -l; }

@@ -64,16 +64,7 @@ wait_interval=1
 calculator() { wine_window '四角堰の越流高さ' && ! wine_window '水位流量表'; }
 wait_until 120 calculator || { echo "the window never mapped:"; cat "$scratch/wine.log"; exit 1; }
 window=$(wine_window '四角堰の越流高さ')
-xdotool windowfocus --sync "$window" 2>/dev/null || true
-wait_until 30 has_focus "$window" || { echo "the window never got the keyboard"; exit 1; }
-keys type --delay 40 300
-keys key Tab
-keys type --delay 40 300
-keys key Tab
-keys type --delay 40 20
-keys key Tab Tab Tab
-keys type --delay 40 100
-keys key Return
+type_worked_example_into "$window" || exit 1
 # 1.5 times the client area's 323 pixels, and more for the menu bar.
 read -r _ _ width height < <(geometry "$window")
 [ "$height" -ge 484 ] || { echo "the calculator is ${width}x$height at 150 %"; exit 1; }

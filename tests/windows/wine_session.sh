@@ -41,3 +41,19 @@ wine_window() {
     done
     return 1
 }
+
+# type_worked_example_into ID: the keyboard to the window, then the worked
+# example typed: width, flow and minimum, past both buttons to the maximum,
+# and Return. Keys go slower than on Linux: Wine takes its time.
+type_worked_example_into() {
+    xdotool windowfocus --sync "$1" 2>/dev/null || true
+    wait_until 30 has_focus "$1" || { echo "the window never got the keyboard"; return 1; }
+    keys type --delay 40 300
+    keys key Tab
+    keys type --delay 40 300
+    keys key Tab
+    keys type --delay 40 20
+    keys key Tab Tab Tab
+    keys type --delay 40 100
+    keys key Return
+}
