@@ -12,6 +12,7 @@
 #include "logic/box_number.h"
 #include "logic/texts.h"
 #include "rating/model/rating_table.h"
+#include "rating/model/rating_texts.h"
 
 namespace weir {
 
@@ -115,7 +116,7 @@ int runFlow(const SubcommandRun &run)
     const QStringList lines = answer.reason.isEmpty() ? QStringList{} : QStringList{answer.reason};
     return writeAnswer(run,
                        {{Texts::flow(), "flow_lpm", answer.columns[0]},
-                        {RatingTableModel::tr("流量(m³/s)"), "flow_m3s", answer.columns[1]},
+                        {RatingTexts::flowM3s(), "flow_m3s", answer.columns[1]},
                         {QString(), "reason", answer.columns[2], false}},
                        lines, answer.answered);
 }

@@ -89,7 +89,7 @@ SheetPrinter *ModuleHost::sheetPrinter(QString *failure)
     if (!m_sheetPrinter) {
         const ModuleLoad<SheetPrinter> load = loadSheetModule();
         if (!load.module) {
-            *failure = tr("計算書を作れません: %1").arg(load.failure);
+            *failure = Texts::tr("%1を作れません: %2").arg(Texts::sheetName(), load.failure);
             return nullptr;
         }
         m_sheetPrinter = load.module;
@@ -102,7 +102,7 @@ QString ModuleHost::saveSheetPdf(const SheetRequest &request, const QString &pat
     QString failure;
     if (SheetPrinter *printer = sheetPrinter(&failure)) {
         const QByteArray pdf = printer->pdf(request);
-        failure = pdf.isEmpty() ? Texts::cannotSave(QFileInfo(path).fileName(), tr("PDF を作れません。"))
+        failure = pdf.isEmpty() ? Texts::cannotSave(QFileInfo(path).fileName(), Texts::tr("PDF を作れません。"))
                                 : saveWhole(path, pdf);
     }
     return failure;

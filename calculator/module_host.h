@@ -4,7 +4,6 @@
 
 #include "sheet/sheet_printer_interface.h"
 
-#include <QCoreApplication>
 #include <QMargins>
 #include <QObject>
 #include <QString>
@@ -18,12 +17,10 @@ class RatingWindow;
 // The calculator's two modules, each loaded the first time it is asked for
 // and held from then on (calculator/module_loader.h finds them): the rating
 // window, shown beside the calculator, and the calculation sheet's pages,
-// saved or printed. What fails comes back as the words the calculator says.
+// saved or printed. What fails comes back as the words the calculator says
+// (logic/texts.h).
 class ModuleHost : public QObject
 {
-    // Its messages are the calculator's, in the calculator's context.
-    Q_DECLARE_TR_FUNCTIONS(weir::WeirHeadWindow)
-
 public:
     explicit ModuleHost(QWidget *calculator);
 

@@ -391,7 +391,8 @@ void WeirHeadWindow::saveSheet()
 {
     if (!m_lastCalculation)
         return;
-    const QString path = QFileDialog::getSaveFileName(this, tr("計算書を保存"), tr("計算書.pdf"), tr("PDF (*.pdf)"));
+    const QString path = QFileDialog::getSaveFileName(this, Texts::saveTitle(Texts::sheetName()),
+                                                      Texts::sheetName() + QStringLiteral(".pdf"), Texts::pdfFiles());
     if (!path.isEmpty())
         saveSheetPdf(path);
 }
@@ -413,8 +414,8 @@ void WeirHeadWindow::copyTrail()
 
 void WeirHeadWindow::showAbout()
 {
-    auto *box = new QMessageBox(QMessageBox::NoIcon, tr("このプログラムについて"),
-                                aboutText(QStringLiteral(WEIR_HEAD_VERSION)), QMessageBox::Ok, this);
+    auto *box = new QMessageBox(QMessageBox::NoIcon, Texts::aboutTitle(), aboutText(QStringLiteral(WEIR_HEAD_VERSION)),
+                                QMessageBox::Ok, this);
     box->setObjectName(QStringLiteral("aboutBox"));
     box->setTextFormat(Qt::RichText);
     box->setAttribute(Qt::WA_DeleteOnClose);
@@ -426,7 +427,7 @@ void WeirHeadWindow::openRatingWindow()
     QString failure;
     RatingWindow *rating = m_modules->ratingWindow(&failure);
     if (!rating) {
-        QMessageBox::warning(this, tr("水位流量表"), tr("水位流量表を開けません: %1").arg(failure));
+        QMessageBox::warning(this, Texts::ratingName(), Texts::cannotOpen(Texts::ratingName(), failure));
         return;
     }
     const BoxTexts texts = inputTexts();

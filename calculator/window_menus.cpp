@@ -4,21 +4,13 @@
 
 #include "calculator/calculator_style.h"
 #include "calculator/weir_head_window.h"
+#include "logic/texts.h"
 
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
 
 namespace weir {
-
-namespace {
-
-// The menus' texts are the window's, in its context.
-struct MenuTexts {
-    Q_DECLARE_TR_FUNCTIONS(weir::WeirHeadWindow)
-};
-
-} // namespace
 
 WindowActions buildMenus(QMenuBar *bar, WeirHeadWindow *window)
 {
@@ -29,26 +21,33 @@ WindowActions buildMenus(QMenuBar *bar, WeirHeadWindow *window)
         style->setParent(bar);
         bar->setStyle(style);
     }
+    // The menus' own texts are the calculator's (context Texts); an entry that
+    // names a document or a dialog is built from that name.
+    const QString dialog = QStringLiteral("...");
     WindowActions actions;
-    QMenu *file = bar->addMenu(MenuTexts::tr("ファイル(&F)"));
-    actions.saveSheet = file->addAction(MenuTexts::tr("計算書を保存 (PDF)(&S)..."), window, &WeirHeadWindow::saveSheet);
-    actions.printSheet = file->addAction(MenuTexts::tr("印刷(&P)..."), window, &WeirHeadWindow::printSheet);
+    QMenu *file = bar->addMenu(Texts::tr("ファイル(&F)"));
+    actions.saveSheet = file->addAction(
+        Texts::withAccessKey(Texts::saveTitle(Texts::sheetName()) + QStringLiteral(" (PDF)"), u'S') + dialog, window,
+        &WeirHeadWindow::saveSheet);
+    actions.printSheet = file->addAction(Texts::tr("印刷(&P)..."), window, &WeirHeadWindow::printSheet);
     actions.printSheet->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     file->addSeparator();
-    actions.quit = file->addAction(MenuTexts::tr("終了(&X)"), window, &QWidget::close);
+    actions.quit = file->addAction(Texts::tr("終了(&X)"), window, &QWidget::close);
     actions.quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
-    QMenu *edit = bar->addMenu(MenuTexts::tr("編集(&E)"));
-    actions.copyResult = edit->addAction(MenuTexts::tr("結果をコピー(&C)"), window, &WeirHeadWindow::copyResult);
-    actions.copyTrail = edit->addAction(MenuTexts::tr("計算過程をコピー(&T)"), window, &WeirHeadWindow::copyTrail);
+    QMenu *edit = bar->addMenu(Texts::tr("編集(&E)"));
+    actions.copyResult = edit->addAction(Texts::tr("結果をコピー(&C)"), window, &WeirHeadWindow::copyResult);
+    actions.copyTrail = edit->addAction(Texts::tr("計算過程をコピー(&T)"), window, &WeirHeadWindow::copyTrail);
 
-    QMenu *view = bar->addMenu(MenuTexts::tr("表示(&V)"));
-    actions.rating = view->addAction(MenuTexts::tr("水位流量表(&T)..."), window, &WeirHeadWindow::openRatingWindow);
+    QMenu *view = bar->addMenu(Texts::tr("表示(&V)"));
+    actions.rating = view->addAction(Texts::withAccessKey(Texts::ratingName(), u'T') + dialog, window,
+                                     &WeirHeadWindow::openRatingWindow);
     actions.rating->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
 
-    QMenu *help = bar->addMenu(MenuTexts::tr("ヘルプ(&H)"));
-    actions.about = help->addAction(MenuTexts::tr("このプログラムについて(&A)"), window, &WeirHeadWindow::showAbout);
-    help->addAction(MenuTexts::tr("Qt について(&Q)"), qApp, &QApplication::aboutQt);
+    QMenu *help = bar->addMenu(Texts::tr("ヘルプ(&H)"));
+    actions.about
+        = help->addAction(Texts::withAccessKey(Texts::aboutTitle(), u'A'), window, &WeirHeadWindow::showAbout);
+    help->addAction(Texts::tr("Qt について(&Q)"), qApp, &QApplication::aboutQt);
     return actions;
 }
 

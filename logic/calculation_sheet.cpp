@@ -7,6 +7,7 @@
 #include "hydraulics/weir_formula.h"
 #include "logic/calculation_trail.h"
 #include "logic/number_text.h"
+#include "logic/sheet_texts.h"
 #include "logic/texts.h"
 
 #include <cmath>
@@ -130,7 +131,7 @@ private:
                 const SiInput si = siInput(info.box, *m_record.inputs);
                 rows << QStringList{info.caption(), typed, si.symbol, exact(si.value) + u' ' + si.unit, si.conversion};
             } else {
-                rows << QStringList{info.caption(), typed, TrailTexts::dash(), TrailTexts::dash(), TrailTexts::dash()};
+                rows << QStringList{info.caption(), typed, SheetTexts::dash(), SheetTexts::dash(), SheetTexts::dash()};
             }
         }
         m_sheet.blocks << table(SheetTexts::tr("項目\t入力値\t記号\tSI 単位の値\t換算").split(u'\t'), rows);
@@ -172,7 +173,7 @@ private:
         section(SheetTexts::tr("二分法の経過"));
         m_sheet.blocks << line(SheetTexts::tr("各試行で F(XU), F(XL), F(XM) を求め、F(XU)·F(XM) < 0 なら XL ← XM、"
                                               "そうでなく F(XL)·F(XM) < 0 なら XU ← XM として次の試行へ進む。"))
-                       << table(TrailTexts::header().split(u'\t'),
+                       << table(SheetTexts::trailHeader().split(u'\t'),
                                 trailRows(m_record.trail, ResidualForm::Scientific, m_locale))
                        << line(stoppingRule(m_record.trail.back(), m_locale));
     }
@@ -233,11 +234,6 @@ QString CalculationSheet::plainText() const
             lines << row.join(u'\t');
     }
     return lines.join(u'\n') + u'\n';
-}
-
-QString SheetTexts::title()
-{
-    return tr("計算書 — 四角堰の越流高さ");
 }
 
 CalculationSheet calculationSheet(const BoxTexts &boxes, const QLocale &locale, const QDateTime &calculatedAt)

@@ -4,7 +4,6 @@
 
 #include "logic/calculation.h"
 
-#include <QCoreApplication>
 #include <QDateTime>
 #include <QList>
 #include <QLocale>
@@ -42,14 +41,6 @@ struct CalculationSheet {
 
     // Every line and table row as text, a table's cells separated by tabs.
     QString plainText() const;
-};
-
-class SheetTexts
-{
-    Q_DECLARE_TR_FUNCTIONS(SheetTexts)
-
-public:
-    static QString title();
 };
 
 // The sheet for one Calculate of these box texts, made at calculatedAt.

@@ -4,6 +4,7 @@
 
 #include "logic/calculation.h"
 #include "logic/number_text.h"
+#include "logic/sheet_texts.h"
 
 #include <cmath>
 
@@ -17,33 +18,10 @@ constexpr int kResidualDecimals = 5;
 
 QString exactOrDash(double value, const QLocale &locale)
 {
-    return std::isnan(value) ? TrailTexts::dash() : exactNumberText(value, locale);
+    return std::isnan(value) ? SheetTexts::dash() : exactNumberText(value, locale);
 }
 
 } // namespace
-
-QString TrailTexts::header()
-{
-    return tr("試行\tXL (m)\tXU (m)\tXM (m)\tF(XL) (m³/s)\tF(XU) (m³/s)\tF(XM) (m³/s)\t判定");
-}
-
-QString TrailTexts::step(BisectionTrial::Step step)
-{
-    switch (step) {
-    case BisectionTrial::Step::RaiseLower: return QStringLiteral(u"XL ← XM");
-    case BisectionTrial::Step::LowerUpper: return QStringLiteral(u"XU ← XM");
-    case BisectionTrial::Step::Converged: return tr("収束");
-    case BisectionTrial::Step::NoRoot: return tr("符号変化なし");
-    case BisectionTrial::Step::Stuck: return tr("区間が縮まない");
-    case BisectionTrial::Step::Fault: return tr("計算不能");
-    }
-    return {};
-}
-
-QString TrailTexts::dash()
-{
-    return QStringLiteral(u"—");
-}
 
 QString residualText(double value, ResidualForm form, const QLocale &locale)
 {
@@ -64,7 +42,7 @@ QList<QStringList> trailRows(const std::vector<BisectionTrial> &trail, ResidualF
                             residualText(trial.atLower, residuals, locale),
                             residualText(trial.atUpper, residuals, locale),
                             residualText(trial.atMiddle, residuals, locale),
-                            TrailTexts::step(trial.step)};
+                            SheetTexts::trailStep(trial.step)};
     }
     return rows;
 }
@@ -72,7 +50,7 @@ QList<QStringList> trailRows(const std::vector<BisectionTrial> &trail, ResidualF
 QString trailForSpreadsheet(const BoxTexts &boxes, const QLocale &locale)
 {
     const CalculationRecord record = calculateWithTrail(boxes, locale);
-    QStringList lines{TrailTexts::header()};
+    QStringList lines{SheetTexts::trailHeader()};
     for (const QStringList &row : trailRows(record.trail, ResidualForm::Exact, locale))
         lines << row.join(u'\t');
     return lines.join(u'\n') + u'\n';

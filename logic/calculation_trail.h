@@ -5,7 +5,6 @@
 #include "hydraulics/bisection.h"
 #include "logic/input_boxes.h"
 
-#include <QCoreApplication>
 #include <QList>
 #include <QLocale>
 #include <QString>
@@ -19,16 +18,6 @@ namespace weir {
 // (XL, XU), its middle XM, the residual F at each and the step taken. The
 // calculation sheet prints these rows; 編集 → 計算過程をコピー puts them on
 // the clipboard.
-
-class TrailTexts
-{
-    Q_DECLARE_TR_FUNCTIONS(TrailTexts)
-
-public:
-    static QString header(); // the columns, tab-separated
-    static QString step(BisectionTrial::Step step);
-    static QString dash(); // a value the trial never had (NaN)
-};
 
 // How a row writes the residuals F(XL), F(XU), F(XM): exactly (the digits that
 // read back as the program's double, for a spreadsheet), or in scientific form

@@ -138,6 +138,66 @@ QString Texts::noFlowBeyondFormula()
     return tr("公式の範囲外（流量なし）");
 }
 
+QString Texts::sheetName()
+{
+    return tr("計算書");
+}
+
+QString Texts::ratingName()
+{
+    return tr("水位流量表");
+}
+
+QString Texts::aboutTitle()
+{
+    return tr("このプログラムについて");
+}
+
+QString Texts::saveTitle(const QString &document)
+{
+    return tr("%1を保存").arg(document);
+}
+
+QString Texts::pdfFiles()
+{
+    return tr("PDF (*.pdf)");
+}
+
+QString Texts::cannotOpen(const QString &document, const QString &reason)
+{
+    return tr("%1を開けません: %2").arg(document, reason);
+}
+
+QString Texts::withAccessKey(const QString &text, QChar key)
+{
+    return text + QStringLiteral("(&") + key + u')';
+}
+
+namespace {
+
+// Where a caption's unit in brackets begins: 堰の幅(mm) at "(mm)"; its
+// length if it has none.
+qsizetype unitStart(const QString &caption)
+{
+    const qsizetype open = caption.lastIndexOf(u'(');
+    return open > 0 && caption.endsWith(u')') ? open : caption.size();
+}
+
+} // namespace
+
+QString Texts::formLabel(const QString &caption, QChar key)
+{
+    const qsizetype unit = unitStart(caption);
+    const QString keyed = withAccessKey(caption.left(unit), key);
+    return unit == caption.size() ? keyed : keyed + u' ' + caption.mid(unit);
+}
+
+QString Texts::axisLabel(const QString &caption)
+{
+    const qsizetype unit = unitStart(caption);
+    return unit == caption.size() ? caption : caption.left(unit) + u' ' + caption.mid(unit);
+}
+
 QString Texts::formula()
 {
     return QStringLiteral(u"Q = 1.838 (1 + 0.0012/h) (1 − √(h/b)/10) b h^1.5");

@@ -33,6 +33,22 @@ public:
     static QString calculate();   // 計算
     static QString clear();       // クリヤ
 
+    // The documents the calculator makes or opens, by name: 計算書, 水位流量表.
+    static QString sheetName();
+    static QString ratingName();
+    static QString aboutTitle();                       // このプログラムについて
+    static QString saveTitle(const QString &document); // a save dialog's title
+    static QString pdfFiles();                         // its filter for PDF documents
+    static QString cannotOpen(const QString &document, const QString &reason);
+
+    // Other forms of one text, built from it so that it is written once. An
+    // entry with its access key as Japanese menus show it: 水位流量表(&T).
+    static QString withAccessKey(const QString &text, QChar key);
+    // A caption as a form's label, the key before its unit: 堰の幅(&W) (mm).
+    static QString formLabel(const QString &caption, QChar key);
+    // A caption as an axis's label, its unit set apart: 越流高さ (mm).
+    static QString axisLabel(const QString &caption);
+
     // Why no head is shown.
     static QString noRoot();
     static QString notConverged();

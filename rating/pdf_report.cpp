@@ -5,11 +5,11 @@
 #include "hydraulics/weir_formula.h"
 #include "logic/texts.h"
 #include "logic/ui_font.h"
+#include "paper/a4_page.h"
 #include "rating/model/rating_table.h"
+#include "rating/model/rating_texts.h"
 
 #include <QBuffer>
-#include <QPageLayout>
-#include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPicture>
@@ -22,11 +22,9 @@ namespace weir {
 
 namespace {
 
-constexpr int kDpi = 300;
-
-int millimetres(double mm)
+int millimetres(const QPaintDevice &device, double mm)
 {
-    return int(std::lround(mm / 25.4 * kDpi));
+    return int(std::lround(mm / 25.4 * device.logicalDpiX()));
 }
 
 // One report being drawn: the pages are laid out first (how many rows each
@@ -39,6 +37,7 @@ public:
         , m_model(model)
         , m_painter(&writer)
         , m_page(m_painter.viewport())
+        , m_footer(writer, writer.title())
     {
         m_body = QFont(uiFontFamilies().constFirst());
         m_body.setFamilies(uiFontFamilies());
@@ -49,7 +48,7 @@ public:
         m_titleLine = QFontMetrics(m_title, &writer).lineSpacing();
 
         // How many rows fit: the first page also carries the title block.
-        const int footer = m_line * 2;
+        const int footer = int(std::ceil(m_footer.height()));
         const int titleBlock = m_titleLine + m_line * 5;
         m_rowsPerPage = std::max(1, (m_page.height() - footer) / m_line - 1);
         m_rowsFirstPage = std::max(1, (m_page.height() - footer - titleBlock) / m_line - 1);
@@ -64,12 +63,12 @@ public:
 
 private:
     void drawRow(const QStringList &cells);
-    void drawPageNumber(int n);
 
     QPdfWriter &m_writer;
     const RatingTableModel &m_model;
     QPainter m_painter;
     QRect m_page;
+    PageFooter m_footer;
     QFont m_body;
     QFont m_title;
     int m_line = 0;
@@ -86,13 +85,13 @@ void ReportPainter::drawTitleBlock()
     m_y = m_page.top();
     m_painter.setFont(m_title);
     m_painter.drawText(QRect(m_page.left(), m_y, m_page.width(), m_titleLine), Qt::AlignLeft,
-                       RatingTableModel::tr("水位流量表 — 四角堰"));
+                       RatingTexts::tr("%1 — 四角堰").arg(Texts::ratingName()));
     m_y += m_titleLine;
     m_painter.setFont(m_body);
     const QString width = QLocale::c().toString(m_model.range().widthMm, 'g', 15);
-    for (const QString &text : {RatingTableModel::tr("堰の幅: %1 mm").arg(width),
-                                RatingTableModel::tr("流量公式 (%1): %2").arg(Texts::formulaUnits(), Texts::formula()),
-                                RatingTableModel::tr("適用範囲: 越流高さ %1 mm 以上（%1 mm 未満の行は「%2」）")
+    for (const QString &text : {RatingTexts::tr("堰の幅: %1 mm").arg(width),
+                                RatingTexts::tr("流量公式 (%1): %2").arg(Texts::formulaUnits(), Texts::formula()),
+                                RatingTexts::tr("適用範囲: 越流高さ %1 mm 以上（%1 mm 未満の行は「%2」）")
                                     .arg(QString::number(kMinimumValidHeadMm), Texts::outsideValidRange()),
                                 QString()}) {
         m_painter.drawText(QRect(m_page.left(), m_y, m_page.width(), m_line), Qt::AlignLeft | Qt::AlignVCenter, text);
@@ -120,7 +119,7 @@ void ReportPainter::drawTablePages()
                 cells << m_model.index(row, c).data().toString();
             drawRow(cells);
         }
-        drawPageNumber(n);
+        m_footer.draw(m_painter, m_page, n, m_pages);
     }
 }
 
@@ -142,24 +141,17 @@ void ReportPainter::drawCurvePage(QCustomPlot *plot)
         m_painter.drawPicture(0, 0, picture);
         m_painter.restore();
     }
-    drawPageNumber(m_pages);
+    m_footer.draw(m_painter, m_page, m_pages, m_pages);
     m_painter.end();
 }
 
 void ReportPainter::drawRow(const QStringList &cells)
 {
-    const int columns[] = {0, millimetres(35), millimetres(75), millimetres(120)};
+    const int columns[] = {0, millimetres(m_writer, 35), millimetres(m_writer, 75), millimetres(m_writer, 120)};
     for (int c = 0; c < cells.size() && c < int(std::size(columns)); ++c)
-        m_painter.drawText(QRect(m_page.left() + columns[c], m_y, millimetres(40), m_line),
+        m_painter.drawText(QRect(m_page.left() + columns[c], m_y, millimetres(m_writer, 40), m_line),
                            Qt::AlignLeft | Qt::AlignVCenter, cells[c]);
     m_y += m_line;
-}
-
-void ReportPainter::drawPageNumber(int n)
-{
-    m_painter.setFont(m_body);
-    m_painter.drawText(QRect(m_page.left(), m_page.bottom() - m_line, m_page.width(), m_line), Qt::AlignCenter,
-                       QStringLiteral("%1 / %2").arg(n).arg(m_pages));
 }
 
 } // namespace
@@ -170,11 +162,7 @@ QByteArray pdfReport(const RatingTableModel &model, QCustomPlot *plot)
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter writer(&buffer);
-    writer.setResolution(kDpi);
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
-                                     QPageLayout::Millimeter));
-    writer.setTitle(RatingTableModel::tr("水位流量表"));
-    writer.setCreator(Texts::appName());
+    setUpA4Pdf(writer, Texts::ratingName());
 
     ReportPainter report(writer, model);
     report.drawTitleBlock();

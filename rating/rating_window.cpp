@@ -6,6 +6,8 @@
 #include "logic/box_number.h"
 #include "logic/number_text.h"
 #include "logic/save_whole.h"
+#include "logic/texts.h"
+#include "rating/model/rating_texts.h"
 #include "rating/model/table_export.h"
 #include "rating/pdf_report.h"
 
@@ -35,7 +37,7 @@ RatingWindowWidget::RatingWindowWidget(QWidget *calculator)
     , m_model(new RatingTableModel(this))
 {
     setObjectName(QStringLiteral("ratingWindow"));
-    setWindowTitle(tr("水位流量表"));
+    setWindowTitle(Texts::ratingName());
     setAttribute(Qt::WA_DeleteOnClose, false); // reopened from the menu as it was
     if (calculator)
         m_numberLocale = calculator->locale();
@@ -80,7 +82,7 @@ QLayout *RatingWindowWidget::buildBoxes()
     const auto newBox = [this](RatingBox which, const char *name) {
         auto *box = new QLineEdit(this);
         box->setObjectName(QString::fromLatin1(name));
-        box->setAccessibleName(ratingCaption(which));
+        box->setAccessibleName(RatingTexts::caption(which));
         return box;
     };
     m_widthBox = newBox(RatingBox::Width, "ratingWidth");
@@ -90,16 +92,17 @@ QLayout *RatingWindowWidget::buildBoxes()
     m_headBox = newBox(RatingBox::Head, "ratingHead");
 
     auto *form = new QFormLayout;
-    form->addRow(tr("堰の幅(&W) (mm)"), m_widthBox);
-    form->addRow(tr("越流高さ 始め(&F) (mm)"), m_fromBox);
-    form->addRow(tr("越流高さ 終わり(&T) (mm)"), m_toBox);
-    form->addRow(tr("刻み(&S) (mm)"), m_stepBox);
+    form->addRow(Texts::formLabel(RatingTexts::caption(RatingBox::Width), u'W'), m_widthBox);
+    form->addRow(Texts::formLabel(RatingTexts::caption(RatingBox::From), u'F'), m_fromBox);
+    form->addRow(Texts::formLabel(RatingTexts::caption(RatingBox::To), u'T'), m_toBox);
+    form->addRow(Texts::formLabel(RatingTexts::caption(RatingBox::Step), u'S'), m_stepBox);
 
     m_flowLabel = new QLabel(this);
     m_flowLabel->setObjectName(QStringLiteral("ratingFlow"));
     m_flowLabel->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     auto *headForm = new QFormLayout;
-    headForm->addRow(tr("越流高さ(&H) (mm) → 流量"), m_headBox);
+    headForm->addRow(RatingTexts::tr("%1 → 流量").arg(Texts::formLabel(RatingTexts::caption(RatingBox::Head), u'H')),
+                     m_headBox);
     headForm->addRow(QString(), m_flowLabel);
 
     auto *top = new QHBoxLayout;
@@ -112,9 +115,9 @@ QLayout *RatingWindowWidget::buildBoxes()
 
 QLayout *RatingWindowWidget::buildButtons()
 {
-    m_copyButton = new QPushButton(tr("コピー(&C)"), this);
-    m_csvButton = new QPushButton(tr("保存(&V)..."), this);
-    m_pdfButton = new QPushButton(tr("PDF(&P)..."), this);
+    m_copyButton = new QPushButton(RatingTexts::tr("コピー(&C)"), this);
+    m_csvButton = new QPushButton(RatingTexts::tr("保存(&V)..."), this);
+    m_pdfButton = new QPushButton(RatingTexts::tr("PDF(&P)..."), this);
     m_copyButton->setObjectName(QStringLiteral("ratingCopy"));
     m_csvButton->setObjectName(QStringLiteral("ratingSave"));
     m_pdfButton->setObjectName(QStringLiteral("ratingPdf"));
@@ -130,7 +133,7 @@ QWidget *RatingWindowWidget::buildTable()
 {
     m_table = new QTableView(this);
     m_table->setObjectName(QStringLiteral("ratingTable"));
-    m_table->setAccessibleName(tr("水位流量表"));
+    m_table->setAccessibleName(Texts::ratingName());
     m_table->setModel(m_model);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -146,21 +149,21 @@ QWidget *RatingWindowWidget::buildPlot()
 {
     m_plot = new QCustomPlot(this);
     m_plot->setObjectName(QStringLiteral("ratingPlot"));
-    m_plot->setAccessibleName(tr("水位流量曲線"));
+    m_plot->setAccessibleName(RatingTexts::tr("水位流量曲線"));
     m_plot->setMinimumSize(360, 300);
-    m_plot->xAxis->setLabel(tr("流量 (L/min)"));
-    m_plot->yAxis->setLabel(tr("越流高さ (mm)"));
+    m_plot->xAxis->setLabel(Texts::axisLabel(Texts::flow()));
+    m_plot->yAxis->setLabel(Texts::axisLabel(Texts::head()));
     m_inRange = new QCPCurve(m_plot->xAxis, m_plot->yAxis);
     m_inRange->setPen(QPen(QColor(0, 0, 0xC0), 2));
-    m_inRange->setName(tr("適用範囲 (≧%1mm)").arg(kMinimumValidHeadMm));
+    m_inRange->setName(RatingTexts::tr("適用範囲 (≧%1mm)").arg(kMinimumValidHeadMm));
     m_belowRange = new QCPCurve(m_plot->xAxis, m_plot->yAxis);
     m_belowRange->setPen(QPen(QColor(0x80, 0x80, 0x80), 2, Qt::DashLine));
-    m_belowRange->setName(tr("適用範囲外 (<%1mm)").arg(kMinimumValidHeadMm));
+    m_belowRange->setName(RatingTexts::tr("適用範囲外 (<%1mm)").arg(kMinimumValidHeadMm));
     m_shownPoint = m_plot->addGraph();
     m_shownPoint->setLineStyle(QCPGraph::lsNone);
     m_shownPoint->setScatterStyle(
         QCPScatterStyle(QCPScatterStyle::ssCircle, QColor(0xD0, 0, 0), QColor(0xD0, 0, 0), 9));
-    m_shownPoint->setName(tr("計算した越流高さ"));
+    m_shownPoint->setName(RatingTexts::tr("計算した越流高さ"));
     m_pointed = m_plot->addGraph();
     m_pointed->setLineStyle(QCPGraph::lsNone);
     m_pointed->setScatterStyle(
@@ -378,7 +381,7 @@ void RatingWindowWidget::readOutAt(const QPointF &position)
         m_readout->clear();
     } else {
         m_pointed->addData(m_model->flowLpmAt(nearest), m_model->headAt(nearest));
-        m_readout->setText(tr("越流高さ %1 mm: 流量 %2 L/min")
+        m_readout->setText(RatingTexts::tr("越流高さ %1 mm: 流量 %2 L/min")
                                .arg(m_model->index(nearest, RatingTableModel::Head).data().toString(),
                                     m_model->index(nearest, RatingTableModel::FlowLpm).data().toString()));
     }
@@ -407,15 +410,16 @@ QString RatingWindowWidget::savePdf(const QString &path)
 void RatingWindowWidget::chooseCsvFile()
 {
     const QString path
-        = QFileDialog::getSaveFileName(this, tr("水位流量表を保存"), tr("水位流量表.csv"), tr("CSV (*.csv)"));
+        = QFileDialog::getSaveFileName(this, Texts::saveTitle(Texts::ratingName()),
+                                       Texts::ratingName() + QStringLiteral(".csv"), RatingTexts::tr("CSV (*.csv)"));
     if (!path.isEmpty())
         saveCsv(path);
 }
 
 void RatingWindowWidget::choosePdfFile()
 {
-    const QString path
-        = QFileDialog::getSaveFileName(this, tr("水位流量表を PDF に"), tr("水位流量表.pdf"), tr("PDF (*.pdf)"));
+    const QString path = QFileDialog::getSaveFileName(this, RatingTexts::tr("%1を PDF に").arg(Texts::ratingName()),
+                                                      Texts::ratingName() + QStringLiteral(".pdf"), Texts::pdfFiles());
     if (!path.isEmpty())
         savePdf(path);
 }

@@ -5,11 +5,10 @@
 #include "logic/calculation_sheet.h"
 #include "logic/texts.h"
 #include "logic/ui_font.h"
+#include "paper/a4_page.h"
 
 #include <QBuffer>
 #include <QFontMetricsF>
-#include <QPageLayout>
-#include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
@@ -22,21 +21,12 @@ namespace weir {
 
 namespace {
 
-constexpr int kPdfDpi = 300;
-
-QPageLayout a4()
-{
-    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
-                       QPageLayout::Millimeter);
-}
-
 // The sheet's fonts: the Japanese Gothic the window is drawn in. Sizes in
 // points; a table too wide for the page is set smaller, down to kSmallestPt.
 constexpr double kTitlePt = 15;
 constexpr double kHeadingPt = 11;
 constexpr double kBodyPt = 9.5;
 constexpr double kTablePt = 8.5;
-constexpr double kFooterPt = 8;
 constexpr double kSmallestPt = 5;
 
 QFont sheetFont(double points, bool bold = false)
@@ -60,9 +50,8 @@ public:
         , m_painter(painter)
         , m_page(0, 0, device.width(), device.height())
         , m_pageCount(pageCount)
+        , m_footer(device, sheet.title)
     {
-        const QFont footer = sheetFont(kFooterPt);
-        m_footerHeight = metrics(footer).lineSpacing() * 2;
     }
 
     int run()
@@ -91,7 +80,7 @@ private:
     QFontMetricsF metrics(const QFont &font) const { return QFontMetricsF(font, &m_device); }
     qreal millimetres(qreal mm) const { return mm / 25.4 * m_device.logicalDpiY(); }
     qreal gap() const { return millimetres(2.5); }
-    qreal bottom() const { return m_page.bottom() - m_footerHeight; }
+    qreal bottom() const { return m_page.bottom() - m_footer.height(); }
 
     void ensureRoom(qreal height)
     {
@@ -110,16 +99,8 @@ private:
 
     void footer()
     {
-        if (!m_painter)
-            return;
-        const QFont font = sheetFont(kFooterPt);
-        const qreal line = metrics(font).lineSpacing();
-        const QRectF band(m_page.left(), m_page.bottom() - line, m_page.width(), line);
-        m_painter->setFont(font);
-        m_painter->setPen(Qt::darkGray);
-        m_painter->drawText(band, Qt::AlignLeft | Qt::AlignVCenter, m_sheet.title);
-        m_painter->drawText(band, Qt::AlignRight | Qt::AlignVCenter,
-                            QStringLiteral("%1 / %2").arg(m_pageNumber).arg(m_pageCount));
+        if (m_painter)
+            m_footer.draw(*m_painter, m_page, m_pageNumber, m_pageCount);
     }
 
     // A paragraph wrapped to the page width, as Japanese text breaks.
@@ -210,7 +191,7 @@ private:
     QRect m_page;
     int m_pageCount;
     int m_pageNumber = 1;
-    qreal m_footerHeight = 0;
+    PageFooter m_footer;
     qreal m_y = 0;
 };
 
@@ -234,10 +215,7 @@ QByteArray sheetPdf(const CalculationSheet &sheet)
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&buffer);
-        writer.setResolution(kPdfDpi);
-        writer.setPageLayout(a4());
-        writer.setTitle(sheet.title);
-        writer.setCreator(Texts::appName());
+        setUpA4Pdf(writer, sheet.title);
         if (!paintSheet(sheet, writer))
             return {};
     }
@@ -246,7 +224,7 @@ QByteArray sheetPdf(const CalculationSheet &sheet)
 
 bool printSheet(const CalculationSheet &sheet, QPrinter &printer)
 {
-    printer.setPageLayout(a4());
+    printer.setPageLayout(a4PageLayout());
     printer.setDocName(sheet.title);
     printer.setCreator(Texts::appName());
     return paintSheet(sheet, printer);

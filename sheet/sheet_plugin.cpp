@@ -3,6 +3,8 @@
 //
 // The entry point the calculator loads with QPluginLoader.
 #include "logic/calculation_sheet.h"
+#include "logic/sheet_texts.h"
+#include "logic/texts.h"
 #include "sheet/sheet_pages.h"
 #include "sheet/sheet_printer_interface.h"
 
@@ -36,7 +38,8 @@ public:
         dialog->setAttribute(Qt::WA_DeleteOnClose);
         connect(dialog, &QDialog::accepted, window, [printer, sheet, window] {
             if (!printSheet(sheet, *printer))
-                QMessageBox::warning(window, sheet.title, tr("計算書を印刷できません。"));
+                QMessageBox::warning(window, sheet.title,
+                                     SheetTexts::tr("%1を印刷できません。").arg(Texts::sheetName()));
         });
         connect(dialog, &QObject::destroyed, window, [printer] {});
         dialog->open();

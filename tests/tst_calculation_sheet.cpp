@@ -6,6 +6,7 @@
 #include "hydraulics/bisection.h"
 #include "logic/calculation_sheet.h"
 #include "logic/calculation_trail.h"
+#include "logic/sheet_texts.h"
 #include "tests/support/locales.h"
 
 #include <QTest>
@@ -260,7 +261,7 @@ void CalculationSheetTest::copiedTrailReadsBackExactly()
     const BoxTexts boxes(u"300"_qs, u"300"_qs, u"20"_qs, u"100"_qs);
     const QStringList lines = trailForSpreadsheet(boxes, test::kJapanese).split(u'\n', Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 1 + kWorkedTrail.size());
-    QCOMPARE(lines.front(), TrailTexts::header());
+    QCOMPARE(lines.front(), SheetTexts::trailHeader());
 
     std::vector<BisectionTrial> trail;
     solveHead(0.005, 0.3, 0.02, 0.1, trail);

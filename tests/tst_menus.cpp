@@ -61,12 +61,20 @@ void MenusTest::menusHaveMnemonics()
 {
     WeirHeadWindow w;
     QStringList titles;
+    QStringList items;
     for (const QAction *menu : w.menuBar()->actions()) {
         titles << menu->text();
         for (const QAction *item : menu->menu()->actions())
-            QVERIFY2(item->isSeparator() || item->text().contains(u'&'), qPrintable(item->text()));
+            if (!item->isSeparator())
+                items << item->text();
     }
     QCOMPARE(titles, (QStringList{u"ファイル(&F)"_qs, u"編集(&E)"_qs, u"表示(&V)"_qs, u"ヘルプ(&H)"_qs}));
+    // Entries built from the names of what they open, as Japanese menus write
+    // an access key: in brackets after the text, before the dialog's dots.
+    QCOMPARE(items,
+             (QStringList{u"計算書を保存 (PDF)(&S)..."_qs, u"印刷(&P)..."_qs, u"終了(&X)"_qs, u"結果をコピー(&C)"_qs,
+                          u"計算過程をコピー(&T)"_qs, u"水位流量表(&T)..."_qs, u"このプログラムについて(&A)"_qs,
+                          u"Qt について(&Q)"_qs}));
     QCOMPARE(w.quitAction()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
     QCOMPARE(w.ratingAction()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_T));
     // All four titles fit the window's width: none overflows into a button.

@@ -14,6 +14,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QRegularExpression>
@@ -22,6 +23,8 @@
 #include <QTest>
 
 #include <qcustomplot.h>
+
+#include <algorithm>
 
 #include <unistd.h>
 
@@ -83,6 +86,18 @@ void RatingWindowTest::opensFromCtrlTWithTheBoxes()
     QCOMPARE(rating->box(RatingBox::Step)->text(), u"5"_qs); // about twenty rows
     QCOMPARE(rating->model()->rowCount(), 15);
     QVERIFY(rating->message().isEmpty());
+    // Each box labelled with its caption and an access key before the unit.
+    const std::pair<RatingBox, QString> labels[] = {{RatingBox::Width, u"堰の幅(&W) (mm)"_qs},
+                                                    {RatingBox::From, u"越流高さ 始め(&F) (mm)"_qs},
+                                                    {RatingBox::To, u"越流高さ 終わり(&T) (mm)"_qs},
+                                                    {RatingBox::Step, u"刻み(&S) (mm)"_qs},
+                                                    {RatingBox::Head, u"越流高さ(&H) (mm) → 流量"_qs}};
+    for (const auto &[box, text] : labels) {
+        const QList<QLabel *> all = rating->findChildren<QLabel *>();
+        const auto label
+            = std::find_if(all.begin(), all.end(), [&](QLabel *l) { return l->buddy() == rating->box(box); });
+        QVERIFY2(label != all.end() && (*label)->text() == text, qPrintable(text));
+    }
     // Beside the calculator, not over it, where the screen has room for both.
     const QRect area = w.screen()->availableGeometry();
     if (area.width() >= w.frameGeometry().width() + rating->frameGeometry().width() + 16)

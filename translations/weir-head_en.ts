@@ -293,11 +293,4 @@ the weir&apos;s width and a bracket of heads, by bisection.</translation>
         <translation>step (mm)</translation>
     </message>
 </context>
-<context>
-    <name>weir::RatingTableModel</name>
-    <message>
-        <source>流量(m³/s)</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
 </TS>

@@ -7,23 +7,12 @@
 #include "logic/box_number.h"
 #include "logic/number_text.h"
 #include "logic/texts.h"
+#include "rating/model/rating_texts.h"
 
 #include <cmath>
 #include <limits>
 
 namespace weir {
-
-QString ratingCaption(RatingBox box)
-{
-    switch (box) {
-    case RatingBox::Width: return Texts::width();
-    case RatingBox::From: return RatingTableModel::tr("越流高さ 始め(mm)");
-    case RatingBox::To: return RatingTableModel::tr("越流高さ 終わり(mm)");
-    case RatingBox::Step: return RatingTableModel::tr("刻み(mm)");
-    case RatingBox::Head: return Texts::head();
-    }
-    return {};
-}
 
 namespace {
 
@@ -38,7 +27,7 @@ Read positiveNumber(const QString &text, RatingBox box, const QLocale &locale)
     // record's million readings are mostly fine.
     if (const std::optional<double> value = positiveBoxNumber(text, locale))
         return {value, {}};
-    const PositiveNumber refused = readPositiveNumber(text, ratingCaption(box), locale);
+    const PositiveNumber refused = readPositiveNumber(text, RatingTexts::caption(box), locale);
     return {refused.value, refused.message};
 }
 
@@ -109,13 +98,13 @@ RatingRead readRatingBoxes(const RatingBoxTexts &texts, const QLocale &locale)
     RatingRange range{values[0], values[1], values[2], values[3]};
     if (range.toMm < range.fromMm)
         return {std::nullopt,
-                RatingTableModel::tr("%1は%2以上にして下さい。")
-                    .arg(ratingCaption(RatingBox::To), ratingCaption(RatingBox::From)),
+                RatingTexts::tr("%1は%2以上にして下さい。")
+                    .arg(RatingTexts::caption(RatingBox::To), RatingTexts::caption(RatingBox::From)),
                 RatingBox::To};
     if ((range.toMm - range.fromMm) / range.stepMm >= kMaxRatingRows)
         return {std::nullopt,
-                RatingTableModel::tr("%1が小さ過ぎます（%2行まで）。")
-                    .arg(ratingCaption(RatingBox::Step))
+                RatingTexts::tr("%1が小さ過ぎます（%2行まで）。")
+                    .arg(RatingTexts::caption(RatingBox::Step))
                     .arg(kMaxRatingRows),
                 RatingBox::Step};
     return {range, {}, {}};
@@ -262,8 +251,8 @@ QVariant RatingTableModel::headerData(int section, Qt::Orientation orientation, 
     switch (section) {
     case Head: return Texts::head();
     case FlowLpm: return Texts::flow();
-    case FlowM3s: return tr("流量(m³/s)");
-    case Remark: return tr("備考");
+    case FlowM3s: return RatingTexts::flowM3s();
+    case Remark: return RatingTexts::remark();
     }
     return {};
 }

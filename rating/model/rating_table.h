@@ -25,7 +25,8 @@ struct RatingRange {
     double stepMm = 0.0;
 };
 
-// The rating window's own boxes, in the order they are checked.
+// The rating window's own boxes, in the order they are checked; their
+// captions are RatingTexts::caption (rating/model/rating_texts.h).
 enum class RatingBox { Width, From, To, Step, Head };
 
 struct RatingBoxTexts {
@@ -38,8 +39,6 @@ struct RatingRead {
     QString message;
     std::optional<RatingBox> box;
 };
-
-QString ratingCaption(RatingBox box);
 
 // A table of more rows than this is refused: the step is too small.
 inline constexpr int kMaxRatingRows = 5000;
