@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Weir Head developers
 #include "hydraulics/bisection.h"
+#include "hydraulics/flow_uncertainty.h"
+#include "hydraulics/weir_design.h"
 #include "hydraulics/weir_domain.h"
 #include "hydraulics/weir_formula.h"
 
@@ -13,6 +15,9 @@ using namespace weir;
 
 Q_DECLARE_METATYPE(SolveStatus)
 Q_DECLARE_METATYPE(weir::Discharge::Status)
+Q_DECLARE_METATYPE(weir::FlowUncertainty::Status)
+Q_DECLARE_METATYPE(weir::WidthRange::Status)
+Q_DECLARE_METATYPE(weir::WidthRange::Bound)
 
 namespace {
 constexpr double kInf = std::numeric_limits<double>::infinity();
@@ -51,6 +56,28 @@ struct CountingResidual {
         return weirResidual(head, flow, width);
     }
 };
+// The width that passes a flow at a head, by hand: with s = sqrt(b) the
+// formula is K s^2 - K sqrt(h)/10 s - Q = 0, K = 1.838 (1 + 0.0012/h) h^1.5,
+// whose positive root is s.
+double widthPassing(double flow, double head)
+{
+    const double k = 1.838 * (1 + 0.0012 / head) * std::pow(head, 1.5);
+    const double root = (std::sqrt(head) / 10 + std::sqrt(head / 100 + 4 * flow / k)) / 2;
+    return root * root;
+}
+
+// S_h and U/Q as the user's manual writes them, for the design rows.
+double expandedByHand(double head, double width, const UncertaintyInputs &u)
+{
+    const double x = std::sqrt(head / width) / 10;
+    const double sh = 1.5 - (0.0012 / head) / (1 + 0.0012 / head) - x / (2 * (1 - x));
+    const double sb = 1 + x / (2 * (1 - x));
+    return 2
+        * std::sqrt(u.coefficient * u.coefficient + std::pow(sh * u.head / head, 2)
+                    + std::pow(sb * u.width / width, 2));
+}
+
+constexpr double kLpm = 1.0 / 60000; // m^3/s in a litre per minute
 } // namespace
 
 class WeirCalcTest : public QObject
@@ -73,6 +100,15 @@ private slots:
     void reversedBracketSearchesTheSame();
     void neverLoopsForever_data();
     void neverLoopsForever();
+
+    void uncertaintyWorkedValues_data();
+    void uncertaintyWorkedValues();
+    void sensitivitiesAreTheFormulasSlopes_data();
+    void sensitivitiesAreTheFormulasSlopes();
+    void uncertaintyOutsideTheFormula_data();
+    void uncertaintyOutsideTheFormula();
+    void widthsForARangeOfFlows_data();
+    void widthsForARangeOfFlows();
 };
 
 void WeirCalcTest::residualIsBitExact_data()
@@ -286,6 +322,166 @@ void WeirCalcTest::neverLoopsForever()
     const SolveResult result = solveHead(Q, width, lower, upper);
     QCOMPARE(result.status, status);
     QVERIFY(result.trials < 5000);
+}
+
+// A 300 mm weir read to 0.3 mm, built to 0.5 mm, its coefficient known to 1 %.
+void WeirCalcTest::uncertaintyWorkedValues_data()
+{
+    QTest::addColumn<double>("headMm");
+    QTest::addColumn<double>("headSensitivity"); // NaN: not stated
+    QTest::addColumn<double>("expandedPercent");
+    QTest::newRow("20 mm, the range's foot") << 20.0 << 1.43014 << 4.75;
+    QTest::newRow("43.83 mm, the worked example") << 43.83 << 1.45348 << 2.84;
+    QTest::newRow("100 mm") << 100.0 << kNaN << 2.21;
+}
+
+void WeirCalcTest::uncertaintyWorkedValues()
+{
+    QFETCH(double, headMm);
+    QFETCH(double, headSensitivity);
+    QFETCH(double, expandedPercent);
+    const FlowUncertainty u = flowUncertainty(headMm / 1000, kB, {0.0003, 0.0005, 0.01});
+    QCOMPARE(u.status, FlowUncertainty::Status::Ok);
+    if (!std::isnan(headSensitivity))
+        QCOMPARE(std::round(u.headSensitivity * 1e5) / 1e5, headSensitivity);
+    QCOMPARE(std::round(u.expanded * 1e4) / 1e2, expandedPercent);
+    QCOMPARE(u.expanded, 2 * u.relative);
+    // The shares are what the quadrature adds.
+    QVERIFY(std::abs(std::hypot(u.headTerm, u.widthTerm, u.coefficientTerm) - u.relative) < 1e-15);
+}
+
+// Across the whole domain, from a millimetre to just below the peak, on weirs
+// from 10 mm to 3 m: the sensitivities are the slopes of ln Q that central
+// differences of the formula itself give.
+void WeirCalcTest::sensitivitiesAreTheFormulasSlopes_data()
+{
+    QTest::addColumn<double>("width");
+    QTest::addColumn<double>("head");
+    for (const double width : {0.01, 0.3, 3.0})
+        for (const double widths : {0.001, 0.1, 1.0, 10.0, 40.0, 55.0})
+            QTest::addRow("b %g m, h %g b", width, widths) << width << std::max(widths * width, 0.001);
+}
+
+void WeirCalcTest::sensitivitiesAreTheFormulasSlopes()
+{
+    QFETCH(double, width);
+    QFETCH(double, head);
+    const FlowUncertainty u = flowUncertainty(head, width, {});
+    QCOMPARE(u.status, FlowUncertainty::Status::Ok);
+    const double e = 1e-6; // a relative step; the difference's error is about e^2
+    const auto lnQ = [](double h, double b) { return std::log(weirDischarge(h, b)); };
+    const double bySlopeH
+        = (lnQ(head * (1 + e), width) - lnQ(head * (1 - e), width)) / (std::log1p(e) - std::log1p(-e));
+    const double bySlopeB
+        = (lnQ(head, width * (1 + e)) - lnQ(head, width * (1 - e))) / (std::log1p(e) - std::log1p(-e));
+    QVERIFY2(std::abs(u.headSensitivity - bySlopeH) < 1e-6, qPrintable(QString::number(bySlopeH - u.headSensitivity)));
+    QVERIFY2(std::abs(u.widthSensitivity - bySlopeB) < 1e-6,
+             qPrintable(QString::number(bySlopeB - u.widthSensitivity)));
+}
+
+void WeirCalcTest::uncertaintyOutsideTheFormula_data()
+{
+    using Status = FlowUncertainty::Status;
+    QTest::addColumn<double>("head");
+    QTest::addColumn<double>("width");
+    QTest::addColumn<double>("uHead");
+    QTest::addColumn<Status>("status");
+    QTest::newRow("negative u(h)") << 0.05 << kB << -0.001 << Status::InputsInvalid;
+    QTest::newRow("NaN u(h)") << 0.05 << kB << kNaN << Status::InputsInvalid;
+    QTest::newRow("infinite u(h)") << 0.05 << kB << kInf << Status::InputsInvalid;
+    QTest::newRow("zero head") << 0.0 << kB << 0.0003 << Status::HeadNotPositive;
+    QTest::newRow("negative head") << -0.01 << kB << 0.0003 << Status::HeadNotPositive;
+    QTest::newRow("at the peak, 56.25 widths") << 56.25 * kB << kB << 0.0003 << Status::BeyondPeak;
+    QTest::newRow("past 100 widths") << 150 * kB << kB << 0.0003 << Status::BeyondPeak;
+    QTest::newRow("zero width") << 0.05 << 0.0 << 0.0003 << Status::NotComputable;
+    QTest::newRow("NaN head") << kNaN << kB << 0.0003 << Status::NotComputable;
+    QTest::newRow("infinite width") << 0.05 << kInf << 0.0003 << Status::NotComputable;
+    QTest::newRow("overflowing share") << 1e-300 << 1e-300 << 1e300 << Status::NotComputable;
+}
+
+void WeirCalcTest::uncertaintyOutsideTheFormula()
+{
+    QFETCH(double, head);
+    QFETCH(double, width);
+    QFETCH(double, uHead);
+    QFETCH(FlowUncertainty::Status, status);
+    QCOMPARE(flowUncertainty(head, width, {uHead, 0.0005, 0.01}).status, status);
+}
+
+// Flows in L/min, heads in mm; the widths expected worked by hand
+// (widthPassing), not by the solver.
+void WeirCalcTest::widthsForARangeOfFlows_data()
+{
+    using Status = WidthRange::Status;
+    using Bound = WidthRange::Bound;
+    QTest::addColumn<double>("smallest");
+    QTest::addColumn<double>("largest");
+    QTest::addColumn<double>("highestMm");
+    QTest::addColumn<double>("limitPercent"); // NaN: no limit
+    QTest::addColumn<Status>("status");
+    QTest::addColumn<Bound>("widestBy");
+    const Status ok = Status::Ok;
+    QTest::newRow("100 to 1000 L/min under 150 mm") << 100.0 << 1000.0 << 150.0 << kNaN << ok << Bound::MinimumHead;
+    QTest::newRow("one flow, 300 L/min") << 300.0 << 300.0 << 100.0 << kNaN << ok << Bound::MinimumHead;
+    QTest::newRow("a U of 5 % loose enough") << 100.0 << 1000.0 << 150.0 << 5.0 << ok << Bound::MinimumHead;
+    QTest::newRow("a U of 4 % narrows it") << 100.0 << 1000.0 << 150.0 << 4.0 << ok << Bound::Uncertainty;
+    QTest::newRow("flows spanning too much") << 10.0 << 5000.0 << 50.0 << kNaN << Status::NoWidth << Bound::MinimumHead;
+    QTest::newRow("a U of 3 %: 3.5 % on the narrowest already")
+        << 100.0 << 1000.0 << 150.0 << 3.0 << Status::NoWidth << Bound::Uncertainty;
+    QTest::newRow("a U below twice u_C") << 100.0 << 1000.0 << 150.0 << 1.9 << Status::NoWidth << Bound::Uncertainty;
+    QTest::newRow("smallest above largest")
+        << 1000.0 << 100.0 << 150.0 << kNaN << Status::FlowsInvalid << Bound::MinimumHead;
+    QTest::newRow("zero flow") << 0.0 << 100.0 << 150.0 << kNaN << Status::FlowsInvalid << Bound::MinimumHead;
+    QTest::newRow("NaN flow") << kNaN << 100.0 << 150.0 << kNaN << Status::FlowsInvalid << Bound::MinimumHead;
+    QTest::newRow("highest head 20 mm") << 100.0 << 1000.0 << 20.0 << kNaN << Status::HeadInvalid << Bound::MinimumHead;
+    QTest::newRow("highest head infinite")
+        << 100.0 << 1000.0 << kInf << kNaN << Status::HeadInvalid << Bound::MinimumHead;
+    QTest::newRow("negative limit") << 100.0 << 1000.0 << 150.0 << -1.0 << Status::LimitInvalid << Bound::MinimumHead;
+}
+
+void WeirCalcTest::widthsForARangeOfFlows()
+{
+    QFETCH(double, smallest);
+    QFETCH(double, largest);
+    QFETCH(double, highestMm);
+    QFETCH(double, limitPercent);
+    QFETCH(WidthRange::Status, status);
+    QFETCH(WidthRange::Bound, widestBy);
+    const UncertaintyInputs gauge{0.0003, 0.0005, 0.01};
+    DesignRequest request{smallest * kLpm, largest * kLpm, highestMm / 1000, std::nullopt, std::nullopt};
+    if (!std::isnan(limitPercent)) {
+        request.uncertainty = gauge;
+        request.largestExpanded = limitPercent / 100;
+    }
+    const WidthRange range = designWidths(request);
+    QCOMPARE(range.status, status);
+    if (status != WidthRange::Status::Ok && status != WidthRange::Status::NoWidth)
+        return;
+    QCOMPARE(range.widestBy, widestBy);
+    const auto near = [](double a, double b) { return std::abs(a - b) <= 1e-9 * b; };
+    // The largest flow reaches the highest head on the narrowest weir.
+    QVERIFY2(near(range.narrowest, widthPassing(request.largestFlow, request.highestHead)),
+             qPrintable(QString::number(range.narrowest, 'g', 17)));
+    if (widestBy == WidthRange::Bound::MinimumHead) {
+        QVERIFY2(near(range.widest, widthPassing(request.smallestFlow, 0.02)),
+                 qPrintable(QString::number(range.widest, 'g', 17)));
+    } else if (status == WidthRange::Status::Ok) {
+        // On the widest, the smallest flow's U is the limit; its head is where
+        // that width passes the flow (checked by the formula, by hand).
+        const DesignPoint point = designPoint(request, range.widest);
+        QVERIFY(point.found);
+        QVERIFY(near(widthPassing(request.smallestFlow, point.smallestFlowHead), range.widest));
+        QVERIFY(std::abs(expandedByHand(point.smallestFlowHead, range.widest, gauge) - limitPercent / 100) < 1e-9);
+    } else {
+        QVERIFY(range.widest < range.narrowest);
+    }
+    if (status == WidthRange::Status::Ok) {
+        // Any width between measures every flow between 20 mm and the highest head.
+        const DesignPoint middle = designPoint(request, (range.narrowest + range.widest) / 2);
+        QVERIFY(middle.found);
+        QVERIFY(middle.smallestFlowHead >= 0.02 && middle.largestFlowHead <= request.highestHead);
+        QVERIFY(middle.headPerFlow > 0);
+    }
 }
 
 QTEST_APPLESS_MAIN(WeirCalcTest)
