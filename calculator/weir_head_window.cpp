@@ -8,10 +8,13 @@
 #include "calculator/caption_label.h"
 #include "calculator/message_lines.h"
 #include "calculator/module_host.h"
+#include "calculator/uncertainty_dialog.h"
+#include "calculator/window_dialogs.h"
 #include "calculator/window_menus.h"
 #include "calculator/window_placement.h"
 #include "logic/calculation.h"
 #include "logic/calculation_trail.h"
+#include "logic/gauge_uncertainty.h"
 #include "logic/result_text.h"
 #include "logic/texts.h"
 #include "logic/ui_font.h"
@@ -20,13 +23,11 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QFileDialog>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QMoveEvent>
 #include <QPushButton>
 #include <QScreen>
@@ -365,7 +366,7 @@ std::optional<SheetRequest> WeirHeadWindow::sheetRequest() const
 {
     if (!m_lastCalculation)
         return std::nullopt;
-    return SheetRequest{m_lastCalculation->boxes, locale(), m_lastCalculation->madeAt};
+    return SheetRequest{m_lastCalculation->boxes, locale(), m_lastCalculation->madeAt, storedGaugeUncertainty()};
 }
 
 // Said where the window says everything: a red line on the message lines,
@@ -391,9 +392,7 @@ void WeirHeadWindow::saveSheet()
 {
     if (!m_lastCalculation)
         return;
-    const QString path = QFileDialog::getSaveFileName(this, Texts::saveTitle(Texts::sheetName()),
-                                                      Texts::sheetName() + QStringLiteral(".pdf"), Texts::pdfFiles());
-    if (!path.isEmpty())
+    if (const QString path = chooseSheetPath(this); !path.isEmpty())
         saveSheetPdf(path);
 }
 
@@ -412,27 +411,28 @@ void WeirHeadWindow::copyTrail()
         QGuiApplication::clipboard()->setText(trailForSpreadsheet(m_lastCalculation->boxes, locale()));
 }
 
+void WeirHeadWindow::editUncertainty()
+{
+    openUncertaintyDialog(this, [this] {
+        if (RatingWindow *rating = ratingWindow())
+            rating->takeGauge(storedGaugeUncertainty());
+    });
+}
+
 void WeirHeadWindow::showAbout()
 {
-    auto *box = new QMessageBox(QMessageBox::NoIcon, Texts::aboutTitle(), aboutText(QStringLiteral(WEIR_HEAD_VERSION)),
-                                QMessageBox::Ok, this);
-    box->setObjectName(QStringLiteral("aboutBox"));
-    box->setTextFormat(Qt::RichText);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->open();
+    openAboutBox(this);
 }
 
 void WeirHeadWindow::openRatingWindow()
 {
     QString failure;
     RatingWindow *rating = m_modules->ratingWindow(&failure);
-    if (!rating) {
-        QMessageBox::warning(this, Texts::ratingName(), Texts::cannotOpen(Texts::ratingName(), failure));
-        return;
-    }
+    if (!rating)
+        return warnCannotOpen(this, Texts::ratingName(), failure);
     const BoxTexts texts = inputTexts();
-    rating->takeBoxes(
-        {texts[InputBox::Width], texts[InputBox::Minimum], texts[InputBox::Maximum], m_shownHeadMm, locale()});
+    rating->takeBoxes({texts[InputBox::Width], texts[InputBox::Minimum], texts[InputBox::Maximum], m_shownHeadMm,
+                       locale(), storedGaugeUncertainty()});
     m_modules->showRatingWindow();
 }
 

@@ -83,6 +83,7 @@ public:
     QAction *saveSheetAction() const { return m_actions.saveSheet; }
     QAction *printSheetAction() const { return m_actions.printSheet; }
     QAction *copyTrailAction() const { return m_actions.copyTrail; }
+    QAction *uncertaintyAction() const { return m_actions.uncertainty; }
     // The rating window once it has been opened; its module is loaded then.
     RatingWindow *ratingWindow() const;
 
@@ -107,6 +108,9 @@ public slots:
     void printSheet();
     // 編集 > 計算過程をコピー: the bisection trail, tab-separated.
     void copyTrail();
+    // 編集 > 不確かさ: the gauge's, the width's and the coefficient's
+    // uncertainties, handed to the rating window once stored.
+    void editUncertainty();
 
 public:
     // What the calculation sheet is made of: the last Calculate (none before

@@ -38,6 +38,9 @@ WindowActions buildMenus(QMenuBar *bar, WeirHeadWindow *window)
     QMenu *edit = bar->addMenu(Texts::tr("編集(&E)"));
     actions.copyResult = edit->addAction(Texts::tr("結果をコピー(&C)"), window, &WeirHeadWindow::copyResult);
     actions.copyTrail = edit->addAction(Texts::tr("計算過程をコピー(&T)"), window, &WeirHeadWindow::copyTrail);
+    edit->addSeparator();
+    actions.uncertainty = edit->addAction(Texts::withAccessKey(Texts::uncertaintyTitle(), u'U') + dialog, window,
+                                          &WeirHeadWindow::editUncertainty);
 
     QMenu *view = bar->addMenu(Texts::tr("表示(&V)"));
     actions.rating = view->addAction(Texts::withAccessKey(Texts::ratingName(), u'T') + dialog, window,

@@ -6,6 +6,7 @@
 #include "hydraulics/weir_domain.h"
 #include "hydraulics/weir_formula.h"
 #include "logic/calculation_trail.h"
+#include "logic/gauge_uncertainty.h"
 #include "logic/number_text.h"
 #include "logic/sheet_texts.h"
 #include "logic/texts.h"
@@ -89,10 +90,12 @@ QString stoppingRule(const BisectionTrial &last, const QLocale &locale)
 class SheetWriter
 {
 public:
-    SheetWriter(const CalculationRecord &record, const BoxTexts &boxes, const QLocale &locale)
+    SheetWriter(const CalculationRecord &record, const BoxTexts &boxes, const QLocale &locale,
+                const std::optional<GaugeUncertainty> &gauge)
         : m_record(record)
         , m_boxes(boxes)
         , m_locale(locale)
+        , m_gauge(gauge)
     {
     }
 
@@ -109,6 +112,8 @@ public:
         if (!m_record.trail.empty())
             trail();
         result();
+        if (m_gauge && m_record.outcome.kind == CalculationOutcome::Kind::Shown)
+            uncertainty();
         return m_sheet;
     }
 
@@ -200,6 +205,49 @@ private:
             m_sheet.blocks << flagged(printedLine.text);
     }
 
+    // What the flow at the head found is worth: each input's relative
+    // uncertainty, the formula's sensitivity to it, its contribution and its
+    // share of the variance, then u(Q)/Q and U. The head is the solver's XM,
+    // the flow the target the head passes.
+    void uncertainty()
+    {
+        const WeirInputs &in = *m_record.inputs;
+        const double h = m_record.solved->head;
+        const FlowUncertainty u = flowUncertainty(h, in.width, m_gauge->si());
+        section(SheetTexts::tr("流量の不確かさ"));
+        m_sheet.blocks << line(gaugeStatement(*m_gauge, m_locale));
+        if (u.status != FlowUncertainty::Status::Ok) {
+            m_sheet.blocks << flagged(
+                SheetTexts::tr("この越流高さでは公式が流量の増え方を与えないため、不確かさを求められません。"));
+            return;
+        }
+        const auto percent = [&](double fraction) {
+            return significantNumberText(fraction * 100, 4, m_locale) + QStringLiteral(" %");
+        };
+        const auto share = [&](double term) { return percent(term * term / (u.relative * u.relative)); };
+        const QString mm = QStringLiteral(" mm");
+        const UncertaintyInputs si = m_gauge->si();
+        m_sheet.blocks << table(
+            SheetTexts::tr("項目\t値\t標準不確かさ\t相対値\t感度係数\t寄与\t割合").split(u'\t'),
+            {{Texts::head(), factor(units::millimetresFromMetres(h)) + mm,
+              generalNumberText(m_gauge->headMm, m_locale) + mm, percent(si.head / h), factor(u.headSensitivity),
+              percent(u.headTerm), share(u.headTerm)},
+             {Texts::width(), factor(units::millimetresFromMetres(in.width)) + mm,
+              generalNumberText(m_gauge->widthMm, m_locale) + mm, percent(si.width / in.width),
+              factor(u.widthSensitivity), percent(u.widthTerm), share(u.widthTerm)},
+             {SheetTexts::tr("流量係数"), QStringLiteral("1.838"), SheetTexts::dash(), percent(si.coefficient),
+              QStringLiteral("1"), percent(u.coefficientTerm), share(u.coefficientTerm)}});
+        const double flowLpm = units::litresPerMinuteFromCubicMetresPerSecond(in.flow);
+        const ExpandedTexts expanded = expandedTexts(u, flowLpm, m_locale);
+        m_sheet.blocks << line(QStringLiteral(u"S_h = 1.5 − (0.0012/h)/(1 + 0.0012/h) − x/(2(1 − x)),  "
+                                              u"S_b = 1 + x/(2(1 − x)),  x = √(h/b)/10"))
+                       << line(SheetTexts::tr("合成標準不確かさ: u(Q)/Q = √(u_C² + (S_h·u(h)/h)² + (S_b·u(b)/b)²) = %1")
+                                   .arg(percent(u.relative)))
+                       << line(
+                              SheetTexts::tr("拡張不確かさ: U = 2·u(Q) = ±%1 L/min（%2 %、流量 %3 L/min に対して）")
+                                  .arg(expanded.plusMinusLpm, expanded.percent, fixedNumberText(flowLpm, 2, m_locale)));
+    }
+
     // A bracket reaching past the discharge's peak can hold a head on the
     // falling side of Q(h), where a higher head would pass less water: the
     // window shows what the search found, and the sheet says that the
@@ -215,6 +263,7 @@ private:
     const CalculationRecord &m_record;
     const BoxTexts &m_boxes;
     const QLocale &m_locale;
+    const std::optional<GaugeUncertainty> &m_gauge;
     CalculationSheet m_sheet;
     int m_sections = 0;
 };
@@ -236,10 +285,11 @@ QString CalculationSheet::plainText() const
     return lines.join(u'\n') + u'\n';
 }
 
-CalculationSheet calculationSheet(const BoxTexts &boxes, const QLocale &locale, const QDateTime &calculatedAt)
+CalculationSheet calculationSheet(const BoxTexts &boxes, const QLocale &locale, const QDateTime &calculatedAt,
+                                  const std::optional<GaugeUncertainty> &gauge)
 {
     const CalculationRecord record = calculateWithTrail(boxes, locale);
-    return SheetWriter(record, boxes, locale).write(calculatedAt);
+    return SheetWriter(record, boxes, locale, gauge).write(calculatedAt);
 }
 
 } // namespace weir

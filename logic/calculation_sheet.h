@@ -3,6 +3,7 @@
 #pragma once
 
 #include "logic/calculation.h"
+#include "logic/gauge_uncertainty.h"
 
 #include <QDateTime>
 #include <QList>
@@ -44,6 +45,8 @@ struct CalculationSheet {
 };
 
 // The sheet for one Calculate of these box texts, made at calculatedAt.
-CalculationSheet calculationSheet(const BoxTexts &boxes, const QLocale &locale, const QDateTime &calculatedAt);
+// With the gauge's uncertainties, a section on what the flow is worth.
+CalculationSheet calculationSheet(const BoxTexts &boxes, const QLocale &locale, const QDateTime &calculatedAt,
+                                  const std::optional<GaugeUncertainty> &gauge = std::nullopt);
 
 } // namespace weir

@@ -208,6 +208,62 @@ QString Texts::formulaUnits()
     return tr("h, b は m、Q は m³/s");
 }
 
+QString Texts::headUncertainty()
+{
+    return tr("越流高さの標準不確かさ u(h)(mm)");
+}
+
+QString Texts::widthUncertainty()
+{
+    return tr("堰の幅の標準不確かさ u(b)(mm)");
+}
+
+QString Texts::coefficientUncertainty()
+{
+    return tr("流量係数の相対標準不確かさ u_C(%)");
+}
+
+QString Texts::uncertaintyMissing(const QString &caption)
+{
+    return tr("%1を入れて下さい（三つとも入れるか、三つとも空欄にします）。").arg(caption);
+}
+
+QString Texts::uncertaintyNegative(const QString &caption)
+{
+    return tr("%1は0以上にして下さい。").arg(caption);
+}
+
+QString Texts::uncertaintyStatement(const QString &headMm, const QString &widthMm, const QString &percent)
+{
+    return tr("u(h) = %1 mm、u(b) = %2 mm、u_C = %3 %（拡張不確かさ U = 2u、約 95 %）").arg(headMm, widthMm, percent);
+}
+
+QString Texts::uncertaintyTitle()
+{
+    return tr("不確かさ");
+}
+
+QString Texts::uncertaintyNote()
+{
+    return tr("越流高さは読みとゼロ点を合わせた標準不確かさ。三つとも入れると、計算書と水位流量表に流量の拡張不確かさ（"
+              "U = 2u、約 95 %）が出ます。三つとも空欄なら出ません。");
+}
+
+QString Texts::clearAll()
+{
+    return tr("消去");
+}
+
+QString Texts::plusMinusFlow()
+{
+    return tr("±(L/min)");
+}
+
+QString Texts::expandedPercent()
+{
+    return tr("U(%)");
+}
+
 QString Texts::cannotSave(const QString &fileName, const QString &reason)
 {
     return tr("%1 を保存できません: %2").arg(fileName, reason);

@@ -85,6 +85,21 @@ public:
     static QString formula();
     static QString formulaUnits();
 
+    // A flow's uncertainty: the three inputs' captions, what is said when one
+    // is missing or negative, the statement of all three that goes with every
+    // uncertainty shown, and the two columns a table adds.
+    static QString headUncertainty();        // 越流高さの標準不確かさ u(h)(mm)
+    static QString widthUncertainty();       // 堰の幅の標準不確かさ u(b)(mm)
+    static QString coefficientUncertainty(); // 流量係数の相対標準不確かさ u_C(%)
+    static QString uncertaintyMissing(const QString &caption);
+    static QString uncertaintyNegative(const QString &caption);
+    static QString uncertaintyStatement(const QString &headMm, const QString &widthMm, const QString &percent);
+    static QString uncertaintyTitle(); // 不確かさ: the dialog's title and menu entry
+    static QString uncertaintyNote();  // what the three are, under the boxes
+    static QString clearAll();         // 消去
+    static QString plusMinusFlow();    // ±(L/min)
+    static QString expandedPercent();  // U(%)
+
     // A file that could not be written, and why.
     static QString cannotSave(const QString &fileName, const QString &reason);
 };

@@ -49,7 +49,7 @@ public:
 
         // How many rows fit: the first page also carries the title block.
         const int footer = int(std::ceil(m_footer.height()));
-        const int titleBlock = m_titleLine + m_line * 5;
+        const int titleBlock = m_titleLine + m_line * 5; // the title, five lines at most
         m_rowsPerPage = std::max(1, (m_page.height() - footer) / m_line - 1);
         m_rowsFirstPage = std::max(1, (m_page.height() - footer - titleBlock) / m_line - 1);
         const int rows = m_model.rowCount();
@@ -89,11 +89,15 @@ void ReportPainter::drawTitleBlock()
     m_y += m_titleLine;
     m_painter.setFont(m_body);
     const QString width = QLocale::c().toString(m_model.range().widthMm, 'g', 15);
-    for (const QString &text : {RatingTexts::tr("堰の幅: %1 mm").arg(width),
-                                RatingTexts::tr("流量公式 (%1): %2").arg(Texts::formulaUnits(), Texts::formula()),
-                                RatingTexts::tr("適用範囲: 越流高さ %1 mm 以上（%1 mm 未満の行は「%2」）")
-                                    .arg(QString::number(kMinimumValidHeadMm), Texts::outsideValidRange()),
-                                QString()}) {
+    QStringList lines{RatingTexts::tr("堰の幅: %1 mm").arg(width),
+                      RatingTexts::tr("流量公式 (%1): %2").arg(Texts::formulaUnits(), Texts::formula()),
+                      RatingTexts::tr("適用範囲: 越流高さ %1 mm 以上（%1 mm 未満の行は「%2」）")
+                          .arg(QString::number(kMinimumValidHeadMm), Texts::outsideValidRange())};
+    // The uncertainties behind the ± column, stated whenever it is printed.
+    if (m_model.gauge())
+        lines << gaugeStatement(*m_model.gauge(), QLocale::c());
+    lines << QString(); // a gap before the table
+    for (const QString &text : std::as_const(lines)) {
         m_painter.drawText(QRect(m_page.left(), m_y, m_page.width(), m_line), Qt::AlignLeft | Qt::AlignVCenter, text);
         m_y += m_line;
     }
@@ -147,10 +151,17 @@ void ReportPainter::drawCurvePage(QCustomPlot *plot)
 
 void ReportPainter::drawRow(const QStringList &cells)
 {
-    const int columns[] = {0, millimetres(m_writer, 35), millimetres(m_writer, 75), millimetres(m_writer, 120)};
-    for (int c = 0; c < cells.size() && c < int(std::size(columns)); ++c)
-        m_painter.drawText(QRect(m_page.left() + columns[c], m_y, millimetres(m_writer, 40), m_line),
-                           Qt::AlignLeft | Qt::AlignVCenter, cells[c]);
+    // Where each column starts (mm from the margin): four columns spread
+    // over the page, six (with the uncertainty's) set closer.
+    static constexpr double kFour[] = {0, 35, 75, 120};
+    static constexpr double kSix[] = {0, 30, 58, 92, 120, 148};
+    const bool six = cells.size() > int(std::size(kFour));
+    const double *starts = six ? kSix : kFour;
+    const int count = six ? int(std::size(kSix)) : int(std::size(kFour));
+    for (int c = 0; c < cells.size() && c < count; ++c)
+        m_painter.drawText(
+            QRect(m_page.left() + millimetres(m_writer, starts[c]), m_y, millimetres(m_writer, six ? 30 : 40), m_line),
+            Qt::AlignLeft | Qt::AlignVCenter, cells[c]);
     m_y += m_line;
 }
 

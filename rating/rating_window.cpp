@@ -126,6 +126,11 @@ QLayout *RatingWindowWidget::buildButtons()
     buttons->addWidget(m_csvButton);
     buttons->addWidget(m_pdfButton);
     buttons->addStretch();
+    // The uncertainties behind the ± column, stated whenever it is shown.
+    m_gaugeNote = new QLabel(this);
+    m_gaugeNote->setObjectName(QStringLiteral("ratingGauge"));
+    m_gaugeNote->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    buttons->addWidget(m_gaugeNote);
     return buttons;
 }
 
@@ -228,6 +233,11 @@ QString RatingWindowWidget::flowText() const
     return m_flowLabel->text();
 }
 
+QString RatingWindowWidget::gaugeNote() const
+{
+    return m_gaugeNote->text();
+}
+
 QString RatingWindowWidget::readout() const
 {
     return m_readout->text();
@@ -283,7 +293,7 @@ void RatingWindowWidget::refreshFlowAtHead()
         m_flowLabel->clear();
         return;
     }
-    const FlowAtHead flow = flowAtHead(m_headBox->text(), m_model->range().widthMm, m_numberLocale);
+    const FlowAtHead flow = flowAtHead(m_headBox->text(), m_model->range().widthMm, m_numberLocale, m_model->gauge());
     m_flowLabel->setText(flow.message.isEmpty() ? flow.text : flow.message);
 }
 
@@ -339,6 +349,13 @@ void RatingWindowWidget::takeBoxes(const CalculatorReading &reading)
             m_stepBox->setText(generalNumberText(*step, m_numberLocale));
     }
     m_shownHead = reading.shownHeadMm;
+    takeGauge(reading.gauge); // and refreshes
+}
+
+void RatingWindowWidget::takeGauge(const std::optional<GaugeUncertainty> &gauge)
+{
+    m_model->setGauge(gauge);
+    m_gaugeNote->setText(gauge ? gaugeStatement(*gauge, m_numberLocale) : QString());
     refresh();
 }
 

@@ -37,11 +37,13 @@ public:
     QWidget *widget() override { return this; }
     void takeBoxes(const CalculatorReading &reading) override;
     void takeShownHead(std::optional<double> headMm) override;
+    void takeGauge(const std::optional<GaugeUncertainty> &gauge) override;
 
     RatingTableModel *model() const { return m_model; }
     QLineEdit *box(RatingBox box) const;
     QString message() const;
     QString flowText() const;
+    QString gaugeNote() const; // the uncertainties stated, empty when none
     QString readout() const;
     QCustomPlot *plot() const { return m_plot; }
 
@@ -85,6 +87,7 @@ private:
     QPushButton *m_csvButton = nullptr;
     QPushButton *m_pdfButton = nullptr;
     QLabel *m_flowLabel = nullptr;
+    QLabel *m_gaugeNote = nullptr;
     QLabel *m_messageLabel = nullptr;
     QTableView *m_table = nullptr;
     QSplitter *m_splitter = nullptr;

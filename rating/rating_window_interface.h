@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Weir Head developers
 #pragma once
 
+#include "logic/gauge_uncertainty.h"
+
 #include <QLocale>
 #include <QString>
 #include <QtPlugin>
@@ -24,6 +26,7 @@ struct CalculatorReading {
     QString maximum; // mm
     std::optional<double> shownHeadMm;
     QLocale locale;
+    std::optional<GaugeUncertainty> gauge; // the user's uncertainties, when stated
 };
 
 class RatingWindow
@@ -35,6 +38,8 @@ public:
     virtual void takeBoxes(const CalculatorReading &reading) = 0;
     // The head the calculator shows now (none after a miss or Clear).
     virtual void takeShownHead(std::optional<double> headMm) = 0;
+    // The uncertainties after the user has changed them (none: no ± shown).
+    virtual void takeGauge(const std::optional<GaugeUncertainty> &gauge) = 0;
 };
 
 class RatingWindowFactory
@@ -47,5 +52,5 @@ public:
 
 } // namespace weir
 
-#define RatingWindowFactory_iid "org.weirhead.overflowhead.RatingWindowFactory/1"
+#define RatingWindowFactory_iid "org.weirhead.overflowhead.RatingWindowFactory/2"
 Q_DECLARE_INTERFACE(weir::RatingWindowFactory, RatingWindowFactory_iid)

@@ -48,7 +48,7 @@ public:
 private:
     static CalculationSheet sheetOf(const SheetRequest &request)
     {
-        return calculationSheet(request.boxes, request.locale, request.calculatedAt);
+        return calculationSheet(request.boxes, request.locale, request.calculatedAt, request.gauge);
     }
 };
 

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Weir Head developers
 #pragma once
 
+#include "logic/gauge_uncertainty.h"
 #include "logic/input_boxes.h"
 
 #include <QByteArray>
@@ -14,11 +15,13 @@ class QWidget;
 namespace weir {
 
 // One Calculate, as its sheet is made: the box texts as they stood when
-// Calculate was pressed, the window's locale, and when.
+// Calculate was pressed, the window's locale, when, and the uncertainties the
+// user has stated for the gauge, the width and the coefficient.
 struct SheetRequest {
     BoxTexts boxes;
     QLocale locale;
     QDateTime calculatedAt;
+    std::optional<GaugeUncertainty> gauge; // the user's, when stated
 };
 
 // The calculation sheet is written and laid out by a module of its own
@@ -39,5 +42,5 @@ public:
 
 } // namespace weir
 
-#define SheetPrinter_iid "org.weirhead.overflowhead.SheetPrinter/2"
+#define SheetPrinter_iid "org.weirhead.overflowhead.SheetPrinter/3"
 Q_DECLARE_INTERFACE(weir::SheetPrinter, SheetPrinter_iid)

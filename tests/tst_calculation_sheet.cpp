@@ -9,6 +9,7 @@
 #include "logic/sheet_texts.h"
 #include "tests/support/locales.h"
 
+#include <QRegularExpression>
 #include <QTest>
 
 #include <cmath>
@@ -76,6 +77,8 @@ private slots:
     void missesAndComplaints();
     void longTrailKeepsEveryTrial();
     void copiedTrailReadsBackExactly();
+    void uncertaintySection_data();
+    void uncertaintySection();
 };
 
 // Whatever the inputs, the trail is the search: as many rows as trials, each
@@ -275,6 +278,56 @@ void CalculationSheetTest::copiedTrailReadsBackExactly()
         QCOMPARE(cells[5].toDouble(), t.atUpper);
         QCOMPARE(cells[6].toDouble(), t.atMiddle);
     }
+}
+
+// A 300 mm weir read to 0.3 mm, built to 0.5 mm, its coefficient known to 1 %:
+// at the worked example's head U is 2.84 % of 300 L/min.
+void CalculationSheetTest::uncertaintySection_data()
+{
+    QTest::addColumn<BoxTexts>("boxes");
+    QTest::addColumn<bool>("stated");
+    QTest::addColumn<QString>("said"); // a pattern the section holds; empty: no section
+    QTest::addColumn<bool>("figures");
+    const BoxTexts worked(u"300"_qs, u"300"_qs, u"20"_qs, u"100"_qs);
+    QTest::newRow("worked example, stated")
+        << worked << true << u"U = 2·u\\(Q\\) = ±8\\.5\\d L/min（2\\.84 %"_qs << true;
+    QTest::newRow("worked example, not stated") << worked << false << QString() << false;
+    QTest::newRow("no head found") << BoxTexts(u"300"_qs, u"300"_qs, u"50"_qs, u"100"_qs) << true << QString() << false;
+    QTest::newRow("a box empty") << BoxTexts(u"300"_qs, QString(), u"20"_qs, u"100"_qs) << true << QString() << false;
+    // A 1 mm weir's discharge peaks near 56 mm; this bracket holds only the
+    // falling side's head.
+    QTest::newRow("past the peak: said, no figure")
+        << BoxTexts(u"1"_qs, u"0.3"_qs, u"60"_qs, u"99"_qs) << true << u"不確かさを求められません"_qs << false;
+}
+
+void CalculationSheetTest::uncertaintySection()
+{
+    QFETCH(BoxTexts, boxes);
+    QFETCH(bool, stated);
+    QFETCH(QString, said);
+    QFETCH(bool, figures);
+    const std::optional<GaugeUncertainty> gauge
+        = stated ? std::optional(GaugeUncertainty{0.3, 0.5, 1.0}) : std::nullopt;
+    const CalculationSheet sheet = calculationSheet(boxes, test::kJapanese, kMadeAt, gauge);
+    const QString text = sheet.plainText();
+    if (said.isEmpty()) {
+        QVERIFY(!text.contains(u"流量の不確かさ"_qs));
+        return;
+    }
+    QVERIFY2(text.contains(QRegularExpression(said)), qPrintable(text.right(400)));
+    // Each input stated wherever an uncertainty is spoken of.
+    QVERIFY2(text.contains(u"u(h) = 0.3 mm、u(b) = 0.5 mm、u_C = 1 %"_qs), qPrintable(text.right(600)));
+    const SheetBlock *terms = tableAfter(sheet, u"流量の不確かさ"_qs);
+    QCOMPARE(terms != nullptr, figures);
+    if (!terms)
+        return;
+    // The head's sensitivity, and shares that make up the whole variance.
+    QCOMPARE(terms->rows.size(), 3);
+    QVERIFY2(terms->rows[0][4].startsWith(u"1.4534"_qs), qPrintable(terms->rows[0].join(u' ')));
+    double shares = 0;
+    for (const QStringList &row : terms->rows)
+        shares += row.last().chopped(2).toDouble();
+    QVERIFY2(std::abs(shares - 100) < 0.01, qPrintable(QString::number(shares)));
 }
 
 QTEST_APPLESS_MAIN(CalculationSheetTest)

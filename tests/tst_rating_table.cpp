@@ -77,20 +77,28 @@ void RatingTableTest::flowAtAMeasuredHead_data()
     QTest::addColumn<QString>("head");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("message");
+    QTest::addColumn<bool>("stated"); // the 300 mm weir read to 0.3 mm, built to 0.5 mm, C to 1 %
     // Flows worked out as in flowsAreTheFormulas: 363.30 L/min at 50 mm over
     // 300 mm, 36.38 at 10 mm.
     QTest::newRow("in range") << "50"
-                              << "363.30 L/min (0.0060551 m³/s)" << QString();
+                              << "363.30 L/min (0.0060551 m³/s)" << QString() << false;
     QTest::newRow("below 20 mm, flagged")
-        << "10" << u"36.38 L/min (0.0006063 m³/s) — 20mm未満は公式の適用範囲外です"_qs << QString();
-    QTest::newRow("full-width digits") << u"５０"_qs << "363.30 L/min (0.0060551 m³/s)" << QString();
-    QTest::newRow("not a number") << "abc" << QString() << u"越流高さ(mm)が数値ではありません。"_qs;
-    QTest::newRow("zero") << "0" << QString() << u"越流高さ(mm)は0より大きい値にして下さい。"_qs;
-    QTest::newRow("too large") << "1e999" << QString() << u"越流高さ(mm)の値が大き過ぎます。"_qs;
+        << "10" << u"36.38 L/min (0.0006063 m³/s) — 20mm未満は公式の適用範囲外です"_qs << QString() << false;
+    QTest::newRow("full-width digits") << u"５０"_qs << "363.30 L/min (0.0060551 m³/s)" << QString() << false;
+    QTest::newRow("not a number") << "abc" << QString() << u"越流高さ(mm)が数値ではありません。"_qs << false;
+    QTest::newRow("zero") << "0" << QString() << u"越流高さ(mm)は0より大きい値にして下さい。"_qs << false;
+    QTest::newRow("too large") << "1e999" << QString() << u"越流高さ(mm)の値が大き過ぎます。"_qs << false;
     // 40 m over 300 mm once gave -1294830.30 L/min; from about 56 widths up
     // the formula gives no flow.
     QTest::newRow("past the discharge's peak")
-        << "40000" << QString() << u"越流高さが約16874.6mm以上では公式の流量が増えないため、流量を求められません。"_qs;
+        << "40000" << QString() << u"越流高さが約16874.6mm以上では公式の流量が増えないため、流量を求められません。"_qs
+        << false;
+    // U and its ± in L/min worked by hand: 2.8416 % of 299.97 L/min at
+    // 43.83 mm, 2.2097 % of 997.63 at 100 mm.
+    QTest::newRow("stated, the worked example")
+        << "43.83" << u"299.97 L/min (0.0049995 m³/s) ± 8.52 L/min（U = 2.84 %）"_qs << QString() << true;
+    QTest::newRow("stated, 100 mm") << "100" << u"997.63 L/min (0.0166272 m³/s) ± 22.04 L/min（U = 2.21 %）"_qs
+                                    << QString() << true;
 }
 
 void RatingTableTest::flowAtAMeasuredHead()
@@ -98,7 +106,9 @@ void RatingTableTest::flowAtAMeasuredHead()
     QFETCH(QString, head);
     QFETCH(QString, text);
     QFETCH(QString, message);
-    const FlowAtHead flow = flowAtHead(head, 300, kJapanese);
+    QFETCH(bool, stated);
+    const FlowAtHead flow
+        = flowAtHead(head, 300, kJapanese, stated ? std::optional(GaugeUncertainty{0.3, 0.5, 1}) : std::nullopt);
     QCOMPARE(flow.text, text);
     QCOMPARE(flow.message, message);
 }
@@ -215,6 +225,13 @@ void RatingTableTest::csvBytes()
              u"越流高さ(mm),流量(L/min),流量(m³/s),備考\r\n"
              u"10,\"36,38\",\"0,0006063\",適用範囲外\r\n"
              u"20,\"96,63\",\"0,0016105\",\r\n"_qs);
+    // With the user's uncertainties, U and its ± follow, worked by hand:
+    // 4.7457 % of 96.63 L/min at 20 mm; none below that, where the table says
+    // the formula does not hold but the flow still has a U.
+    model.setGauge(GaugeUncertainty{0.3, 0.5, 1});
+    const QStringList lines = QString::fromUtf8(weir::csvBytes(model).mid(3)).split(u"\r\n"_qs);
+    QCOMPARE(lines[0], u"越流高さ(mm),流量(L/min),流量(m³/s),備考,±(L/min),U(%)"_qs);
+    QCOMPARE(lines[2], u"20,\"96,63\",\"0,0016105\",,\"4,59\",\"4,75\""_qs);
 }
 
 QTEST_APPLESS_MAIN(RatingTableTest)

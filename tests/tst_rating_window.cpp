@@ -4,6 +4,7 @@
 // The rating window as the user meets it: opened from the calculator's menu
 // or Ctrl+T (its module loaded then), its boxes, the flow for a head, the
 // clipboard, and saves that fail without losing a file.
+#include "calculator/uncertainty_dialog.h"
 #include "calculator/weir_head_window.h"
 #include "rating/rating_window.h"
 #include "tests/support/require.h"
@@ -18,6 +19,7 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -58,10 +60,15 @@ private slots:
     void failedSaveKeepsTheOldFile();
     void pdfHasPagesHeadersAndRows();
     void mouseReadsOutThePoint();
+    void uncertaintiesReachTheTable_data();
+    void uncertaintiesReachTheTable();
 };
 
 void RatingWindowTest::initTestCase()
 {
+    // The uncertainties are kept in the user's settings: a test's own.
+    QStandardPaths::setTestModeEnabled(true);
+    storeGaugeUncertainty(std::nullopt);
     // The PDF is read back with poppler's tools, in the report's own font.
     WEIR_REQUIRE(test::missingTools({QStringLiteral("pdfinfo"), QStringLiteral("pdftotext")})
                  + test::missingFonts({QStringLiteral("IPAPGothic")}));
@@ -280,6 +287,65 @@ void RatingWindowTest::mouseReadsOutThePoint()
     // Over the far end of the curve: the last row, 100 mm.
     rating.readOutAt(QPointF(rating.plot()->width() - 1, 0));
     QVERIFY2(rating.readout().startsWith(u"越流高さ 100 mm: 流量 "), qPrintable(rating.readout()));
+}
+
+// 編集 → 不確かさ with the rating window open: what reads is kept and reaches
+// the table's ± and U columns and the flow for a measured head, stated beside
+// them; what does not keeps the dialog open and names the box.
+void RatingWindowTest::uncertaintiesReachTheTable_data()
+{
+    QTest::addColumn<QStringList>("typed");
+    QTest::addColumn<QString>("message"); // empty: accepted
+    QTest::addColumn<int>("columns");
+    QTest::newRow("all three") << QStringList{"0.3", "0.5", "1"} << QString() << 6;
+    QTest::newRow("full-width") << QStringList{u"０．３"_qs, "0.5", "1"} << QString() << 6;
+    QTest::newRow("none: no columns") << QStringList{"", "", ""} << QString() << 4;
+    QTest::newRow("one missing")
+        << QStringList{"0.3", "", "1"}
+        << u"堰の幅の標準不確かさ u(b)(mm)を入れて下さい（三つとも入れるか、三つとも空欄にします）。"_qs << 4;
+    QTest::newRow("negative") << QStringList{"0.3", "0.5", "-1"}
+                              << u"流量係数の相対標準不確かさ u_C(%)は0以上にして下さい。"_qs << 4;
+    QTest::newRow("not a number") << QStringList{"abc", "0.5", "1"}
+                                  << u"越流高さの標準不確かさ u(h)(mm)が数値ではありません。"_qs << 4;
+}
+
+void RatingWindowTest::uncertaintiesReachTheTable()
+{
+    QFETCH(QStringList, typed);
+    QFETCH(QString, message);
+    QFETCH(int, columns);
+    storeGaugeUncertainty(std::nullopt);
+    test::CalculatorWindow window;
+    WeirHeadWindow &w = window.w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    RatingWindowWidget *rating = openFrom(w);
+    QVERIFY(rating);
+    QCOMPARE(rating->model()->columnCount(), 4);
+    rating->box(RatingBox::Head)->setText(u"43.83"_qs);
+
+    w.uncertaintyAction()->trigger();
+    auto *dialog = w.findChild<UncertaintyDialog *>();
+    QVERIFY(dialog);
+    for (int i = 0; i < 3; ++i)
+        dialog->box(i)->setText(typed[i]);
+    dialog->accept();
+    QCOMPARE(dialog->message(), message);
+    QCOMPARE(dialog->isVisible(), !message.isEmpty());
+    QCOMPARE(rating->model()->columnCount(), columns);
+    if (columns == 6) {
+        QCOMPARE(rating->model()->headerData(RatingTableModel::Expanded, Qt::Horizontal).toString(), u"U(%)"_qs);
+        QVERIFY2(rating->gaugeNote().startsWith(u"u(h) = 0.3 mm、u(b) = 0.5 mm、u_C = 1 %"_qs),
+                 qPrintable(rating->gaugeNote()));
+        QVERIFY2(rating->flowText().endsWith(u"± 8.52 L/min（U = 2.84 %）"_qs), qPrintable(rating->flowText()));
+        // Kept for the next run.
+        QCOMPARE(storedGaugeUncertainty(), std::optional(GaugeUncertainty{0.3, 0.5, 1}));
+    } else {
+        QVERIFY(rating->gaugeNote().isEmpty());
+        QVERIFY(!rating->flowText().contains(u'±'));
+        QVERIFY(!storedGaugeUncertainty());
+    }
+    storeGaugeUncertainty(std::nullopt);
 }
 
 QTEST_MAIN(RatingWindowTest)

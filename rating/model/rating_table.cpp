@@ -139,13 +139,20 @@ std::optional<double> roundStepFor(double fromMm, double toMm)
     return 10 * power;
 }
 
-FlowAtHead flowAtHead(const QString &headText, double widthMm, const QLocale &locale)
+FlowAtHead flowAtHead(const QString &headText, double widthMm, const QLocale &locale,
+                      const std::optional<GaugeUncertainty> &gauge)
 {
     const FlowReading reading = readFlowAtHead(headText, widthMm, locale);
     if (!reading.lpm)
         return {{}, reading.message};
     QString text = QStringLiteral("%1 L/min (%2 m³/s)")
                        .arg(flowLpmText(*reading.lpm, locale), flowM3sText(*reading.m3s, locale));
+    if (gauge) {
+        const FlowUncertainty u = flowUncertainty(units::metresFromMillimetres(*reading.headMm),
+                                                  units::metresFromMillimetres(widthMm), gauge->si());
+        if (const ExpandedTexts expanded = expandedTexts(u, *reading.lpm, locale); !expanded.percent.isEmpty())
+            text += RatingTexts::tr(" ± %1 L/min（U = %2 %）").arg(expanded.plusMinusLpm, expanded.percent);
+    }
     if (reading.belowValidRange)
         text += QStringLiteral(u" — ") + Texts::belowValidRange().chopped(1); // without the full stop
     return {text, {}};
@@ -172,6 +179,20 @@ void RatingTableModel::setLocale(const QLocale &locale)
     beginResetModel();
     m_locale = locale;
     endResetModel();
+}
+
+void RatingTableModel::setGauge(const std::optional<GaugeUncertainty> &gauge)
+{
+    beginResetModel();
+    m_gauge = gauge;
+    endResetModel();
+}
+
+FlowUncertainty RatingTableModel::uncertaintyAt(int row) const
+{
+    if (!m_gauge)
+        return {};
+    return flowUncertainty(units::metresFromMillimetres(headAt(row)), m_domain.width(), m_gauge->si());
 }
 
 double RatingTableModel::headAt(int row) const
@@ -217,7 +238,7 @@ int RatingTableModel::rowCount(const QModelIndex &parent) const
 
 int RatingTableModel::columnCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : ColumnCount;
+    return parent.isValid() ? 0 : m_gauge ? ColumnCount : Remark + 1;
 }
 
 QVariant RatingTableModel::data(const QModelIndex &index, int role) const
@@ -238,6 +259,8 @@ QVariant RatingTableModel::data(const QModelIndex &index, int role) const
         if (beyondFormula(row))
             return Texts::noFlowBeyondFormula();
         return belowValidRange(row) ? Texts::outsideValidRange() : QString();
+    case PlusMinus: return expandedTexts(uncertaintyAt(row), flowLpmAt(row), m_locale).plusMinusLpm;
+    case Expanded: return expandedTexts(uncertaintyAt(row), flowLpmAt(row), m_locale).percent;
     }
     return {};
 }
@@ -253,6 +276,8 @@ QVariant RatingTableModel::headerData(int section, Qt::Orientation orientation, 
     case FlowLpm: return Texts::flow();
     case FlowM3s: return RatingTexts::flowM3s();
     case Remark: return RatingTexts::remark();
+    case PlusMinus: return Texts::plusMinusFlow();
+    case Expanded: return Texts::expandedPercent();
     }
     return {};
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "hydraulics/weir_domain.h"
+#include "logic/gauge_uncertainty.h"
 
 #include <QAbstractTableModel>
 #include <QLocale>
@@ -51,7 +52,9 @@ struct FlowAtHead {
     QString text;    // the flow, when there is one
     QString message; // else why not
 };
-FlowAtHead flowAtHead(const QString &headText, double widthMm, const QLocale &locale);
+// With the user's uncertainties, the flow's ± and U follow.
+FlowAtHead flowAtHead(const QString &headText, double widthMm, const QLocale &locale,
+                      const std::optional<GaugeUncertainty> &gauge = std::nullopt);
 
 // The flow at a measured head (typed in mm) over a weir of a width in mm, as
 // numbers, or the message about the head when it gives none.
@@ -87,21 +90,26 @@ class RatingTableModel : public QAbstractTableModel
     Q_OBJECT
 
 public:
-    enum Column { Head, FlowLpm, FlowM3s, Remark, ColumnCount };
+    // The last two only while the user's uncertainties are stated
+    // (setGauge): the flow's expanded uncertainty, ± L/min and U in %.
+    enum Column { Head, FlowLpm, FlowM3s, Remark, PlusMinus, Expanded, ColumnCount };
 
     explicit RatingTableModel(QObject *parent = nullptr);
 
     void setRange(const RatingRange &range);
     const RatingRange &range() const { return m_range; }
     void setLocale(const QLocale &locale);
+    void setGauge(const std::optional<GaugeUncertainty> &gauge);
+    const std::optional<GaugeUncertainty> &gauge() const { return m_gauge; }
 
     double headAt(int row) const; // mm
     // The flows are not finite (NaN) where the formula gives none: from the
     // head where its discharge stops rising upward.
-    double flowLpmAt(int row) const;     // L/min
-    double flowM3sAt(int row) const;     // m³/s
-    bool belowValidRange(int row) const; // the formula holds from 20 mm
-    bool beyondFormula(int row) const;   // at or past the discharge's peak
+    double flowLpmAt(int row) const;              // L/min
+    double flowM3sAt(int row) const;              // m³/s
+    bool belowValidRange(int row) const;          // the formula holds from 20 mm
+    bool beyondFormula(int row) const;            // at or past the discharge's peak
+    FlowUncertainty uncertaintyAt(int row) const; // NotComputable without a gauge
     // The row whose head is nearest the given head, or -1 for an empty table.
     int rowNearest(double headMm) const;
 
@@ -115,6 +123,7 @@ private:
     WeirDomain m_domain{0.0};
     int m_rows = 0;
     QLocale m_locale;
+    std::optional<GaugeUncertainty> m_gauge;
 };
 
 } // namespace weir
