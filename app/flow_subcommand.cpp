@@ -7,6 +7,7 @@
 #include "app/record_options.h"
 #include "app/record_run.h"
 #include "app/subcommand.h"
+#include "app/uncertainty_options.h"
 #include "hydraulics/units.h"
 #include "hydraulics/weir_domain.h"
 #include "logic/box_number.h"
@@ -24,13 +25,18 @@ namespace {
 class FlowAtReading
 {
 public:
-    FlowAtReading(double widthMm, units::HeadUnit unit, double zero, const QLocale &locale)
+    FlowAtReading(double widthMm, units::HeadUnit unit, double zero, const QLocale &locale,
+                  const std::optional<GaugeUncertainty> &gauge)
         : m_domain(units::metresFromMillimetres(widthMm))
+        , m_widthMm(widthMm)
         , m_unit(unit)
         , m_zero(zero)
         , m_locale(locale)
+        , m_gauge(gauge)
     {
     }
+
+    const std::optional<GaugeUncertainty> &gauge() const { return m_gauge; }
 
     FlowReading read(const QString &text) const
     {
@@ -44,24 +50,31 @@ public:
         return flowReadingAt(units::headMillimetresFromReading(number.value, m_zero, m_unit), m_domain);
     }
 
-    // The texts the row gets: L/min, m³/s, and the reason or note last.
+    // The texts the row gets: L/min, m³/s, with the user's uncertainties
+    // its ± and U, and the reason or note last.
     RowAnswer answer(const QString &text) const
     {
         const FlowReading reading = read(text);
+        QStringList columns;
+        if (reading.lpm)
+            columns << flowLpmText(*reading.lpm, m_locale) << flowM3sText(*reading.m3s, m_locale);
+        else
+            columns << QString() << QString();
+        if (m_gauge)
+            columns << (reading.lpm ? uncertaintyCells(*m_gauge, *reading.headMm, m_widthMm, *reading.lpm, m_locale)
+                                    : QStringList{QString(), QString()});
         if (!reading.lpm)
-            return {{QString(), QString(), reading.message}, false, reading.message, std::nullopt};
-        return {{flowLpmText(*reading.lpm, m_locale), flowM3sText(*reading.m3s, m_locale),
-                 reading.belowValidRange ? Texts::belowValidRange() : QString()},
-                true,
-                {},
-                reading.m3s};
+            return {columns << reading.message, false, reading.message, std::nullopt};
+        return {columns << (reading.belowValidRange ? Texts::belowValidRange() : QString()), true, {}, reading.m3s};
     }
 
 private:
     WeirDomain m_domain;
+    double m_widthMm;
     units::HeadUnit m_unit;
     double m_zero;
     QLocale m_locale;
+    std::optional<GaugeUncertainty> m_gauge;
 };
 
 class FlowAnswers : public RecordAnswers
@@ -73,7 +86,12 @@ public:
     }
     std::vector<AddedColumn> addedColumns() const override
     {
-        return {{"flow_lpm", true}, {"flow_m3s", true}, {"reason", false}};
+        std::vector<AddedColumn> columns{{"flow_lpm", true}, {"flow_m3s", true}};
+        if (m_reading.gauge())
+            for (const AddedColumn &column : uncertaintyColumns())
+                columns.push_back(column);
+        columns.push_back({"reason", false});
+        return columns;
     }
     RowAnswer answer(const QString &value) override { return m_reading.answer(value); }
 
@@ -100,12 +118,18 @@ int runFlow(const SubcommandRun &run)
         }
         zero = number.value;
     }
-    const FlowAtReading reading(*width.value, *unit, zero, run.locale);
+    const GaugeOption gauge = gaugeOption(run);
+    if (!gauge.read)
+        return kFault;
+    const FlowAtReading reading(*width.value, *unit, zero, run.locale, gauge.gauge);
     if (run.isSet("column")) {
         const std::optional<RecordOptions> options = recordOptions(run, true);
         if (!options)
             return kFault;
         FlowAnswers answers(reading);
+        // The three the added columns come from, said beside the data.
+        if (gauge.gauge)
+            run.say(gaugeStatement(*gauge.gauge, run.locale));
         return runRecord(run, *options, answers);
     }
     if (!run.isSet("head")) {
@@ -114,11 +138,13 @@ int runFlow(const SubcommandRun &run)
     }
     const RowAnswer answer = reading.answer(run.value("head"));
     const QStringList lines = answer.reason.isEmpty() ? QStringList{} : QStringList{answer.reason};
-    return writeAnswer(run,
-                       {{Texts::flow(), "flow_lpm", answer.columns[0]},
-                        {RatingTexts::flowM3s(), "flow_m3s", answer.columns[1]},
-                        {QString(), "reason", answer.columns[2], false}},
-                       lines, answer.answered);
+    std::vector<AnswerValue> values{{Texts::flow(), "flow_lpm", answer.columns[0]},
+                                    {RatingTexts::flowM3s(), "flow_m3s", answer.columns[1]}};
+    if (gauge.gauge)
+        for (AnswerValue &value : uncertaintyAnswer(*gauge.gauge, answer.columns.mid(2, 2), run.locale))
+            values.push_back(std::move(value));
+    values.push_back({QString(), "reason", answer.columns.last(), false});
+    return writeAnswer(run, values, lines, answer.answered);
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "app/record_options.h"
 #include "app/record_run.h"
 #include "app/subcommand.h"
+#include "app/uncertainty_options.h"
 #include "hydraulics/units.h"
 #include "logic/box_number.h"
 #include "logic/calculation.h"
@@ -25,13 +26,28 @@ namespace {
 class HeadForFlow
 {
 public:
-    HeadForFlow(const SubcommandRun &run, units::FlowUnit unit)
+    HeadForFlow(const SubcommandRun &run, units::FlowUnit unit, const std::optional<GaugeUncertainty> &gauge)
         : m_width(run.value("width"))
         , m_unit(unit)
         , m_locale(run.locale)
+        , m_gauge(gauge)
     {
         if (run.isSet("min") || run.isSet("max"))
             m_search.emplace(m_width, run.value("min"), run.value("max"), run.locale);
+    }
+
+    const std::optional<GaugeUncertainty> &gauge() const { return m_gauge; }
+
+    // The flow's U at the head found, as shown (to 0.01 mm), for the flow
+    // asked; empty texts when none was found.
+    QStringList uncertainty(const QString &flow, const CalculationOutcome &outcome) const
+    {
+        const std::optional<double> width = positiveBoxNumber(m_width, m_locale);
+        const std::optional<double> lpm = positiveBoxNumber(litresPerMinute(flow), m_locale);
+        const std::optional<double> head = positiveBoxNumber(outcome.headText, m_locale);
+        if (!m_gauge || !width || !lpm || !head || outcome.kind != CalculationOutcome::Kind::Shown)
+            return {QString(), QString()};
+        return uncertaintyCells(*m_gauge, *head, *width, *lpm, m_locale);
     }
 
     CalculationOutcome outcome(const QString &flow)
@@ -57,6 +73,7 @@ private:
     QString m_width;
     units::FlowUnit m_unit;
     QLocale m_locale;
+    std::optional<GaugeUncertainty> m_gauge;
     std::optional<HeadSearch> m_search;
 };
 
@@ -69,15 +86,23 @@ public:
     }
     std::vector<AddedColumn> addedColumns() const override
     {
-        return {{"head_mm", true}, {"trials", true}, {"reason", false}};
+        std::vector<AddedColumn> columns{{"head_mm", true}, {"trials", true}};
+        if (m_heads.gauge())
+            for (const AddedColumn &column : uncertaintyColumns())
+                columns.push_back(column);
+        columns.push_back({"reason", false});
+        return columns;
     }
     RowAnswer answer(const QString &value) override
     {
         const CalculationOutcome outcome = m_heads.outcome(value);
         const QString said = outcome.texts().join(u' ');
-        if (outcome.kind != CalculationOutcome::Kind::Shown)
-            return {{QString(), QString(), said}, false, said, std::nullopt};
-        return {{outcome.headText, outcome.trialsText, said}, true, {}, std::nullopt};
+        const bool shown = outcome.kind == CalculationOutcome::Kind::Shown;
+        QStringList columns{shown ? outcome.headText : QString(), shown ? outcome.trialsText : QString()};
+        if (m_heads.gauge())
+            columns << m_heads.uncertainty(value, outcome);
+        columns << said;
+        return {columns, shown, shown ? QString() : said, std::nullopt};
     }
 
 private:
@@ -89,7 +114,10 @@ int runHead(const SubcommandRun &run)
     const std::optional<units::FlowUnit> unit = flowUnitOption(run);
     if (!unit)
         return kFault;
-    HeadForFlow heads(run, *unit);
+    const GaugeOption gauge = gaugeOption(run);
+    if (!gauge.read)
+        return kFault;
+    HeadForFlow heads(run, *unit, gauge.gauge);
     if (run.isSet("column")) {
         // The width and a bracket given empty leave nothing to search with,
         // for any row: the command is at fault.
@@ -105,6 +133,9 @@ int runHead(const SubcommandRun &run)
         if (!options)
             return kFault;
         HeadAnswers answers(heads);
+        // The three the added columns come from, said beside the data.
+        if (gauge.gauge)
+            run.say(gaugeStatement(*gauge.gauge, run.locale));
         return runRecord(run, *options, answers);
     }
     const CalculationOutcome outcome = heads.outcome(run.value("flow"));
@@ -115,6 +146,10 @@ int runHead(const SubcommandRun &run)
     const bool found = outcome.kind == CalculationOutcome::Kind::Shown;
     std::vector<AnswerValue> values{{Texts::head(), "head_mm", outcome.headText}};
     values.push_back({outcome.trialsText.isEmpty() ? QString() : Texts::trials(), "trials", outcome.trialsText});
+    if (gauge.gauge)
+        for (AnswerValue &value :
+             uncertaintyAnswer(*gauge.gauge, heads.uncertainty(run.value("flow"), outcome), run.locale))
+            values.push_back(std::move(value));
     values.push_back({QString(), "reason", outcome.texts().join(u' '), false});
     return writeAnswer(run, values, outcome.texts(), found);
 }

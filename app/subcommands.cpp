@@ -20,6 +20,11 @@ namespace {
 const std::vector<SubcommandOption> &commonOptions()
 {
     static const std::vector<SubcommandOption> options{
+        {"u-head", "mm",
+         QT_TRANSLATE_NOOP("CommandLine",
+                           "越流高さの標準不確かさ（読みとゼロ点を合わせて）: 流量の拡張不確かさを加えます")},
+        {"u-width", "mm", QT_TRANSLATE_NOOP("CommandLine", "堰の幅の標準不確かさ")},
+        {"u-coefficient", "%", QT_TRANSLATE_NOOP("CommandLine", "流量係数の相対標準不確かさ（三つとも指定します）")},
         {"format", "csv|tsv|json", QT_TRANSLATE_NOOP("CommandLine", "出力の形式（記録では既定で記録と同じ区切り）")},
         {"output", QT_TRANSLATE_NOOP("CommandLine", "ファイル"),
          QT_TRANSLATE_NOOP("CommandLine", "出力先のファイル（全部書けたときだけ置き換えます）")},

@@ -4,6 +4,7 @@
 // weir-head table: the rating table, as the rating window shows it.
 #include "app/json_text.h"
 #include "app/subcommand.h"
+#include "app/uncertainty_options.h"
 #include "rating/model/rating_table.h"
 #include "rating/model/table_export.h"
 
@@ -21,9 +22,16 @@ int runTable(const SubcommandRun &run)
         run.say(read.message);
         return kFault;
     }
+    const GaugeOption gauge = gaugeOption(run);
+    if (!gauge.read)
+        return kFault;
     RatingTableModel model;
     model.setLocale(run.locale);
     model.setRange(*read.range);
+    model.setGauge(gauge.gauge);
+    // The three the ± and U columns come from, said beside the table.
+    if (gauge.gauge)
+        run.say(gaugeStatement(*gauge.gauge, run.locale));
     if (run.format == OutputFormat::Json) {
         // The keys a record's columns have; a row past the formula's reach
         // has no flows (null) and says why.
@@ -34,13 +42,18 @@ int runTable(const SubcommandRun &run)
                 std::replace(value.begin(), value.end(), ',', '.');
                 return value;
             };
-            text += (row ? ",\n" : "")
-                + jsonObject({{"head_mm", JsonValue::number(cell(RatingTableModel::Head))},
-                              {"flow_lpm", JsonValue::number(cell(RatingTableModel::FlowLpm))},
-                              {"flow_m3s", JsonValue::number(cell(RatingTableModel::FlowM3s))},
-                              {"reason",
-                               JsonValue::stringOrNull(
-                                   model.index(row, RatingTableModel::Remark).data().toString().toStdString())}});
+            std::vector<std::pair<std::string, JsonValue>> members{
+                {"head_mm", JsonValue::number(cell(RatingTableModel::Head))},
+                {"flow_lpm", JsonValue::number(cell(RatingTableModel::FlowLpm))},
+                {"flow_m3s", JsonValue::number(cell(RatingTableModel::FlowM3s))}};
+            if (gauge.gauge) {
+                members.emplace_back("flow_U_lpm", JsonValue::number(cell(RatingTableModel::PlusMinus)));
+                members.emplace_back("flow_U_percent", JsonValue::number(cell(RatingTableModel::Expanded)));
+            }
+            members.emplace_back(
+                "reason",
+                JsonValue::stringOrNull(model.index(row, RatingTableModel::Remark).data().toString().toStdString()));
+            text += (row ? ",\n" : "") + jsonObject(members);
         }
         run.sink.write(text + "\n]\n");
         return kAllFound;

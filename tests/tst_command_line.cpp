@@ -95,6 +95,8 @@ private slots:
     void faultsNamedNotHidden();
     void unitsOfAReading_data();
     void unitsOfAReading();
+    void uncertaintyOnEveryAnswer_data();
+    void uncertaintyOnEveryAnswer();
     void helpIsInOneLanguage();
     void excelReadsWhatIsWritten_data();
     void excelReadsWhatIsWritten();
@@ -604,6 +606,75 @@ void CommandLineTest::faultsNamedNotHidden()
     if (status == 2)
         QVERIFY(result.out.isEmpty());
     QVERIFY2(!out.contains(u",-"_qs) && !out.contains(u"\t-"_qs), qPrintable(out)); // never a negative flow
+}
+
+// A 300 mm weir read to 0.3 mm, built to 0.5 mm, its coefficient known to 1 %:
+// U worked by hand, 2.8416 % of 299.97 L/min at 43.83 mm, 4.7457 % of 96.63
+// at 20 mm. The three are stated beside every answer that carries a U.
+void CommandLineTest::uncertaintyOnEveryAnswer_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QStringList>("written"); // lines of the output
+    QTest::addColumn<QString>("said");        // on the error stream
+    const QStringList u{"--u-head", "0.3", "--u-width", "0.5", "--u-coefficient", "1"};
+    const QString stated = u"u(h) = 0.3 mm、u(b) = 0.5 mm、u_C = 1 %"_qs;
+    QTest::newRow("head for one flow") << QStringList{"head", "--width", "300", "--flow", "300"} + u << QByteArray()
+                                       << 0
+                                       << QStringList{u"±(L/min)\t8.52"_qs, u"U(%)\t2.84"_qs,
+                                                      u"不確かさ\t"_qs + stated
+                                                          + u"（拡張不確かさ U = 2u、約 95 %）"_qs}
+                                       << QString();
+    QTest::newRow("flow for one head, JSON")
+        << QStringList{"flow", "--width", "300", "--head", "43.83", "--format", "json"} + u << QByteArray() << 0
+        << QStringList{u"{\"flow_lpm\":299.97,\"flow_m3s\":0.0049995,\"flow_U_lpm\":8.52,\"flow_U_percent\":2.84,"
+                       u"\"uncertainty\":\""_qs
+                       + stated + u"（拡張不確かさ U = 2u、約 95 %）\",\"reason\":null}"_qs}
+        << QString();
+    QTest::newRow("flows for a record, one past the peak")
+        << QStringList{"flow", "--width", "300", "--column", "h"} + u << QByteArray("h\n43.83\n40000\n") << 1
+        << QStringList{u"h,flow_lpm,flow_m3s,flow_U_lpm,flow_U_percent,reason"_qs,
+                       u"43.83,299.97,0.0049995,8.52,2.84,"_qs,
+                       u"40000,,,,,越流高さが約16874.6mm以上では公式の流量が増えないため、流量を求められません。"_qs}
+        << stated;
+    QTest::newRow("heads for a record, decimal comma")
+        << QStringList{"head", "--width",   "300", "--column",        "q", "--decimal-comma", "--u-head",
+                       "0,3",  "--u-width", "0,5", "--u-coefficient", "1"}
+        << QByteArray("q\n300\n") << 0 << QStringList{u"300,\"43,83\",,\"8,52\",\"2,84\","_qs}
+        << u"u(h) = 0,3 mm、u(b) = 0,5 mm、u_C = 1 %"_qs;
+    QTest::newRow("the rating table") << QStringList{"table", "--width", "300", "--from",   "20", "--to",
+                                                     "30",    "--step",  "5",   "--format", "csv"}
+            + u << QByteArray() << 0
+                                      << QStringList{u"越流高さ(mm),流量(L/min),流量(m³/s),備考,±(L/min),U(%)"_qs,
+                                                     u"20,96.63,0.0016105,,4.59,4.75"_qs}
+                                      << stated;
+    QTest::newRow("only two given") << QStringList{"head",     "--width", "300",       "--flow", "300",
+                                                   "--u-head", "0.3",     "--u-width", "0.5"}
+                                    << QByteArray() << 2 << QStringList{}
+                                    << u"--u-head, --u-width, --u-coefficient は三つとも"_qs;
+    QTest::newRow("a negative one") << QStringList{"table", "--width",         "300", "--from",   "20",  "--to",
+                                                   "30",    "--step",          "5",   "--u-head", "0.3", "--u-width",
+                                                   "-0.5",  "--u-coefficient", "1"}
+                                    << QByteArray() << 2 << QStringList{}
+                                    << u"--u-width の値 -0.5 が0以上の数値ではありません。"_qs;
+}
+
+void CommandLineTest::uncertaintyOnEveryAnswer()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, input);
+    QFETCH(int, status);
+    QFETCH(QStringList, written);
+    QFETCH(QString, said);
+    const Run result = run(arguments, input);
+    QCOMPARE(result.status, status);
+    const QString out = QString::fromUtf8(result.out);
+    for (const QString &line : written)
+        QVERIFY2(out.contains(line + u'\n'), qPrintable(out));
+    QVERIFY2(result.err.contains(said), qPrintable(result.err));
+    if (status == 2)
+        QVERIFY(result.out.isEmpty());
 }
 
 // A reading in another unit gives what the same quantity in mm or L/min gives.

@@ -292,5 +292,29 @@ the weir&apos;s width and a bracket of heads, by bisection.</translation>
         <source>刻み (mm)</source>
         <translation>step (mm)</translation>
     </message>
+    <message>
+        <source>越流高さの標準不確かさ（読みとゼロ点を合わせて）: 流量の拡張不確かさを加えます</source>
+        <translation>Standard uncertainty of the head (the reading and its zero together): adds the expanded uncertainty of the flow</translation>
+    </message>
+    <message>
+        <source>堰の幅の標準不確かさ</source>
+        <translation>Standard uncertainty of the weir width</translation>
+    </message>
+    <message>
+        <source>流量係数の相対標準不確かさ（三つとも指定します）</source>
+        <translation>Relative standard uncertainty of the discharge coefficient (give all three)</translation>
+    </message>
+    <message>
+        <source>--u-head, --u-width, --u-coefficient は三つとも指定して下さい。</source>
+        <translation>Give all three of --u-head, --u-width and --u-coefficient.</translation>
+    </message>
+    <message>
+        <source>--%1 の値 %2 が0以上の数値ではありません。</source>
+        <translation>The value %2 of --%1 is not a number of zero or more.</translation>
+    </message>
+    <message>
+        <source>不確かさ</source>
+        <translation>Uncertainty</translation>
+    </message>
 </context>
 </TS>

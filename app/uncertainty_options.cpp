@@ -1,0 +1,59 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Weir Head developers
+#include "app/uncertainty_options.h"
+
+#include "app/command_line_texts.h"
+#include "hydraulics/units.h"
+#include "logic/box_number.h"
+#include "logic/texts.h"
+
+namespace weir {
+
+GaugeOption gaugeOption(const SubcommandRun &run)
+{
+    const char *names[] = {"u-head", "u-width", "u-coefficient"};
+    int given = 0;
+    for (const char *name : names)
+        given += run.isSet(name) ? 1 : 0;
+    if (given == 0)
+        return {};
+    if (given < 3) {
+        run.say(CommandLineTexts::tr("--u-head, --u-width, --u-coefficient は三つとも指定して下さい。"));
+        return {false, std::nullopt};
+    }
+    double values[3] = {};
+    for (int i = 0; i < 3; ++i) {
+        const BoxNumber number = parseBoxNumber(run.value(names[i]), run.locale);
+        if (number.status != BoxNumber::Status::Ok || number.value < 0) {
+            run.say(CommandLineTexts::tr("--%1 の値 %2 が0以上の数値ではありません。")
+                        .arg(QLatin1String(names[i]), run.value(names[i])));
+            return {false, std::nullopt};
+        }
+        values[i] = number.value;
+    }
+    return {true, GaugeUncertainty{values[0], values[1], values[2]}};
+}
+
+std::vector<AddedColumn> uncertaintyColumns()
+{
+    return {{"flow_U_lpm", true}, {"flow_U_percent", true}};
+}
+
+QStringList uncertaintyCells(const GaugeUncertainty &gauge, double headMm, double widthMm, double flowLpm,
+                             const QLocale &locale)
+{
+    const FlowUncertainty u
+        = flowUncertainty(units::metresFromMillimetres(headMm), units::metresFromMillimetres(widthMm), gauge.si());
+    const ExpandedTexts texts = expandedTexts(u, flowLpm, locale);
+    return {texts.plusMinusLpm, texts.percent};
+}
+
+std::vector<AnswerValue> uncertaintyAnswer(const GaugeUncertainty &gauge, const QStringList &cells,
+                                           const QLocale &locale)
+{
+    return {{Texts::plusMinusFlow(), "flow_U_lpm", cells.value(0)},
+            {Texts::expandedPercent(), "flow_U_percent", cells.value(1)},
+            {CommandLineTexts::tr("不確かさ"), "uncertainty", gaugeStatement(gauge, locale), false}};
+}
+
+} // namespace weir

@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Weir Head developers
+#pragma once
+
+#include "app/record_run.h"
+#include "app/subcommand.h"
+#include "logic/gauge_uncertainty.h"
+
+#include <optional>
+#include <vector>
+
+namespace weir {
+
+// --u-head and --u-width (mm) and --u-coefficient (%), which every subcommand
+// takes: all three or none. `read` is false (and said why) when only some are
+// given, or one is not a number at or above zero.
+struct GaugeOption {
+    bool read = true;
+    std::optional<GaugeUncertainty> gauge;
+};
+GaugeOption gaugeOption(const SubcommandRun &run);
+
+// The two columns the uncertainty adds to a record, before its reason: the
+// flow's expanded uncertainty in L/min and in per cent.
+std::vector<AddedColumn> uncertaintyColumns();
+
+// Their texts for a flow (L/min) over a weir of a width at a head (mm): empty
+// where the formula gives none.
+QStringList uncertaintyCells(const GaugeUncertainty &gauge, double headMm, double widthMm, double flowLpm,
+                             const QLocale &locale);
+
+// The same as the lines of a single answer, after its own: U in L/min and in
+// per cent, and the three uncertainties it comes from.
+std::vector<AnswerValue> uncertaintyAnswer(const GaugeUncertainty &gauge, const QStringList &cells,
+                                           const QLocale &locale);
+
+} // namespace weir
