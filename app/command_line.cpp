@@ -4,6 +4,7 @@
 
 #include "app/console_text.h"
 #include "app/qt_translations.h"
+#include "app/subcommand_names.h"
 #include "app/subcommand_runner_interface.h"
 #include "calculator/module_loader.h"
 
@@ -23,8 +24,8 @@ void describeOptions(QCommandLineParser &parser)
     parser.addPositionalArgument(
         QCoreApplication::translate("CommandLine", "サブコマンド"),
         QCoreApplication::translate(
-            "CommandLine", "窓を開かずに計算します: 越流高さ、流量、水位流量表 (weir-head head --help など)。"),
-        QStringLiteral("[head|flow|table]"));
+            "CommandLine", "窓を開かずに計算します: 越流高さ、流量、水位流量表、堰の設計 (weir-head head --help など)。"),
+        u'[' + subcommandList(QStringLiteral("|")) + u']');
     parser.addHelpOption();
     parser.addVersionOption();
 }
@@ -62,9 +63,7 @@ void answerTextOnly(int argc, char *argv[])
 
 bool isSubcommand(int argc, char *argv[])
 {
-    return argc > 1
-        && (std::strcmp(argv[1], "head") == 0 || std::strcmp(argv[1], "flow") == 0
-            || std::strcmp(argv[1], "table") == 0);
+    return argc > 1 && isSubcommandName(argv[1]);
 }
 
 int runSubcommandModule(const QStringList &arguments, std::FILE *in, std::FILE *out, std::FILE *err)

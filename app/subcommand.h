@@ -67,5 +67,6 @@ int writeAnswer(const SubcommandRun &run, const std::vector<AnswerValue> &values
 const Subcommand &headSubcommand();
 const Subcommand &flowSubcommand();
 const Subcommand &tableSubcommand();
+const Subcommand &designSubcommand();
 
 } // namespace weir

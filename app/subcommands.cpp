@@ -5,6 +5,7 @@
 #include "app/command_line_texts.h"
 #include "app/console_text.h"
 #include "app/subcommand.h"
+#include "app/subcommand_names.h"
 #include "logic/texts.h"
 
 #include <QCommandLineParser>
@@ -87,12 +88,15 @@ int runSubcommand(const QStringList &arguments, std::FILE *in, std::FILE *out, s
 {
     const QString name = arguments.value(1);
     const Subcommand *command = nullptr;
-    for (const Subcommand *candidate : {&headSubcommand(), &flowSubcommand(), &tableSubcommand()}) {
+    for (const Subcommand *candidate :
+         {&headSubcommand(), &flowSubcommand(), &tableSubcommand(), &designSubcommand()}) {
         if (name == QLatin1String(candidate->name))
             command = candidate;
     }
     if (!command) {
-        writeLine(err, CommandLineTexts::tr("サブコマンド %1 はありません (head, flow, table)。").arg(name));
+        writeLine(err,
+                  CommandLineTexts::tr("サブコマンド %1 はありません (%2)。")
+                      .arg(name, subcommandList(QStringLiteral(", "))));
         return kFault;
     }
     QCommandLineParser parser;

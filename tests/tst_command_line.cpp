@@ -97,6 +97,8 @@ private slots:
     void unitsOfAReading();
     void uncertaintyOnEveryAnswer_data();
     void uncertaintyOnEveryAnswer();
+    void designWidths_data();
+    void designWidths();
     void helpIsInOneLanguage();
     void excelReadsWhatIsWritten_data();
     void excelReadsWhatIsWritten();
@@ -677,6 +679,59 @@ void CommandLineTest::uncertaintyOnEveryAnswer()
         QVERIFY(result.out.isEmpty());
 }
 
+// The widths worked in closed form (see tst_weir_calc): 1000 L/min reaches
+// 150 mm on a 170.857 mm weir, 100 L/min 20 mm on a 310.327 mm one, shown
+// inward to 0.1 mm.
+void CommandLineTest::designWidths_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QStringList>("written");
+    QTest::addColumn<QString>("said");
+    const QStringList range{"design", "--min-flow", "100", "--max-flow", "1000", "--max-head", "150"};
+    const QStringList u{"--u-head", "0.3", "--u-width", "0.5", "--u-coefficient", "1"};
+    QTest::newRow("the range") << range << 0
+                               << QStringList{u"最も狭い堰の幅(mm)\t170.9"_qs, u"最も広い堰の幅(mm)\t310.3"_qs,
+                                              u"広い側を決めるもの\tminimum_head"_qs}
+                               << QString();
+    QTest::newRow("a chosen width, 200 mm")
+        << range + QStringList{"--width", "200"} << 0
+        << QStringList{u"最小流量の越流高さ(mm)\t"_qs, u"最大流量の越流高さ(mm)\t"_qs} << QString();
+    QTest::newRow("a width outside it, said")
+        << range + QStringList{"--width", "400"} << 0 << QStringList{} << u"この幅は範囲の外です。"_qs;
+    QTest::newRow("a U limit that narrows it") << range + u + QStringList{"--max-u", "4", "--format", "json"} << 0
+                                               << QStringList{u"{\"narrowest_mm\":170.9,"_qs} << QString();
+    QTest::newRow("no width: the flows span too much")
+        << QStringList{"design", "--min-flow", "10", "--max-flow", "5000", "--max-head", "50"} << 1 << QStringList{}
+        << u"この流量の幅を一つの堰では測れません"_qs;
+    QTest::newRow("no width: U unreachable")
+        << range + u + QStringList{"--max-u", "3"} << 1 << QStringList{} << u"最も狭い幅 170.9 mm でも 3.52 % です"_qs;
+    QTest::newRow("a limit without the three")
+        << range + QStringList{"--max-u", "3"} << 2 << QStringList{} << u"不確かさの三つの値"_qs;
+    QTest::newRow("flows reversed") << QStringList{"design", "--min-flow", "1000", "--max-flow",
+                                                   "100",    "--max-head", "150"}
+                                    << 2 << QStringList{} << u"最大流量(L/min)は最小流量(L/min)以上にして下さい。"_qs;
+    QTest::newRow("a highest head at 20 mm")
+        << QStringList{"design", "--min-flow", "100", "--max-flow", "1000", "--max-head", "20"} << 2 << QStringList{}
+        << u"下限 20 mm より大きく"_qs;
+}
+
+void CommandLineTest::designWidths()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QStringList, written);
+    QFETCH(QString, said);
+    const Run result = run(arguments);
+    QCOMPARE(result.status, status);
+    const QString out = QString::fromUtf8(result.out);
+    for (const QString &line : written)
+        QVERIFY2(out.contains(line), qPrintable(out));
+    QVERIFY2(result.err.contains(said), qPrintable(result.err));
+    if (status == 2)
+        QVERIFY(result.out.isEmpty());
+}
+
 // A reading in another unit gives what the same quantity in mm or L/min gives.
 void CommandLineTest::unitsOfAReading_data()
 {
@@ -728,7 +783,7 @@ void CommandLineTest::unitsOfAReading()
 // The help says everything in the program's language, Qt's lines included.
 void CommandLineTest::helpIsInOneLanguage()
 {
-    for (const char *command : {"head", "flow", "table"}) {
+    for (const char *command : {"head", "flow", "table", "design"}) {
         const Run help = run({command, "--help"});
         QCOMPARE(help.status, 0);
         const QString text = QString::fromUtf8(help.out);

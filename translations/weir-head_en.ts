@@ -9,10 +9,6 @@
 the weir&apos;s width and a bracket of heads, by bisection.</translation>
     </message>
     <message>
-        <source>窓を開かずに計算します: 越流高さ、流量、水位流量表 (weir-head head --help など)。</source>
-        <translation>Calculates without the window: the head, the flow, the rating table (see weir-head head --help and so on).</translation>
-    </message>
-    <message>
         <source>サブコマンド</source>
         <translation>subcommand</translation>
     </message>
@@ -265,10 +261,6 @@ the weir&apos;s width and a bracket of heads, by bisection.</translation>
         <translation>Options:</translation>
     </message>
     <message>
-        <source>サブコマンド %1 はありません (head, flow, table)。</source>
-        <translation>There is no subcommand %1 (head, flow, table).</translation>
-    </message>
-    <message>
         <source>余分な引数があります: %1</source>
         <translation>Extra arguments: %1</translation>
     </message>
@@ -315,6 +307,66 @@ the weir&apos;s width and a bracket of heads, by bisection.</translation>
     <message>
         <source>不確かさ</source>
         <translation>Uncertainty</translation>
+    </message>
+    <message>
+        <source>窓を開かずに計算します: 越流高さ、流量、水位流量表、堰の設計 (weir-head head --help など)。</source>
+        <translation>Calculates without the window: the head, the flow, the rating table, the weir to build (see weir-head head --help and so on).</translation>
+    </message>
+    <message>
+        <source>流量の範囲を測る堰の幅を求めます: 最小流量から最大流量までのどの流量でも、越流高さが 20 mm から許容最高越流高さまでに入る幅。</source>
+        <translation>Finds the weir widths that measure a range of flows: those on which every flow from the smallest to the largest passes at a head from 20 mm up to the highest head allowed.</translation>
+    </message>
+    <message>
+        <source>測る最小の流量 (L/min)</source>
+        <translation>Smallest flow to measure (L/min)</translation>
+    </message>
+    <message>
+        <source>測る最大の流量 (L/min)</source>
+        <translation>Largest flow to measure (L/min)</translation>
+    </message>
+    <message>
+        <source>水路が許す最高の越流高さ (mm)</source>
+        <translation>Highest head the channel allows (mm)</translation>
+    </message>
+    <message>
+        <source>最小流量で許す拡張不確かさ (%、--u-head などの三つと共に)</source>
+        <translation>Largest expanded uncertainty acceptable at the smallest flow (%, with the three of --u-head and so on)</translation>
+    </message>
+    <message>
+        <source>選んだ堰の幅 (mm): 両端の流量での越流高さなど</source>
+        <translation>A chosen weir width (mm): the heads at both flows and more</translation>
+    </message>
+    <message>
+        <source>サブコマンド %1 はありません (%2)。</source>
+        <translation>There is no subcommand %1 (%2).</translation>
+    </message>
+    <message>
+        <source>最も狭い堰の幅(mm)</source>
+        <translation>Narrowest weir width (mm)</translation>
+    </message>
+    <message>
+        <source>最も広い堰の幅(mm)</source>
+        <translation>Widest weir width (mm)</translation>
+    </message>
+    <message>
+        <source>広い側を決めるもの</source>
+        <translation>Widest set by</translation>
+    </message>
+    <message>
+        <source>最小流量の越流高さ(mm)</source>
+        <translation>Head at the smallest flow (mm)</translation>
+    </message>
+    <message>
+        <source>最大流量の越流高さ(mm)</source>
+        <translation>Head at the largest flow (mm)</translation>
+    </message>
+    <message>
+        <source>最小流量での越流高さの変化(mm/(L/min))</source>
+        <translation>Head change at the smallest flow (mm per L/min)</translation>
+    </message>
+    <message>
+        <source>この幅は範囲の外です。</source>
+        <translation>This width lies outside the range.</translation>
     </message>
 </context>
 </TS>
