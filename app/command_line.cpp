@@ -24,7 +24,8 @@ void describeOptions(QCommandLineParser &parser)
     parser.addPositionalArgument(
         QCoreApplication::translate("CommandLine", "サブコマンド"),
         QCoreApplication::translate(
-            "CommandLine", "窓を開かずに計算します: 越流高さ、流量、水位流量表、堰の設計 (weir-head head --help など)。"),
+            "CommandLine",
+            "窓を開かずに計算します: 越流高さ、流量、水位流量表、堰の設計 (weir-head head --help など)。"),
         u'[' + subcommandList(QStringLiteral("|")) + u']');
     parser.addHelpOption();
     parser.addVersionOption();

@@ -4,6 +4,7 @@
 
 #include "calculator/module_loader.h"
 #include "calculator/window_placement.h"
+#include "design/design_window_interface.h"
 #include "logic/save_whole.h"
 #include "logic/texts.h"
 #include "rating/rating_window_interface.h"
@@ -43,19 +44,61 @@ RatingWindow *ModuleHost::ratingWindow(QString *failure)
     return m_rating;
 }
 
-void ModuleHost::showRatingWindow()
+QString ModuleHost::openRatingWindow(const CalculatorReading &reading)
 {
-    if (!m_rating)
-        return;
-    QWidget *window = m_rating->widget();
+    QString failure;
+    if (RatingWindow *rating = ratingWindow(&failure)) {
+        rating->takeBoxes(reading);
+        showBeside(rating->widget());
+    }
+    return failure;
+}
+
+DesignWindow *ModuleHost::designWindow(QString *failure)
+{
+    if (!m_design) {
+        const ModuleLoad<DesignWindowFactory> load
+            = loadModule<DesignWindowFactory>(QStringLiteral("weir-head-design"));
+        if (!load.module) {
+            *failure = load.failure;
+            return nullptr;
+        }
+        m_design = load.module->createDesignWindow(m_calculator);
+    }
+    return m_design;
+}
+
+QString ModuleHost::openDesignWindow(const QLocale &locale, const std::optional<GaugeUncertainty> &gauge,
+                                     const std::function<void(const QString &)> &apply)
+{
+    QString failure;
+    if (DesignWindow *design = designWindow(&failure)) {
+        design->onApply(apply);
+        design->takeSettings(locale, gauge);
+        showBeside(design->widget());
+    }
+    return failure;
+}
+
+void ModuleHost::takeGauge(const std::optional<GaugeUncertainty> &gauge, const QLocale &locale)
+{
+    if (m_rating)
+        m_rating->takeGauge(gauge);
+    if (m_design)
+        m_design->takeSettings(locale, gauge);
+}
+
+void ModuleHost::showBeside(QWidget *window)
+{
     if (!window->isVisible()) {
-        // Before it is first shown the rating window has no frame: it is
+        // Before it is first shown a module's window has no frame: it is
         // placed with one like the calculator's, and again with its own once
         // the window manager has framed it (a resizable window's frame may be
         // thicker, with a grip along its bottom).
         const QMargins own = frameMargins(window);
-        placeRatingWindow(own.isNull() ? frameMargins(m_calculator) : own);
-        m_ratingAwaitsFrame = own.isNull();
+        placeBeside(window, own.isNull() ? frameMargins(m_calculator) : own);
+        if (own.isNull())
+            m_awaitingFrame.insert(window);
         window->installEventFilter(this);
     }
     window->show();
@@ -65,9 +108,8 @@ void ModuleHost::showRatingWindow()
 
 // Beside the calculator, its whole frame on the screen where it fits
 // (calculator/window_placement.h).
-void ModuleHost::placeRatingWindow(const QMargins &frame)
+void ModuleHost::placeBeside(QWidget *window, const QMargins &frame)
 {
-    QWidget *window = m_rating->widget();
     const QScreen *screen = m_calculator->screen();
     const QRect area = screen ? screen->availableGeometry() : QRect();
     window->move(placement::besideTopLeft(area, m_calculator->frameGeometry(), window->size().grownBy(frame)));
@@ -75,10 +117,11 @@ void ModuleHost::placeRatingWindow(const QMargins &frame)
 
 bool ModuleHost::eventFilter(QObject *watched, QEvent *event)
 {
-    if (m_ratingAwaitsFrame && event->type() == QEvent::Move && m_rating && watched == m_rating->widget()) {
-        if (const QMargins frame = frameMargins(m_rating->widget()); !frame.isNull()) {
-            m_ratingAwaitsFrame = false;
-            placeRatingWindow(frame);
+    if (event->type() == QEvent::Move && m_awaitingFrame.contains(watched)) {
+        auto *window = static_cast<QWidget *>(watched);
+        if (const QMargins frame = frameMargins(window); !frame.isNull()) {
+            m_awaitingFrame.remove(watched);
+            placeBeside(window, frame);
         }
     }
     return QObject::eventFilter(watched, event);

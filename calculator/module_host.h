@@ -2,22 +2,28 @@
 // SPDX-FileCopyrightText: 2026 The Weir Head developers
 #pragma once
 
+#include "rating/rating_window_interface.h"
 #include "sheet/sheet_printer_interface.h"
 
+#include <QLocale>
 #include <QMargins>
 #include <QObject>
+#include <QSet>
 #include <QString>
+
+#include <functional>
 
 class QWidget;
 
 namespace weir {
 
+class DesignWindow;
 class RatingWindow;
 
-// The calculator's two modules, each loaded the first time it is asked for
+// The calculator's three modules, each loaded the first time it is asked for
 // and held from then on (calculator/module_loader.h finds them): the rating
-// window, shown beside the calculator, and the calculation sheet's pages,
-// saved or printed. What fails comes back as the words the calculator says
+// window and the design window, shown beside the calculator, and the
+// calculation sheet's pages, saved or printed. What fails comes back as the words the calculator says
 // (logic/texts.h).
 class ModuleHost : public QObject
 {
@@ -29,9 +35,19 @@ public:
     RatingWindow *ratingWindow(QString *failure);
     // The rating window if it has been created, else nullptr.
     RatingWindow *createdRatingWindow() const { return m_rating; }
-    // Shown, raised and given the keyboard; placed beside the calculator
-    // when it was hidden.
-    void showRatingWindow();
+    // Given the calculator's boxes, then shown, raised and given the
+    // keyboard; placed beside the calculator when it was hidden. Empty, or
+    // why the module could not be loaded.
+    QString openRatingWindow(const CalculatorReading &reading);
+
+    // The same for the design window, which calls `apply` with the width
+    // the user chose.
+    DesignWindow *designWindow(QString *failure);
+    DesignWindow *createdDesignWindow() const { return m_design; }
+    QString openDesignWindow(const QLocale &locale, const std::optional<GaugeUncertainty> &gauge,
+                             const std::function<void(const QString &)> &apply);
+    // The user's uncertainties changed: to the module windows open.
+    void takeGauge(const std::optional<GaugeUncertainty> &gauge, const QLocale &locale);
 
     // The sheet as a PDF into `path`, whole or not at all: empty when saved.
     QString saveSheetPdf(const SheetRequest &request, const QString &path);
@@ -39,19 +55,21 @@ public:
     QString printSheet(const SheetRequest &request);
 
 protected:
-    // The rating window's first move with a frame: placed again with it.
+    // A module window's first move with a frame: placed again with it.
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     SheetPrinter *sheetPrinter(QString *failure);
-    void placeRatingWindow(const QMargins &frame);
+    void showBeside(QWidget *window);
+    void placeBeside(QWidget *window, const QMargins &frame);
 
     QWidget *m_calculator;
     RatingWindow *m_rating = nullptr;       // a child window of the calculator
+    DesignWindow *m_design = nullptr;       // the same
     SheetPrinter *m_sheetPrinter = nullptr; // owned by Qt's plugin loader
-    // Until the window manager has framed the rating window, its frame is
+    // Until the window manager has framed a module's window, its frame is
     // taken to be the calculator's.
-    bool m_ratingAwaitsFrame = false;
+    QSet<QObject *> m_awaitingFrame;
 };
 
 } // namespace weir

@@ -12,6 +12,7 @@
 #include "calculator/window_dialogs.h"
 #include "calculator/window_menus.h"
 #include "calculator/window_placement.h"
+#include "design/design_window_interface.h"
 #include "logic/calculation.h"
 #include "logic/calculation_trail.h"
 #include "logic/gauge_uncertainty.h"
@@ -295,28 +296,9 @@ void WeirHeadWindow::calculate()
         }
         break;
     }
-    announceOutcome(outcome);
+    m_announcer->announce(announcementOf(outcome));
     if (RatingWindow *rating = ratingWindow())
         rating->takeShownHead(m_shownHeadMm);
-}
-
-// Said to a screen reader wherever the focus is: the head and the trials with
-// any note, or the printed lines; nothing when a box was still empty.
-void WeirHeadWindow::announceOutcome(const CalculationOutcome &outcome)
-{
-    switch (outcome.kind) {
-    case CalculationOutcome::Kind::Incomplete: m_announcer->announce({}); break;
-    case CalculationOutcome::Kind::Shown:
-        m_announcer->announce(
-            (QStringList{Texts::head() + u' ' + outcome.headText, Texts::trials() + u' ' + outcome.trialsText}
-             + outcome.texts())
-                .join(QStringLiteral(u"、"))
-                .simplified());
-        break;
-    case CalculationOutcome::Kind::Printed:
-        m_announcer->announce(outcome.texts().join(QLatin1Char(' ')).simplified());
-        break;
-    }
 }
 
 BoxTexts WeirHeadWindow::inputTexts() const
@@ -413,10 +395,7 @@ void WeirHeadWindow::copyTrail()
 
 void WeirHeadWindow::editUncertainty()
 {
-    openUncertaintyDialog(this, [this] {
-        if (RatingWindow *rating = ratingWindow())
-            rating->takeGauge(storedGaugeUncertainty());
-    });
+    openUncertaintyDialog(this, [this] { m_modules->takeGauge(storedGaugeUncertainty(), locale()); });
 }
 
 void WeirHeadWindow::showAbout()
@@ -426,19 +405,35 @@ void WeirHeadWindow::showAbout()
 
 void WeirHeadWindow::openRatingWindow()
 {
-    QString failure;
-    RatingWindow *rating = m_modules->ratingWindow(&failure);
-    if (!rating)
-        return warnCannotOpen(this, Texts::ratingName(), failure);
     const BoxTexts texts = inputTexts();
-    rating->takeBoxes({texts[InputBox::Width], texts[InputBox::Minimum], texts[InputBox::Maximum], m_shownHeadMm,
-                       locale(), storedGaugeUncertainty()});
-    m_modules->showRatingWindow();
+    if (const QString failure
+        = m_modules->openRatingWindow({texts[InputBox::Width], texts[InputBox::Minimum], texts[InputBox::Maximum],
+                                       m_shownHeadMm, locale(), storedGaugeUncertainty()});
+        !failure.isEmpty())
+        warnCannotOpen(this, Texts::ratingName(), failure);
+}
+
+void WeirHeadWindow::openDesignWindow()
+{
+    // 計算機に適用: the chosen width into the width box, this window to the front.
+    const auto apply = [this](const QString &widthMm) {
+        m_widthBox->setText(widthMm);
+        activateWindow();
+        m_widthBox->setFocus(Qt::OtherFocusReason);
+    };
+    if (const QString failure = m_modules->openDesignWindow(locale(), storedGaugeUncertainty(), apply);
+        !failure.isEmpty())
+        warnCannotOpen(this, Texts::designName(), failure);
 }
 
 RatingWindow *WeirHeadWindow::ratingWindow() const
 {
     return m_modules->createdRatingWindow();
+}
+
+DesignWindow *WeirHeadWindow::designWindow() const
+{
+    return m_modules->createdDesignWindow();
 }
 
 } // namespace weir

@@ -28,6 +28,7 @@ class CaptionLabel;
 class ModuleHost;
 struct CalculationOutcome;
 class MessageLines;
+class DesignWindow;
 class RatingWindow;
 
 // The calculator's one window.
@@ -80,12 +81,15 @@ public:
     QAction *copyResultAction() const { return m_actions.copyResult; }
     QAction *aboutAction() const { return m_actions.about; }
     QAction *ratingAction() const { return m_actions.rating; }
+    QAction *designAction() const { return m_actions.design; }
     QAction *saveSheetAction() const { return m_actions.saveSheet; }
     QAction *printSheetAction() const { return m_actions.printSheet; }
     QAction *copyTrailAction() const { return m_actions.copyTrail; }
     QAction *uncertaintyAction() const { return m_actions.uncertainty; }
     // The rating window once it has been opened; its module is loaded then.
     RatingWindow *ratingWindow() const;
+    // The same for the design window.
+    DesignWindow *designWindow() const;
 
 public slots:
     // 計算: read the four boxes, solve, show the head or print why not.
@@ -101,6 +105,9 @@ public slots:
     // 表示 > 水位流量表: opens the rating window beside this one, with the
     // width and bracket from the boxes. Says so when its module is missing.
     void openRatingWindow();
+    // 表示 > 堰の設計: the widths that measure a range of flows, beside this
+    // window; 計算機に適用 there puts the chosen one into the width box.
+    void openDesignWindow();
     // ファイル > 計算書を保存 (PDF): asks for a file and saves the last
     // Calculate's sheet there, whole or not at all.
     void saveSheet();
@@ -135,7 +142,6 @@ private:
     void centreOnScreen();
     void setKeyboardOrder();
     void forgetInputComplaints();
-    void announceOutcome(const CalculationOutcome &outcome);
     BoxTexts inputTexts() const;
     void rememberCalculation(bool made);
     void reportFailure(const QString &failure);

@@ -46,6 +46,8 @@ WindowActions buildMenus(QMenuBar *bar, WeirHeadWindow *window)
     actions.rating = view->addAction(Texts::withAccessKey(Texts::ratingName(), u'T') + dialog, window,
                                      &WeirHeadWindow::openRatingWindow);
     actions.rating->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    actions.design = view->addAction(Texts::withAccessKey(Texts::designName(), u'D') + dialog, window,
+                                     &WeirHeadWindow::openDesignWindow);
 
     QMenu *help = bar->addMenu(Texts::tr("ヘルプ(&H)"));
     actions.about

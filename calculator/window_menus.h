@@ -19,6 +19,7 @@ struct WindowActions {
     QAction *copyTrail = nullptr;   // 編集 > 計算過程をコピー
     QAction *uncertainty = nullptr; // 編集 > 不確かさ
     QAction *rating = nullptr;      // 表示 > 水位流量表 (Ctrl+T)
+    QAction *design = nullptr;      // 表示 > 堰の設計
     QAction *about = nullptr;       // ヘルプ > このプログラムについて
 };
 

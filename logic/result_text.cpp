@@ -62,4 +62,18 @@ QString aboutText(const QString &version)
         .arg(kMinimumValidHeadMm);
 }
 
+QString announcementOf(const CalculationOutcome &outcome)
+{
+    switch (outcome.kind) {
+    case CalculationOutcome::Kind::Incomplete: return {};
+    case CalculationOutcome::Kind::Shown:
+        return (QStringList{Texts::head() + u' ' + outcome.headText, Texts::trials() + u' ' + outcome.trialsText}
+                + outcome.texts())
+            .join(QStringLiteral(u"、"))
+            .simplified();
+    case CalculationOutcome::Kind::Printed: return outcome.texts().join(QLatin1Char(' ')).simplified();
+    }
+    return {};
+}
+
 } // namespace weir

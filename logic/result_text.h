@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Weir Head developers
 #pragma once
 
+#include "logic/calculation.h"
+
 #include "logic/input_boxes.h"
 
 #include <QLocale>
@@ -20,5 +22,10 @@ QString resultForSpreadsheet(const BoxTexts &inputs, const QString &head, const 
 // What the About box says: name, version, licence, the discharge formula and
 // its range, and the unit of each box. Rich text.
 QString aboutText(const QString &version);
+
+// What a screen reader is told after a Calculate, wherever the focus is: the
+// head and the trials with any note, or the printed lines; nothing when a box
+// was still empty.
+QString announcementOf(const CalculationOutcome &outcome);
 
 } // namespace weir

@@ -148,6 +148,11 @@ QString Texts::ratingName()
     return tr("水位流量表");
 }
 
+QString Texts::designName()
+{
+    return tr("堰の設計");
+}
+
 QString Texts::aboutTitle()
 {
     return tr("このプログラムについて");

@@ -61,6 +61,7 @@ debian-package)
                 ./usr/share/man/man1/weir-head.1.gz \
                 "./usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/weir-head/modules/weir-head-rating.so" \
                 "./usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/weir-head/modules/weir-head-sheet.so" \
+                "./usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/weir-head/modules/weir-head-design.so" \
                 ./usr/share/icons/hicolor/scalable/apps/$id.svg \
                 ./usr/share/metainfo/$id.metainfo.xml; do
         grep -q " $path\$" "$work/contents" || { echo "missing from the package: $path"; exit 1; }
@@ -115,6 +116,7 @@ install-tree)
     grep -qx './bin/weir-head' "$work/files"
     grep -q '/weir-head/modules/weir-head-rating\.so$' "$work/files"
     grep -q '/weir-head/modules/weir-head-sheet\.so$' "$work/files"
+    grep -q '/weir-head/modules/weir-head-design\.so$' "$work/files"
     grep -q '/weir-head/modules/weir-head-cli\.so$' "$work/files"
     grep -qx './share/man/man1/weir-head.1' "$work/files"
     ! grep -q -e '/doc/' -e 'copyright' -e 'changelog' -e 'lintian' "$work/files" \

@@ -74,7 +74,7 @@ void MenusTest::menusHaveMnemonics()
     QCOMPARE(items,
              (QStringList{u"計算書を保存 (PDF)(&S)..."_qs, u"印刷(&P)..."_qs, u"終了(&X)"_qs, u"結果をコピー(&C)"_qs,
                           u"計算過程をコピー(&T)"_qs, u"不確かさ(&U)..."_qs, u"水位流量表(&T)..."_qs,
-                          u"このプログラムについて(&A)"_qs, u"Qt について(&Q)"_qs}));
+                          u"堰の設計(&D)..."_qs, u"このプログラムについて(&A)"_qs, u"Qt について(&Q)"_qs}));
     QCOMPARE(w.quitAction()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
     QCOMPARE(w.ratingAction()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_T));
     // All four titles fit the window's width: none overflows into a button.

@@ -17,6 +17,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -35,12 +36,13 @@ QString run(const QString &tool, const QStringList &arguments)
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-QString writePdf(const QTemporaryDir &dir, const QString &name, const BoxTexts &boxes)
+QString writePdf(const QTemporaryDir &dir, const QString &name, const BoxTexts &boxes,
+                 const std::optional<GaugeUncertainty> &gauge = std::nullopt)
 {
     const QString path = dir.filePath(name);
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly)
-        || file.write(sheetPdf(calculationSheet(boxes, test::kJapanese, kMadeAt))) <= 0)
+        || file.write(sheetPdf(calculationSheet(boxes, test::kJapanese, kMadeAt, gauge))) <= 0)
         return {};
     return path;
 }
@@ -83,10 +85,14 @@ private slots:
     void savesFromTheWindowAndNamesAFailure();
     void copiesTheTrail();
     void printOpensTheDialog();
+    void uncertaintySectionOnPaper();
 };
 
 void SheetPdfTest::initTestCase()
 {
+    // The window's sheets carry the user's stated uncertainties: a test's own.
+    QStandardPaths::setTestModeEnabled(true);
+    storeGaugeUncertainty(std::nullopt);
     WEIR_REQUIRE(test::missingFonts({QStringLiteral("IPAPGothic")})
                  + test::missingTools({QStringLiteral("pdfinfo"), QStringLiteral("pdftotext"),
                                        QStringLiteral("pdffonts"), QStringLiteral("pdftoppm")}));
@@ -300,6 +306,29 @@ void SheetPdfTest::printOpensTheDialog()
     dialog->reject();
     QTRY_VERIFY(!window.w.findChild<QPrintDialog *>(u"sheetPrintDialog"_qs));
     QVERIFY(window.printed().isEmpty());
+}
+
+// The uncertainty section as a checker reads it off the page: the three
+// stated, the head's sensitivity, U of the worked example's 300 L/min. Its
+// page as a picture, for the README.
+void SheetPdfTest::uncertaintySectionOnPaper()
+{
+    QTemporaryDir dir;
+    const QString path = writePdf(dir, u"sheet.pdf"_qs, kWorkedExample, GaugeUncertainty{0.3, 0.5, 1});
+    const QString text = layoutText(path);
+    const qsizetype at = text.indexOf(u"流量の不確かさ"_qs);
+    QVERIFY2(at >= 0, qPrintable(text.right(800)));
+    const QString section = text.mid(at);
+    QVERIFY2(section.contains(u"u(h) = 0.3 mm、u(b) = 0.5 mm、u_C = 1 %"_qs), qPrintable(section));
+    QVERIFY2(section.contains(QRegularExpression(u"1\\.4534\\d*"_qs)), qPrintable(section));
+    QVERIFY2(section.contains(u"（2.84 %、流量 300.00 L/min に対して）"_qs), qPrintable(section));
+    const qsizetype page = text.left(at).count(u'\f') + 1;
+    const QString picture = QDir(QCoreApplication::applicationDirPath()).filePath(u"../sheet-uncertainty"_qs);
+    run(QStringLiteral("pdftoppm"),
+        {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("100"), QStringLiteral("-f"),
+         QString::number(page), QStringLiteral("-l"), QString::number(page), QStringLiteral("-singlefile"), path,
+         picture});
+    QVERIFY(QFile::exists(picture + u".png"_qs));
 }
 
 QTEST_MAIN(SheetPdfTest)

@@ -14,7 +14,7 @@ namespace weir {
 
 QString DesignTexts::title()
 {
-    return tr("堰の設計");
+    return Texts::designName();
 }
 
 QString DesignTexts::smallestFlow()
@@ -183,8 +183,7 @@ DesignPointTexts designPointTexts(const DesignAnswer &answer, double widthMm,
         texts.expanded = expanded;
         if (!expanded.percent.isEmpty())
             texts.lines << DesignTexts::tr("最小流量での拡張不確かさ: ±%1 L/min（%2 %）")
-                               .arg(expanded.plusMinusLpm, expanded.percent)
-                        << gaugeStatement(*gauge, locale);
+                               .arg(expanded.plusMinusLpm, expanded.percent);
     }
     if (!texts.inRange)
         texts.lines << DesignTexts::tr("この幅は範囲の外です。");
