@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Weir Head developers
 #include "calculator/uncertainty_dialog.h"
 
+#include "accessibility/announcer.h"
 #include "logic/number_text.h"
 #include "logic/texts.h"
 
@@ -54,6 +55,7 @@ UncertaintyDialog::UncertaintyDialog(QWidget *parent)
     connect(buttons, &QDialogButtonBox::accepted, this, &UncertaintyDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &UncertaintyDialog::reject);
 
+    m_announcer = new Announcer(this);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(note);
@@ -71,8 +73,8 @@ void UncertaintyDialog::accept()
     const GaugeRead read = readGaugeUncertainty(m_boxes[0]->text(), m_boxes[1]->text(), m_boxes[2]->text(), locale());
     if (!read.message.isEmpty()) {
         m_message->setText(read.message);
-        // Said to a screen reader as well: the label is the dialog's description.
-        setAccessibleDescription(read.message);
+        // Said to a screen reader as well, wherever the focus is.
+        m_announcer->announce(read.message);
         for (QLineEdit *box : m_boxes)
             if (read.message.contains(box->accessibleName())) {
                 box->setFocus();

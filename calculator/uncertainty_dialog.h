@@ -13,6 +13,8 @@ class QLineEdit;
 
 namespace weir {
 
+class Announcer;
+
 // 編集 → 不確かさ: the three uncertainties behind every flow's ± (the head's
 // and the width's in mm, the coefficient's in %), kept between runs. All
 // three empty states none; 消去 empties them. A box that does not read is
@@ -34,6 +36,7 @@ public:
 private:
     QLineEdit *m_boxes[3] = {};
     QLabel *m_message = nullptr;
+    Announcer *m_announcer = nullptr;
 };
 
 // Opens the dialog over `window` (window-modal, returning at once); `stored`

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Weir Head developers
 #include "design/design_window.h"
 
+#include "accessibility/announcer.h"
+
 #include "hydraulics/head_location.h"
 #include "hydraulics/units.h"
 #include "hydraulics/weir_formula.h"
@@ -114,8 +116,13 @@ void DesignWindowWidget::buildControls()
     layout->addWidget(buildPlot(), 1);
     resize(860, 500);
 
-    for (QLineEdit *box : {m_smallestBox, m_largestBox, m_highestBox, m_limitBox})
+    m_announcer = new Announcer(this);
+    for (QLineEdit *box : {m_smallestBox, m_largestBox, m_highestBox, m_limitBox}) {
         connect(box, &QLineEdit::textChanged, this, &DesignWindowWidget::refresh);
+        // The answer changes with every key; Return says it, wherever the
+        // focus is, as Calculate does in the calculator.
+        connect(box, &QLineEdit::returnPressed, this, &DesignWindowWidget::announceAnswer);
+    }
     connect(m_widthBox, &QLineEdit::textChanged, this, &DesignWindowWidget::refreshPoint);
     connect(m_widthBox, &QLineEdit::returnPressed, this, &DesignWindowWidget::applyWidth);
     connect(m_applyButton, &QPushButton::clicked, this, &DesignWindowWidget::applyWidth);
@@ -273,6 +280,12 @@ void DesignWindowWidget::replot()
     m_plot->xAxis->setRange(low, high);
     m_plot->yAxis->setRange(0, highestMm * 1.6);
     m_plot->replot();
+}
+
+void DesignWindowWidget::announceAnswer()
+{
+    m_announcer->announce((QStringList{m_rangeLabel->text()} + m_pointLabel->text().split(u'\n', Qt::SkipEmptyParts))
+                              .join(QStringLiteral(u"、")));
 }
 
 void DesignWindowWidget::applyWidth()

@@ -16,6 +16,8 @@ class QPushButton;
 
 namespace weir {
 
+class Announcer;
+
 // The design window (堰の設計): the flows to measure and the channel's
 // highest head in, the range of widths that measure them out, updated as the
 // boxes are typed. A width chosen in the range shows the heads at both
@@ -42,6 +44,7 @@ public:
     QString rangeText() const; // the range, or why there is none
     QString pointText() const; // what the chosen width does
     QString gaugeText() const; // the uncertainties stated, or how to state them
+    Announcer *announcer() const { return m_announcer; }
 
 private:
     void buildControls();
@@ -50,6 +53,7 @@ private:
     void refreshPoint();
     void replot();
     void applyWidth();
+    void announceAnswer();
 
     QLocale m_locale;
     std::optional<GaugeUncertainty> m_gauge;
@@ -65,6 +69,7 @@ private:
     QLabel *m_gaugeLabel = nullptr;
     QLabel *m_rangeLabel = nullptr;
     QLabel *m_pointLabel = nullptr;
+    Announcer *m_announcer = nullptr;
     QCustomPlot *m_plot = nullptr;
     QCPGraph *m_smallestHeads = nullptr;
     QCPGraph *m_largestHeads = nullptr;

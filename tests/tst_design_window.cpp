@@ -4,6 +4,7 @@
 // The design window (表示 → 堰の設計): loaded from its module on first use,
 // answering as its boxes are typed, drawing both flows' heads against the
 // width, and putting the chosen width into the calculator.
+#include "accessibility/announcer.h"
 #include "calculator/weir_head_window.h"
 #include "design/design_window.h"
 #include "tests/support/window_fixture.h"
@@ -111,6 +112,10 @@ void DesignWindowTest::answersAsTyped()
         design.box(box)->setText(boxes[int(box)]);
     QVERIFY2(design.rangeText().contains(range), qPrintable(design.rangeText()));
     QCOMPARE(design.applyButton()->isEnabled(), applies);
+    // Return in a box says the answer to a screen reader.
+    QTest::keyClick(design.box(DesignBox::HighestHead), Qt::Key_Return);
+    QVERIFY2(design.announcer()->lastAnnouncement().startsWith(design.rangeText()),
+             qPrintable(design.announcer()->lastAnnouncement()));
     if (stated) {
         QVERIFY(design.gaugeText().startsWith(u"u(h) = 0.3 mm"_qs));
         QVERIFY2(design.pointText().contains(u"最小流量での拡張不確かさ"_qs), qPrintable(design.pointText()));
