@@ -109,6 +109,8 @@ private slots:
     void uncertaintyOutsideTheFormula();
     void widthsForARangeOfFlows_data();
     void widthsForARangeOfFlows();
+    void designEndsWhateverItIsGiven_data();
+    void designEndsWhateverItIsGiven();
 };
 
 void WeirCalcTest::residualIsBitExact_data()
@@ -482,6 +484,35 @@ void WeirCalcTest::widthsForARangeOfFlows()
         QVERIFY(middle.smallestFlowHead >= 0.02 && middle.largestFlowHead <= request.highestHead);
         QVERIFY(middle.headPerFlow > 0);
     }
+}
+
+// Flows and heads far outside any channel: the search still ends, and what
+// it says holds together (a range in order, or an empty one the other way).
+void WeirCalcTest::designEndsWhateverItIsGiven_data()
+{
+    QTest::addColumn<double>("smallest"); // m^3/s
+    QTest::addColumn<double>("largest");
+    QTest::addColumn<double>("highest"); // m
+    QTest::newRow("a trickle") << 1e-300 << 1e-299 << 0.03;
+    QTest::newRow("a flood") << 1e6 << 1e9 << 1.0;
+    QTest::newRow("the largest doubles") << 1e308 << 1.7e308 << 1e308;
+    QTest::newRow("a head of a kilometre") << 1e-3 << 1.0 << 1e3;
+    QTest::newRow("subnormal flows") << 5e-324 << 1e-320 << 0.1;
+}
+
+void WeirCalcTest::designEndsWhateverItIsGiven()
+{
+    QFETCH(double, smallest);
+    QFETCH(double, largest);
+    QFETCH(double, highest);
+    const DesignRequest request{smallest, largest, highest, UncertaintyInputs{0.0003, 0.0005, 0.01}, 0.05};
+    const WidthRange range = designWidths(request);
+    QVERIFY(range.status == WidthRange::Status::Ok || range.status == WidthRange::Status::NoWidth);
+    QVERIFY(std::isfinite(range.narrowest) && std::isfinite(range.widest) && range.narrowest > 0);
+    QCOMPARE(range.narrowest <= range.widest, range.status == WidthRange::Status::Ok);
+    const DesignPoint point = designPoint(request, range.narrowest);
+    if (point.found)
+        QVERIFY(point.smallestFlowHead > 0 && point.smallestFlowHead <= point.largestFlowHead);
 }
 
 QTEST_APPLESS_MAIN(WeirCalcTest)
