@@ -407,12 +407,12 @@ void RatingWindowWidget::readOutAt(const QPointF &position)
 
 void RatingWindowWidget::copyTable()
 {
-    QGuiApplication::clipboard()->setText(tableText(*m_model, u'\t', QStringLiteral("\n")));
+    QGuiApplication::clipboard()->setText(tableText(*m_model, u'\t', QStringLiteral("\n"), gaugeNote()));
 }
 
 QString RatingWindowWidget::saveCsv(const QString &path)
 {
-    const QString failure = saveWhole(path, csvBytes(*m_model));
+    const QString failure = saveWhole(path, csvBytes(*m_model, gaugeNote()));
     showMessage(failure);
     return failure;
 }

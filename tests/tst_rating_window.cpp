@@ -338,6 +338,9 @@ void RatingWindowTest::uncertaintiesReachTheTable()
         QVERIFY2(rating->gaugeNote().startsWith(u"u(h) = 0.3 mm、u(b) = 0.5 mm、u_C = 1 %"_qs),
                  qPrintable(rating->gaugeNote()));
         QVERIFY2(rating->flowText().endsWith(u"± 8.52 L/min（U = 2.84 %）"_qs), qPrintable(rating->flowText()));
+        // The copy carries the three under the table.
+        rating->copyTable();
+        QVERIFY(QGuiApplication::clipboard()->text().endsWith(rating->gaugeNote() + u'\n'));
         // Kept for the next run.
         QCOMPARE(storedGaugeUncertainty(), std::optional(GaugeUncertainty{0.3, 0.5, 1}));
     } else {

@@ -9,7 +9,7 @@
 
 namespace weir {
 
-QString tableText(const QAbstractItemModel &model, QChar separator, const QString &lineEnd)
+QString tableText(const QAbstractItemModel &model, QChar separator, const QString &lineEnd, const QString &note)
 {
     const auto cell = [separator](const QString &text) { return csvField(text, separator); };
     QString out;
@@ -23,12 +23,14 @@ QString tableText(const QAbstractItemModel &model, QChar separator, const QStrin
             cells << cell(model.index(row, column).data().toString());
         out += cells.join(separator) + lineEnd;
     }
+    if (!note.isEmpty())
+        out += cell(note) + lineEnd;
     return out;
 }
 
-QByteArray csvBytes(const QAbstractItemModel &model)
+QByteArray csvBytes(const QAbstractItemModel &model, const QString &note)
 {
-    return QByteArray("\xEF\xBB\xBF") + tableText(model, u',', QStringLiteral("\r\n")).toUtf8();
+    return QByteArray("\xEF\xBB\xBF") + tableText(model, u',', QStringLiteral("\r\n"), note).toUtf8();
 }
 
 } // namespace weir
