@@ -67,6 +67,18 @@ bool isSubcommand(int argc, char *argv[])
     return argc > 1 && isSubcommandName(argv[1]);
 }
 
+void refuseUnknownSubcommand(int argc, char *argv[])
+{
+    if (argc < 2 || argv[1][0] == '-' || isSubcommandName(argv[1]))
+        return;
+    QCoreApplication app(argc, argv);
+    installTranslations(app);
+    writeLine(stderr,
+              QCoreApplication::translate("CommandLine", "サブコマンド %1 はありません (%2)。")
+                  .arg(QString::fromLocal8Bit(argv[1]), subcommandList(QStringLiteral(", "))));
+    std::exit(2);
+}
+
 int runSubcommandModule(const QStringList &arguments, std::FILE *in, std::FILE *out, std::FILE *err)
 {
     const ModuleLoad<SubcommandRunner> load = loadModule<SubcommandRunner>(QStringLiteral("weir-head-cli"));

@@ -25,6 +25,11 @@ bool asksForTextOnly(int argc, char *argv[]);
 // calculation without the window (app/subcommands.h).
 bool isSubcommand(int argc, char *argv[]);
 
+// A first argument that is a word, not an option, and names no subcommand
+// (a typo such as "weir-head haed"): said on the error stream, the program
+// ends with status 2 rather than open a window that ignores it.
+void refuseUnknownSubcommand(int argc, char *argv[]);
+
 // Runs it. The subcommands' code is a module of its own (weir-head-cli),
 // loaded only here, so that the window's start-up never carries it. Exit
 // status as the subcommand's; 2 when the module cannot be loaded.

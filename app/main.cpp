@@ -38,8 +38,9 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("weir-head"));
     QCoreApplication::setApplicationVersion(QStringLiteral(WEIR_HEAD_VERSION));
     const bool subcommand = weir::isSubcommand(argc, argv);
-    if (subcommand || weir::asksForTextOnly(argc, argv))
+    if (subcommand || weir::asksForTextOnly(argc, argv) || (argc > 1 && argv[1][0] != '-'))
         answerOnTheConsole();
+    weir::refuseUnknownSubcommand(argc, argv);
     if (subcommand) {
         // The calculation without the window: no display needed.
         QCoreApplication app(argc, argv);

@@ -175,6 +175,14 @@ command-line)
     status=$?
     set -e
     [ "$status" -eq 1 ] || { echo "an unknown option gave status $status"; exit 1; }
+    # A word that names no subcommand (a typo) is refused with status 2 and
+    # the names there are, rather than opening a window that ignores it.
+    set +e
+    run LC_ALL=ja_JP.UTF-8 LANGUAGE= "$program" haed --width 300 >"$work/typo.out" 2>"$work/typo.err"
+    status=$?
+    set -e
+    [ "$status" -eq 2 ] && [ ! -s "$work/typo.out" ] || { echo "a typo gave status $status"; exit 1; }
+    grep -q 'サブコマンド haed はありません (head, flow, table, design)' "$work/typo.err"
     # A subcommand whose module cannot be found says so and gives status 2,
     # with nothing on the output; pointed at the module, it answers.
     mkdir "$work/no-modules"
