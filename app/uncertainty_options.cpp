@@ -53,7 +53,7 @@ std::vector<AnswerValue> uncertaintyAnswer(const GaugeUncertainty &gauge, const 
 {
     return {{Texts::plusMinusFlow(), "flow_U_lpm", cells.value(0)},
             {Texts::expandedPercent(), "flow_U_percent", cells.value(1)},
-            {CommandLineTexts::tr("不確かさ"), "uncertainty", gaugeStatement(gauge, locale), false}};
+            {Texts::uncertaintyTitle(), "uncertainty", gaugeStatement(gauge, locale), false}};
 }
 
 } // namespace weir

@@ -305,10 +305,6 @@ the weir&apos;s width and a bracket of heads, by bisection.</translation>
         <translation>The value %2 of --%1 is not a number of zero or more.</translation>
     </message>
     <message>
-        <source>不確かさ</source>
-        <translation>Uncertainty</translation>
-    </message>
-    <message>
         <source>窓を開かずに計算します: 越流高さ、流量、水位流量表、堰の設計 (weir-head head --help など)。</source>
         <translation>Calculates without the window: the head, the flow, the rating table, the weir to build (see weir-head head --help and so on).</translation>
     </message>
