@@ -100,9 +100,9 @@ void RatingWindowTest::opensFromCtrlTWithTheBoxes()
                                                     {RatingBox::Step, u"刻み(&S) (mm)"_qs},
                                                     {RatingBox::Head, u"越流高さ(&H) (mm) → 流量"_qs}};
     for (const auto &[box, text] : labels) {
+        const QLineEdit *field = rating->box(box);
         const QList<QLabel *> all = rating->findChildren<QLabel *>();
-        const auto label
-            = std::find_if(all.begin(), all.end(), [&](QLabel *l) { return l->buddy() == rating->box(box); });
+        const auto label = std::find_if(all.begin(), all.end(), [field](QLabel *l) { return l->buddy() == field; });
         QVERIFY2(label != all.end() && (*label)->text() == text, qPrintable(text));
     }
     // Beside the calculator, not over it, where the screen has room for both.
