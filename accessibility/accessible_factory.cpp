@@ -46,6 +46,16 @@ QAccessibleInterface *windowInterfaces(const QString &className, QObject *object
     return nullptr;
 }
 
+// The announcer alone, for a module's own copy of this library.
+QAccessibleInterface *announcerInterfaces(const QString &className, QObject *object)
+{
+    if (className == QLatin1String(Announcer::staticMetaObject.className())) {
+        if (auto *announcer = qobject_cast<Announcer *>(object))
+            return new AnnouncerAccessible(announcer);
+    }
+    return nullptr;
+}
+
 // Qt's bridge to the desktop's accessibility bus comes up when the bus
 // answers, which on a loaded machine can be after the window has been shown
 // and given the keyboard: the window's activation and focus had no one to go
@@ -80,6 +90,15 @@ void installAccessibleInterfaces()
         QAccessible::installFactory(windowInterfaces);
         static FocusRetold focusRetold;
         QAccessible::installActivationObserver(&focusRetold);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
+
+void installAnnouncerInterface()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(announcerInterfaces);
         return true;
     }();
     Q_UNUSED(installed);

@@ -10,4 +10,10 @@ namespace weir {
 // from plain widgets, which Qt would otherwise present as fillers.
 void installAccessibleInterfaces();
 
+// A module linked with its own copy of this library (the design window) has
+// its own Announcer class, which the program's factory cannot cast to: the
+// module installs this for its announcers, once, when it first makes one.
+// Modules stay loaded to the end, so the factory never outlives its code.
+void installAnnouncerInterface();
+
 } // namespace weir

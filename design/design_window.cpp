@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Weir Head developers
 #include "design/design_window.h"
 
+#include "accessibility/accessible_factory.h"
 #include "accessibility/announcer.h"
 
 #include "hydraulics/head_location.h"
@@ -46,7 +47,9 @@ QLabel *resultLabel(QWidget *parent, const char *name)
     auto *label = new QLabel(parent);
     label->setObjectName(QLatin1String(name));
     label->setWordWrap(true);
-    // Read by a screen reader as the user tabs through the window.
+    // Read by a screen reader as the user tabs through the window: named by
+    // its own text (a label given a name of its own is read by that name
+    // alone, its text out of reach).
     label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     label->setFocusPolicy(Qt::StrongFocus);
     return label;
@@ -92,17 +95,14 @@ void DesignWindowWidget::buildControls()
     form->addRow(Texts::formLabel(DesignTexts::highestHead(), u'H'), m_highestBox);
     form->addRow(Texts::formLabel(DesignTexts::largestU(), u'U'), m_limitBox);
     m_gaugeLabel = resultLabel(this, "designGauge");
-    m_gaugeLabel->setAccessibleName(Texts::uncertaintyTitle());
 
     m_rangeLabel = resultLabel(this, "designRange");
-    m_rangeLabel->setAccessibleName(DesignTexts::tr("幅の範囲"));
     auto *choice = new QFormLayout;
     choice->addRow(Texts::formLabel(Texts::width(), u'W'), m_widthBox);
     m_applyButton = new QPushButton(Texts::withAccessKey(DesignTexts::apply(), u'A'), this);
     m_applyButton->setObjectName(QStringLiteral("designApply"));
     choice->addRow(QString(), m_applyButton);
     m_pointLabel = resultLabel(this, "designPoint");
-    m_pointLabel->setAccessibleName(DesignTexts::tr("選んだ幅で"));
 
     auto *left = new QVBoxLayout;
     left->addLayout(form);
@@ -116,6 +116,7 @@ void DesignWindowWidget::buildControls()
     layout->addWidget(buildPlot(), 1);
     resize(860, 500);
 
+    installAnnouncerInterface();
     m_announcer = new Announcer(this);
     for (QLineEdit *box : {m_smallestBox, m_largestBox, m_highestBox, m_limitBox}) {
         connect(box, &QLineEdit::textChanged, this, &DesignWindowWidget::refresh);

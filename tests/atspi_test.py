@@ -241,6 +241,30 @@ if view_menu:
               f"{table.nRows} rows under {headers}")
         check(first[:3] == ["20", "96.63", "0.0016105"], f"its first row reads {first}")
 
+# --- the design window: every box named, the answer readable and said
+design_menu = [acc for acc in descendants(frame) if acc.getRoleName() == "menu item" and acc.name.startswith("堰の設計")]
+check(len(design_menu) == 1, f"the 表示 menu offers the design window: {[m.name for m in design_menu]}")
+if design_menu:
+    design_menu[0].queryAction().doAction(0)
+    wait_for(lambda: any(w.name == "堰の設計" for w in app))
+    designs = [w for w in app if w.name == "堰の設計"]
+    check(len(designs) == 1, f"the design window is a window of the program: {[w.name for w in app]}")
+    if designs:
+        boxes = {acc.name: acc for acc in descendants(designs[0]) if acc.getRoleName() == "text"}
+        check({"最小流量(L/min)", "最大流量(L/min)", "許容最高越流高さ(mm)", "最小流量での許容拡張不確かさ(%)",
+               "堰の幅(mm)"} <= set(boxes), f"every design box is named by its caption: {sorted(boxes)}")
+        answers = [acc.name for acc in descendants(designs[0]) if acc.getRoleName() == "label"]
+        check(any("170.9 〜 310.3 mm" in a for a in answers), f"the range is read by its text: {answers}")
+        if "最大流量(L/min)" in boxes:
+            announced.clear()
+            subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", "^堰の設計$", "windowfocus",
+                            "--sync"], check=True, stdout=subprocess.DEVNULL)
+            boxes["最大流量(L/min)"].queryComponent().grabFocus()
+            check(wait_for(lambda: focused(boxes["最大流量(L/min)"])), "a design box takes the focus")
+            keys("key", "Return")
+            wait_for(lambda: any("170.9" in a for a in announced))
+            check(any("170.9 〜 310.3 mm" in a for a in announced), f"Return says the range: {announced}")
+
 print(f"{passes} passed, {failures} failed")
 program.terminate()
 program.wait(10)
