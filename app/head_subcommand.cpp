@@ -31,6 +31,7 @@ public:
         , m_unit(unit)
         , m_locale(run.locale)
         , m_gauge(gauge)
+        , m_widthMm(positiveBoxNumber(m_width, m_locale))
     {
         if (run.isSet("min") || run.isSet("max"))
             m_search.emplace(m_width, run.value("min"), run.value("max"), run.locale);
@@ -42,12 +43,11 @@ public:
     // asked; empty texts when none was found.
     QStringList uncertainty(const QString &flow, const CalculationOutcome &outcome) const
     {
-        const std::optional<double> width = positiveBoxNumber(m_width, m_locale);
         const std::optional<double> lpm = positiveBoxNumber(litresPerMinute(flow), m_locale);
         const std::optional<double> head = positiveBoxNumber(outcome.headText, m_locale);
-        if (!m_gauge || !width || !lpm || !head || outcome.kind != CalculationOutcome::Kind::Shown)
+        if (!m_gauge || !m_widthMm || !lpm || !head || outcome.kind != CalculationOutcome::Kind::Shown)
             return {QString(), QString()};
-        return uncertaintyCells(*m_gauge, *head, *width, *lpm, m_locale);
+        return uncertaintyCells(*m_gauge, *head, *m_widthMm, *lpm, m_locale);
     }
 
     CalculationOutcome outcome(const QString &flow)
@@ -74,6 +74,7 @@ private:
     units::FlowUnit m_unit;
     QLocale m_locale;
     std::optional<GaugeUncertainty> m_gauge;
+    std::optional<double> m_widthMm; // read once, for the uncertainty
     std::optional<HeadSearch> m_search;
 };
 

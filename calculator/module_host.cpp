@@ -57,8 +57,7 @@ QString ModuleHost::openRatingWindow(const CalculatorReading &reading)
 DesignWindow *ModuleHost::designWindow(QString *failure)
 {
     if (!m_design) {
-        const ModuleLoad<DesignWindowFactory> load
-            = loadModule<DesignWindowFactory>(QStringLiteral("weir-head-design"));
+        const ModuleLoad<DesignWindowFactory> load = loadDesignModule();
         if (!load.module) {
             *failure = load.failure;
             return nullptr;

@@ -23,16 +23,13 @@ class RatingWindow;
 // The calculator's three modules, each loaded the first time it is asked for
 // and held from then on (calculator/module_loader.h finds them): the rating
 // window and the design window, shown beside the calculator, and the
-// calculation sheet's pages, saved or printed. What fails comes back as the words the calculator says
-// (logic/texts.h).
+// calculation sheet's pages, saved or printed. What fails comes back as the
+// words the calculator says (logic/texts.h).
 class ModuleHost : public QObject
 {
 public:
     explicit ModuleHost(QWidget *calculator);
 
-    // The rating window, created by its module on the first call; nullptr,
-    // and why in *failure, when the module cannot be loaded.
-    RatingWindow *ratingWindow(QString *failure);
     // The rating window if it has been created, else nullptr.
     RatingWindow *createdRatingWindow() const { return m_rating; }
     // Given the calculator's boxes, then shown, raised and given the
@@ -42,7 +39,6 @@ public:
 
     // The same for the design window, which calls `apply` with the width
     // the user chose.
-    DesignWindow *designWindow(QString *failure);
     DesignWindow *createdDesignWindow() const { return m_design; }
     QString openDesignWindow(const QLocale &locale, const std::optional<GaugeUncertainty> &gauge,
                              const std::function<void(const QString &)> &apply);
@@ -59,6 +55,10 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // Each created by its module on the first call; nullptr, and why in
+    // *failure, when the module cannot be loaded.
+    RatingWindow *ratingWindow(QString *failure);
+    DesignWindow *designWindow(QString *failure);
     SheetPrinter *sheetPrinter(QString *failure);
     void showBeside(QWidget *window);
     void placeBeside(QWidget *window, const QMargins &frame);

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Weir Head developers
 #include "calculator/module_loader.h"
 
+#include "design/design_window_interface.h"
 #include "rating/rating_window_interface.h"
 #include "sheet/sheet_printer_interface.h"
 
@@ -45,6 +46,11 @@ QStringList moduleFolders()
 ModuleLoad<RatingWindowFactory> loadRatingModule()
 {
     return loadModule<RatingWindowFactory>(QStringLiteral("weir-head-rating"));
+}
+
+ModuleLoad<DesignWindowFactory> loadDesignModule()
+{
+    return loadModule<DesignWindowFactory>(QStringLiteral("weir-head-design"));
 }
 
 ModuleLoad<SheetPrinter> loadSheetModule()

@@ -40,7 +40,6 @@ public:
     QLineEdit *widthBox() const { return m_widthBox; }
     QPushButton *applyButton() const { return m_applyButton; }
     QCustomPlot *plot() const { return m_plot; }
-    const DesignAnswer &answer() const { return m_answer; }
     QString rangeText() const; // the range, or why there is none
     QString pointText() const; // what the chosen width does
     QString gaugeText() const; // the uncertainties stated, or how to state them

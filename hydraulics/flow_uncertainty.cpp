@@ -6,20 +6,11 @@
 
 namespace weir {
 
-namespace {
-
-bool isUncertainty(double value)
-{
-    return std::isfinite(value) && value >= 0;
-}
-
-} // namespace
-
 FlowUncertainty flowUncertainty(double head, double width, const UncertaintyInputs &inputs)
 {
     using Status = FlowUncertainty::Status;
     FlowUncertainty result;
-    if (!isUncertainty(inputs.head) || !isUncertainty(inputs.width) || !isUncertainty(inputs.coefficient)) {
+    if (!inputs.isValid()) {
         result.status = Status::InputsInvalid;
         return result;
     }

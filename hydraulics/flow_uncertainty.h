@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Weir Head developers
 #pragma once
 
+#include <cmath>
+
 namespace weir {
 
 // What a flow from the formula is worth, the way the Guide to the Expression
@@ -21,10 +23,19 @@ namespace weir {
 // The standard uncertainties the user knows of: the head's (the gauge's
 // reading and its zero together) and the width's in metres, the
 // coefficient's as a fraction (0.01 for 1 %).
+// A standard uncertainty (or a limit on one) as the formula can take it:
+// finite and not negative.
+inline bool isUncertainty(double value)
+{
+    return std::isfinite(value) && value >= 0;
+}
+
 struct UncertaintyInputs {
     double head = 0.0;
     double width = 0.0;
     double coefficient = 0.0;
+
+    bool isValid() const { return isUncertainty(head) && isUncertainty(width) && isUncertainty(coefficient); }
 };
 
 // The expanded uncertainty's coverage factor: about 95 % for a normal

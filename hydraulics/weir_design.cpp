@@ -3,6 +3,7 @@
 #include "hydraulics/weir_design.h"
 
 #include "hydraulics/head_location.h"
+#include "hydraulics/units.h"
 #include "hydraulics/weir_formula.h"
 
 #include <cmath>
@@ -49,11 +50,6 @@ template <typename Predicate> std::optional<double> lastWidthHolding(Predicate h
     return low;
 }
 
-bool isUncertainty(double value)
-{
-    return std::isfinite(value) && value >= 0;
-}
-
 } // namespace
 
 WidthRange designWidths(const DesignRequest &request)
@@ -66,15 +62,14 @@ WidthRange designWidths(const DesignRequest &request)
         range.status = Status::FlowsInvalid;
         return range;
     }
-    const double minimumHead = kMinimumValidHeadMm / 1000;
+    const double minimumHead = units::metresFromMillimetres(kMinimumValidHeadMm);
     if (!std::isfinite(request.highestHead) || !(request.highestHead > minimumHead)) {
         range.status = Status::HeadInvalid;
         return range;
     }
     if (request.uncertainty) {
         const UncertaintyInputs &u = *request.uncertainty;
-        if (!isUncertainty(u.head) || !isUncertainty(u.width) || !isUncertainty(u.coefficient)
-            || (request.largestExpanded && !isUncertainty(*request.largestExpanded))) {
+        if (!u.isValid() || (request.largestExpanded && !isUncertainty(*request.largestExpanded))) {
             range.status = Status::LimitInvalid;
             return range;
         }

@@ -64,6 +64,20 @@ Run run(const QStringList &arguments, const QByteArray &input = {})
     return result;
 }
 
+// A run's status, the texts its output holds (each followed by `after`: a
+// line end for whole lines), what it says on the error stream, and nothing
+// written when the command was at fault.
+void expectAnswer(const Run &result, int status, const QStringList &written, const QString &after, const QString &said)
+{
+    QCOMPARE(result.status, status);
+    const QString out = QString::fromUtf8(result.out);
+    for (const QString &text : written)
+        QVERIFY2(out.contains(text + after), qPrintable(out));
+    QVERIFY2(result.err.contains(said), qPrintable(result.err));
+    if (status == 2)
+        QVERIFY(result.out.isEmpty());
+}
+
 // What a file written by the program begins with (the output stream here is
 // a file): Excel then reads it as UTF-8.
 const QByteArray kBom("\xEF\xBB\xBF");
@@ -669,14 +683,7 @@ void CommandLineTest::uncertaintyOnEveryAnswer()
     QFETCH(int, status);
     QFETCH(QStringList, written);
     QFETCH(QString, said);
-    const Run result = run(arguments, input);
-    QCOMPARE(result.status, status);
-    const QString out = QString::fromUtf8(result.out);
-    for (const QString &line : written)
-        QVERIFY2(out.contains(line + u'\n'), qPrintable(out));
-    QVERIFY2(result.err.contains(said), qPrintable(result.err));
-    if (status == 2)
-        QVERIFY(result.out.isEmpty());
+    expectAnswer(run(arguments, input), status, written, u"\n"_qs, said);
 }
 
 // The widths worked in closed form (see tst_weir_calc): 1000 L/min reaches
@@ -722,14 +729,7 @@ void CommandLineTest::designWidths()
     QFETCH(int, status);
     QFETCH(QStringList, written);
     QFETCH(QString, said);
-    const Run result = run(arguments);
-    QCOMPARE(result.status, status);
-    const QString out = QString::fromUtf8(result.out);
-    for (const QString &line : written)
-        QVERIFY2(out.contains(line), qPrintable(out));
-    QVERIFY2(result.err.contains(said), qPrintable(result.err));
-    if (status == 2)
-        QVERIFY(result.out.isEmpty());
+    expectAnswer(run(arguments), status, written, QString(), said);
 }
 
 // A reading in another unit gives what the same quantity in mm or L/min gives.

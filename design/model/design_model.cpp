@@ -54,31 +54,26 @@ QString mmText(double mm, const QLocale &locale)
 DesignAnswer designFor(const DesignBoxTexts &boxes, const std::optional<GaugeUncertainty> &gauge, const QLocale &locale)
 {
     DesignAnswer answer;
-    const std::pair<const QString &, DesignBox> required[] = {{boxes.smallestFlow, DesignBox::SmallestFlow},
-                                                              {boxes.largestFlow, DesignBox::LargestFlow},
-                                                              {boxes.highestHead, DesignBox::HighestHead}};
+    const QString *required[] = {&boxes.smallestFlow, &boxes.largestFlow, &boxes.highestHead};
     const QString captions[] = {DesignTexts::smallestFlow(), DesignTexts::largestFlow(), DesignTexts::highestHead(),
                                 DesignTexts::largestU()};
     double values[3] = {};
     for (int i = 0; i < 3; ++i) {
-        const PositiveNumber read = readPositiveNumber(required[i].first, captions[i], locale);
+        const PositiveNumber read = readPositiveNumber(*required[i], captions[i], locale);
         if (!read.value) {
             answer.message = read.message;
-            answer.box = required[i].second;
             return answer;
         }
         values[i] = *read.value;
     }
     if (values[1] < values[0]) {
         answer.message = DesignTexts::tr("%1は%2以上にして下さい。").arg(captions[1], captions[0]);
-        answer.box = DesignBox::LargestFlow;
         return answer;
     }
     if (!(values[2] > kMinimumValidHeadMm)) {
         answer.message = DesignTexts::tr("%1は公式の適用範囲の下限 %2 mm より大きくして下さい。")
                              .arg(captions[2])
                              .arg(kMinimumValidHeadMm);
-        answer.box = DesignBox::HighestHead;
         return answer;
     }
     DesignRequest request{units::cubicMetresPerSecondFromLitresPerMinute(values[0]),
@@ -90,13 +85,11 @@ DesignAnswer designFor(const DesignBoxTexts &boxes, const std::optional<GaugeUnc
         const PositiveNumber limit = readPositiveNumber(boxes.largestU, captions[3], locale);
         if (!limit.value) {
             answer.message = limit.message;
-            answer.box = DesignBox::LargestU;
             return answer;
         }
         if (!gauge) {
             answer.message = DesignTexts::tr("%1には、不確かさの三つの値（越流高さ、堰の幅、流量係数）が要ります。")
                                  .arg(captions[3]);
-            answer.box = DesignBox::LargestU;
             return answer;
         }
         request.largestExpanded = *limit.value / 100;

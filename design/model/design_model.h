@@ -45,9 +45,9 @@ struct DesignBoxTexts {
 struct DesignAnswer {
     std::optional<DesignRequest> request; // once the boxes read
     WidthRange range;                     // once they do
-    // A box's fault (box set), or why no width fits and what to change.
+    // A box's fault (naming its caption), or why no width fits and what to
+    // change.
     QString message;
-    std::optional<DesignBox> box;
     // The range shown, rounded inward to 0.1 mm so that every width shown
     // lies inside it; set when there is one.
     std::optional<double> narrowestMm, widestMm;
