@@ -66,7 +66,7 @@ int runDesign(const SubcommandRun &run)
             lines << CommandLineTexts::tr("この幅は範囲の外です。");
     }
     values.push_back({QString(), "reason", found ? QString() : answer.message, false});
-    return writeAnswer(run, values, lines, found);
+    return writeAnswer(run, values, lines, found ? Answered::Found : Answered::None);
 }
 
 } // namespace

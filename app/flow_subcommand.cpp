@@ -144,7 +144,7 @@ int runFlow(const SubcommandRun &run)
         for (AnswerValue &value : uncertaintyAnswer(*gauge.gauge, answer.columns.mid(2, 2), run.locale))
             values.push_back(std::move(value));
     values.push_back({QString(), "reason", answer.columns.last(), false});
-    return writeAnswer(run, values, lines, answer.answered);
+    return writeAnswer(run, values, lines, answer.answered ? Answered::Found : Answered::None);
 }
 
 } // namespace

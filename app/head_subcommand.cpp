@@ -103,7 +103,7 @@ public:
         if (m_heads.gauge())
             columns << m_heads.uncertainty(value, outcome);
         columns << said;
-        return {columns, shown, shown ? QString() : said, std::nullopt};
+        return {columns, outcome.found(), outcome.found() ? QString() : said, std::nullopt};
     }
 
 private:
@@ -144,7 +144,9 @@ int runHead(const SubcommandRun &run)
         run.say(CommandLineTexts::tr("%1 を指定して下さい。").arg(inputBoxInfo(*outcome.box).caption()));
         return kFault;
     }
-    const bool found = outcome.kind == CalculationOutcome::Kind::Shown;
+    const Answered answered = outcome.found()             ? Answered::Found
+        : outcome.kind == CalculationOutcome::Kind::Shown ? Answered::ShownNotFound
+                                                          : Answered::None;
     std::vector<AnswerValue> values{{Texts::head(), "head_mm", outcome.headText}};
     values.push_back({outcome.trialsText.isEmpty() ? QString() : Texts::trials(), "trials", outcome.trialsText});
     if (gauge.gauge)
@@ -152,7 +154,7 @@ int runHead(const SubcommandRun &run)
              uncertaintyAnswer(*gauge.gauge, heads.uncertainty(run.value("flow"), outcome), run.locale))
             values.push_back(std::move(value));
     values.push_back({QString(), "reason", outcome.texts().join(u' '), false});
-    return writeAnswer(run, values, outcome.texts(), found);
+    return writeAnswer(run, values, outcome.texts(), answered);
 }
 
 } // namespace

@@ -14,8 +14,11 @@ void SubcommandRun::say(const QString &text) const
     writeLine(err, text);
 }
 
-int writeAnswer(const SubcommandRun &run, const std::vector<AnswerValue> &values, const QStringList &lines, bool found)
+int writeAnswer(const SubcommandRun &run, const std::vector<AnswerValue> &values, const QStringList &lines,
+                Answered answered)
 {
+    const bool shown = answered != Answered::None;
+    const int status = answered == Answered::Found ? kAllFound : kSomeNotFound;
     for (const QString &line : lines)
         run.say(line);
     if (run.format == OutputFormat::Json) {
@@ -24,23 +27,23 @@ int writeAnswer(const SubcommandRun &run, const std::vector<AnswerValue> &values
             std::string text = value.text.toStdString();
             if (value.numeric) {
                 std::replace(text.begin(), text.end(), ',', '.'); // a decimal comma is a point in JSON
-                members.emplace_back(value.key, JsonValue::number(found ? text : std::string()));
+                members.emplace_back(value.key, JsonValue::number(shown ? text : std::string()));
             } else {
                 members.emplace_back(value.key, JsonValue::stringOrNull(text));
             }
         }
         run.sink.write(jsonObject(members) + "\n");
-        return found ? kAllFound : kSomeNotFound;
+        return status;
     }
-    if (!found)
-        return kSomeNotFound;
+    if (!shown)
+        return status;
     std::string text;
     for (const AnswerValue &value : values) {
         if (!value.caption.isEmpty())
             text += (value.caption + u'\t' + value.text + u'\n').toStdString();
     }
     run.sink.write(text);
-    return kAllFound;
+    return status;
 }
 
 } // namespace weir

@@ -55,14 +55,18 @@ struct Subcommand {
 
 // One answer (not a record), written as the window shows it, a caption and
 // its value a line; in JSON an object with the keys a record's added columns
-// have. The lines are said on the error stream; with found false only they.
+// have. The lines are said on the error stream; with nothing shown only they.
+// A head found past the formula's peak is shown with why it is no answer,
+// and the status is that of an answer not found.
+enum class Answered { Found, ShownNotFound, None };
 struct AnswerValue {
     QString caption;
     const char *key;
     QString text;
     bool numeric = true;
 };
-int writeAnswer(const SubcommandRun &run, const std::vector<AnswerValue> &values, const QStringList &lines, bool found);
+int writeAnswer(const SubcommandRun &run, const std::vector<AnswerValue> &values, const QStringList &lines,
+                Answered answered);
 
 const Subcommand &headSubcommand();
 const Subcommand &flowSubcommand();

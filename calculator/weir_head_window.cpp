@@ -13,6 +13,7 @@
 #include "calculator/window_menus.h"
 #include "calculator/window_placement.h"
 #include "design/design_window_interface.h"
+#include "logic/box_number.h"
 #include "logic/calculation.h"
 #include "logic/calculation_trail.h"
 #include "logic/gauge_uncertainty.h"
@@ -197,6 +198,10 @@ void WeirHeadWindow::connectControls()
     }
     for (QLineEdit *output : {m_headBox, m_trialsBox})
         connect(output, &QLineEdit::returnPressed, this, &WeirHeadWindow::calculate);
+    m_freshHeadPalette = m_headBox->palette();
+    m_freshTrialsPalette = m_trialsBox->palette();
+    for (const InputBoxInfo &info : inputBoxes())
+        connect(inputBox(info.box), &QLineEdit::textChanged, this, &WeirHeadWindow::markAnswerCurrency);
     // The range note belongs to the head: read with it.
     m_headBox->setAccessibleDescription(Texts::validRange().simplified());
     connect(m_calculateButton, &QPushButton::clicked, this, &WeirHeadWindow::calculate);
@@ -216,7 +221,7 @@ void WeirHeadWindow::buildMenus()
 {
     m_actions = weir::buildMenus(menuBar(), this);
     // There is a sheet (and a trail) only once something was calculated.
-    rememberCalculation(false);
+    rememberCalculation(nullptr);
 }
 
 // Centred, frame included, on the screen's available area. Before the window
@@ -266,8 +271,7 @@ void WeirHeadWindow::calculate()
     forgetInputComplaints();
 
     const CalculationOutcome outcome = weir::calculate(inputTexts(), locale());
-    m_shownHeadMm.reset();
-    rememberCalculation(outcome.kind != CalculationOutcome::Kind::Incomplete);
+    rememberCalculation(outcome.kind != CalculationOutcome::Kind::Incomplete ? &outcome : nullptr);
 
     for (const PrintedLine &line : outcome.lines)
         m_messages->addLine(
@@ -283,7 +287,6 @@ void WeirHeadWindow::calculate()
         m_headBox->setCursorPosition(0);
         m_trialsBox->setText(outcome.trialsText);
         m_trialsBox->setCursorPosition(0);
-        m_shownHeadMm = locale().toDouble(outcome.headText);
         break;
     case CalculationOutcome::Kind::Printed:
         if (outcome.box) {
@@ -297,8 +300,7 @@ void WeirHeadWindow::calculate()
         break;
     }
     m_announcer->announce(announcementOf(outcome));
-    if (RatingWindow *rating = ratingWindow())
-        rating->takeShownHead(m_shownHeadMm);
+    showHeadInRatingWindow();
 }
 
 BoxTexts WeirHeadWindow::inputTexts() const
@@ -318,30 +320,80 @@ void WeirHeadWindow::forgetInputComplaints()
 void WeirHeadWindow::clear()
 {
     m_messages->clearLines();
-    rememberCalculation(false);
+    rememberCalculation(nullptr);
     m_announcer->announce({});
-    m_shownHeadMm.reset();
-    if (RatingWindow *rating = ratingWindow())
-        rating->takeShownHead(m_shownHeadMm);
+    showHeadInRatingWindow();
     forgetInputComplaints();
     for (QLineEdit *box : {m_flowBox, m_minimumBox, m_maximumBox, m_headBox, m_trialsBox, m_widthBox})
         box->clear();
 }
 
+// The inputs and the answer of one calculation, whatever has been typed
+// since into any box; before a Calculate, the boxes as they stand.
 void WeirHeadWindow::copyResult()
 {
-    QGuiApplication::clipboard()->setText(
-        resultForSpreadsheet(inputTexts(), m_headBox->text(), m_trialsBox->text(), locale()));
+    const QString text = m_lastCalculation ? resultForSpreadsheet(m_lastCalculation->boxes, m_lastCalculation->headText,
+                                                                  m_lastCalculation->trialsText, locale())
+                                           : resultForSpreadsheet(inputTexts(), QString(), QString(), locale());
+    QGuiApplication::clipboard()->setText(text);
 }
 
-void WeirHeadWindow::rememberCalculation(bool made)
+void WeirHeadWindow::rememberCalculation(const CalculationOutcome *made)
 {
-    if (made)
-        m_lastCalculation = LastCalculation{inputTexts(), QDateTime::currentDateTime()};
-    else
-        m_lastCalculation.reset();
+    m_lastCalculation.reset();
+    if (made) {
+        LastCalculation last{inputTexts(), made->headText, made->trialsText, std::nullopt,
+                             QDateTime::currentDateTime()};
+        if (made->found())
+            last.foundHeadMm = positiveBoxNumber(made->headText, locale());
+        m_lastCalculation = std::move(last);
+    }
     for (QAction *action : {m_actions.saveSheet, m_actions.printSheet, m_actions.copyTrail})
-        action->setEnabled(made);
+        action->setEnabled(made != nullptr);
+    markAnswerCurrency();
+}
+
+bool WeirHeadWindow::answerIsStale() const
+{
+    return m_lastCalculation && !m_lastCalculation->headText.isEmpty() && m_lastCalculation->boxes != inputTexts();
+}
+
+void WeirHeadWindow::markAnswerCurrency()
+{
+    const bool stale = answerIsStale();
+    QPalette head = m_freshHeadPalette;
+    QPalette trials = m_freshTrialsPalette;
+    if (stale) {
+        // The darkest grey that still reads grey beside black: 4.5:1 on the
+        // boxes' white, as every text of the window. The boxes stay editable.
+        for (QPalette *palette : {&head, &trials})
+            palette->setColor(QPalette::Text, QColor(0x76, 0x76, 0x76));
+    }
+    m_headBox->setPalette(head);
+    m_trialsBox->setPalette(trials);
+    const QString said = stale ? Texts::answerOfEarlierInputs() : QString();
+    m_trialsBox->setAccessibleDescription(said);
+    m_headBox->setAccessibleDescription(stale ? said : Texts::validRange().simplified());
+}
+
+BoxTexts WeirHeadWindow::moduleInputs() const
+{
+    return m_lastCalculation ? m_lastCalculation->boxes : inputTexts();
+}
+
+// The rating window marks the head found on its own curve only when that is
+// of the width the head was found for.
+void WeirHeadWindow::showHeadInRatingWindow()
+{
+    RatingWindow *rating = ratingWindow();
+    if (!rating)
+        return;
+    std::optional<FoundHead> found;
+    if (m_lastCalculation && m_lastCalculation->foundHeadMm) {
+        if (const std::optional<double> width = positiveBoxNumber(m_lastCalculation->boxes[InputBox::Width], locale()))
+            found = FoundHead{*m_lastCalculation->foundHeadMm, *width};
+    }
+    rating->takeShownHead(found);
 }
 
 std::optional<SheetRequest> WeirHeadWindow::sheetRequest() const
@@ -405,12 +457,15 @@ void WeirHeadWindow::showAbout()
 
 void WeirHeadWindow::openRatingWindow()
 {
-    const BoxTexts texts = inputTexts();
+    const BoxTexts texts = moduleInputs();
     if (const QString failure
         = m_modules->openRatingWindow({texts[InputBox::Width], texts[InputBox::Minimum], texts[InputBox::Maximum],
-                                       m_shownHeadMm, locale(), storedGaugeUncertainty()});
-        !failure.isEmpty())
+                                       locale(), storedGaugeUncertainty()});
+        !failure.isEmpty()) {
         warnCannotOpen(this, Texts::ratingName(), failure);
+        return;
+    }
+    showHeadInRatingWindow();
 }
 
 void WeirHeadWindow::openDesignWindow()

@@ -86,6 +86,8 @@ public:
     QAction *printSheetAction() const { return m_actions.printSheet; }
     QAction *copyTrailAction() const { return m_actions.copyTrail; }
     QAction *uncertaintyAction() const { return m_actions.uncertainty; }
+    // Whether the head and trials shown are of inputs since changed.
+    bool answerIsStale() const;
     // The rating window once it has been opened; its module is loaded then.
     RatingWindow *ratingWindow() const;
     // The same for the design window.
@@ -143,7 +145,13 @@ private:
     void setKeyboardOrder();
     void forgetInputComplaints();
     BoxTexts inputTexts() const;
-    void rememberCalculation(bool made);
+    void rememberCalculation(const CalculationOutcome *made);
+    // Whether the answer in the head box is still that of the inputs.
+    void markAnswerCurrency();
+    // The width and bracket the modules are given: the last Calculate's,
+    // or the boxes as typed before there is one.
+    BoxTexts moduleInputs() const;
+    void showHeadInRatingWindow();
     void reportFailure(const QString &failure);
 
     // Once the window manager's frame is known, the window is centred again
@@ -166,15 +174,23 @@ private:
     QPushButton *m_clearButton = nullptr;
 
     WindowActions m_actions; // the menu bar's items
-    // The boxes as they were at the last Calculate, and when it was made: the
-    // sheet is of that calculation, whatever has been typed since.
+    // The boxes as they were at the last Calculate, what it answered, and
+    // when it was made: the sheet, the copied result and the modules are of
+    // that calculation, whatever has been typed since into any box.
     struct LastCalculation {
         BoxTexts boxes;
+        QString headText;                  // as the head box showed it, empty when none
+        QString trialsText;                // the same for the trials
+        std::optional<double> foundHeadMm; // a head that answers the flow, mm
         QDateTime madeAt;
     };
     std::optional<LastCalculation> m_lastCalculation;
-    ModuleHost *m_modules = nullptr;     // the rating window and the sheet, once asked for
-    std::optional<double> m_shownHeadMm; // the head in the head box, mm
+    ModuleHost *m_modules = nullptr; // the rating window and the sheet, once asked for
+    // The head and trials boxes' colours for an answer of the boxes as they
+    // stand; once an input differs from the last Calculate's, the answer is
+    // drawn grey and said to be of the earlier inputs.
+    QPalette m_freshHeadPalette;
+    QPalette m_freshTrialsPalette;
 
     // Every control of the layout table by its drawn name, as created: for
     // the buddies and the tab order, which the table gives by name.

@@ -30,4 +30,11 @@ Discharge WeirDomain::dischargeAt(double head) const
     return {Discharge::Status::Ok, flow};
 }
 
+bool beyondPeak(double head, double width)
+{
+    if (!(head > 25 * width) || !(width > 0) || !std::isfinite(width))
+        return false;
+    return !(head < weir::peakHead(width));
+}
+
 } // namespace weir

@@ -42,4 +42,12 @@ private:
     double m_peak;
 };
 
+// Whether a head (m) lies at or past the peak of Q(h) over a weir of this
+// width (m), as a search with a bracket reaching that far can find one.
+// Below 25 widths Q(h) rises whatever the width: its logarithmic slope,
+// 1.5 - (0.0012/h)/(1 + 0.0012/h) - x/(2(1 - x)) with x = sqrt(h/b)/10, stays
+// above 0.5 - x/(2(1 - x)), which is not negative while x <= 0.5. So the peak
+// is looked for only above that, which a search's heads seldom reach.
+bool beyondPeak(double head, double width);
+
 } // namespace weir

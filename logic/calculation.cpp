@@ -5,11 +5,13 @@
 #include "hydraulics/bisection.h"
 #include "hydraulics/head_location.h"
 #include "hydraulics/units.h"
+#include "hydraulics/weir_domain.h"
 #include "hydraulics/weir_formula.h"
 #include "logic/box_number.h"
 #include "logic/number_text.h"
 #include "logic/texts.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <variant>
@@ -41,9 +43,10 @@ std::optional<double> shownMillimetres(double metres)
     return millimetres;
 }
 
-// The line under "no root": what to change. The head is looked for on the
-// whole range where the formula holds, and placed against the bracket.
-PrintedLine whereTheHeadLies(const WeirInputs &in, const QLocale &locale)
+// The head for the flow on the rising side of Q(h), looked for on the whole
+// range where the formula holds; what is said of it depends on what the
+// search was given, so `placed` words a head that was found.
+template <typename Place> PrintedLine whereTheHeadLies(const WeirInputs &in, const QLocale &locale, Place placed)
 {
     const HeadLocation located = locateHead(in.flow, in.width);
     switch (located.status) {
@@ -52,12 +55,32 @@ PrintedLine whereTheHeadLies(const WeirInputs &in, const QLocale &locale)
     case HeadLocation::Status::NotComputable: return {Texts::notComputable()};
     case HeadLocation::Status::Found: break;
     }
-    const QString mm = generalNumberText(shownMillimetres(located.head).value_or(0.0), locale);
-    if (located.head < std::min(in.lower, in.upper))
-        return {Texts::headBelowMinimum(mm)};
-    if (located.head > std::max(in.lower, in.upper))
-        return {Texts::headAboveMaximum(mm)};
-    return {Texts::headInsideBracket(mm)};
+    return {placed(located.head, generalNumberText(shownMillimetres(located.head).value_or(0.0), locale))};
+}
+
+// The line under "no root": what to change, the head placed against the bracket.
+PrintedLine whatToChange(const WeirInputs &in, const QLocale &locale)
+{
+    return whereTheHeadLies(in, locale, [&in](double head, const QString &mm) {
+        if (head < std::min(in.lower, in.upper))
+            return Texts::headBelowMinimum(mm);
+        if (head > std::max(in.lower, in.upper))
+            return Texts::headAboveMaximum(mm);
+        return Texts::headInsideBracket(mm);
+    });
+}
+
+// A bracket reaching past the peak of Q(h) can hold a head on its falling
+// side, where a higher head would pass less water. The search's head and
+// trials are shown as found, with two red lines: that the formula falls
+// there, and the head the weir really has for that flow.
+void sayIfBeyondPeak(CalculationOutcome &outcome, const WeirInputs &in, double head, const QLocale &locale)
+{
+    if (outcome.kind != CalculationOutcome::Kind::Shown || !beyondPeak(head, in.width))
+        return;
+    outcome.lines.append({Texts::foundBeyondPeak(peakHeadText(peakHead(in.width), locale))});
+    outcome.lines.append(
+        whereTheHeadLies(in, locale, [](double, const QString &mm) { return Texts::headBelowPeak(mm); }));
 }
 
 // One box's number, or the outcome that names the box.
@@ -136,6 +159,12 @@ std::variant<WeirInputs, CalculationOutcome> convertInputs(const ReadInputs &box
 
 } // namespace
 
+bool CalculationOutcome::found() const
+{
+    return kind == Kind::Shown
+        && std::ranges::none_of(lines, [](const PrintedLine &line) { return line.tone == PrintedLine::Tone::Error; });
+}
+
 QStringList CalculationOutcome::texts() const
 {
     QStringList texts;
@@ -174,7 +203,7 @@ CalculationOutcome calculateInto(const ReadInputs &boxes, const QLocale &locale,
     switch (result.status) {
     case SolveStatus::NoRoot: {
         CalculationOutcome outcome = printed(Texts::noRoot());
-        outcome.lines.append(whereTheHeadLies(in, locale));
+        outcome.lines.append(whatToChange(in, locale));
         return outcome;
     }
     case SolveStatus::NotConverged: return printed(Texts::notConverged());
@@ -182,7 +211,9 @@ CalculationOutcome calculateInto(const ReadInputs &boxes, const QLocale &locale,
     case SolveStatus::Converged: break;
     }
 
-    return shownHead(result.head, QString::number(result.trials), locale);
+    CalculationOutcome outcome = shownHead(result.head, QString::number(result.trials), locale);
+    sayIfBeyondPeak(outcome, in, result.head, locale);
+    return outcome;
 }
 
 ReadInputs readInputs(const BoxTexts &boxes, const QLocale &locale)

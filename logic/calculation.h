@@ -56,6 +56,9 @@ struct CalculationOutcome {
     std::optional<InputBox> box;
 
     QStringList texts() const;
+    // A head shown that answers the question: none of the lines is an error
+    // (a head found past the formula's peak is shown, with a red line).
+    bool found() const;
 };
 
 CalculationOutcome calculate(const BoxTexts &boxes, const QLocale &locale);

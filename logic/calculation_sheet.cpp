@@ -3,7 +3,6 @@
 #include "logic/calculation_sheet.h"
 
 #include "hydraulics/units.h"
-#include "hydraulics/weir_domain.h"
 #include "hydraulics/weir_formula.h"
 #include "logic/calculation_trail.h"
 #include "logic/gauge_uncertainty.h"
@@ -197,7 +196,6 @@ private:
                                        .arg(exact(m_record.solved->head)))
                            << line(QStringLiteral("%1: %2").arg(Texts::trials(), outcome.trialsText))
                            << line(Texts::validRange().simplified());
-            beyondFormula();
             break;
         case CalculationOutcome::Kind::Printed: break;
         }
@@ -246,18 +244,6 @@ private:
                        << line(
                               SheetTexts::tr("拡張不確かさ: U = 2·u(Q) = ±%1 L/min（%2 %、流量 %3 L/min に対して）")
                                   .arg(expanded.plusMinusLpm, expanded.percent, fixedNumberText(flowLpm, 2, m_locale)));
-    }
-
-    // A bracket reaching past the discharge's peak can hold a head on the
-    // falling side of Q(h), where a higher head would pass less water: the
-    // window shows what the search found, and the sheet says that the
-    // formula does not reach there.
-    void beyondFormula()
-    {
-        const WeirDomain domain(m_record.inputs->width);
-        if (domain.dischargeAt(m_record.solved->head).status == Discharge::Status::BeyondPeak)
-            m_sheet.blocks << flagged(Texts::beyondFormula(
-                generalNumberText(std::round(units::millimetresFromMetres(domain.peakHead()) * 10) / 10, m_locale)));
     }
 
     const CalculationRecord &m_record;

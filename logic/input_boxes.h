@@ -43,6 +43,7 @@ public:
 
     const QString &operator[](InputBox box) const { return m_texts[std::size_t(box)]; }
     QString &operator[](InputBox box) { return m_texts[std::size_t(box)]; }
+    bool operator==(const BoxTexts &) const = default;
 
 private:
     std::array<QString, kInputBoxCount> m_texts;

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Weir Head developers
 #include "logic/number_text.h"
 
+#include "hydraulics/units.h"
 #include "logic/box_number.h"
 
 #include <algorithm>
@@ -148,6 +149,11 @@ QString significantNumberText(double value, int digits, const QLocale &locale)
 QString scientificNumberText(double value, int decimals, const QLocale &locale)
 {
     return withoutGrouping(locale).toString(value, 'e', decimals);
+}
+
+QString peakHeadText(double peakMetres, const QLocale &locale)
+{
+    return generalNumberText(std::round(units::millimetresFromMetres(peakMetres) * 10) / 10, locale);
 }
 
 } // namespace weir

@@ -43,4 +43,7 @@ QString significantNumberText(double value, int digits, const QLocale &locale);
 // Scientific form with a number of decimals (1.23457e-03), no grouping.
 QString scientificNumberText(double value, int decimals, const QLocale &locale);
 
+// The head where Q(h) peaks (m), as every message quotes it: in mm to 0.1 mm.
+QString peakHeadText(double peakMetres, const QLocale &locale);
+
 } // namespace weir

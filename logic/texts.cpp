@@ -138,6 +138,21 @@ QString Texts::noFlowBeyondFormula()
     return tr("公式の範囲外（流量なし）");
 }
 
+QString Texts::foundBeyondPeak(const QString &peakMm)
+{
+    return tr("約%1mmより上では公式の流量が減るため、この越流高さは解ではありません。").arg(peakMm);
+}
+
+QString Texts::answerOfEarlierInputs()
+{
+    return tr("入力が変わりました。この値は前回の計算のものです。");
+}
+
+QString Texts::headBelowPeak(const QString &mm)
+{
+    return tr("この流量の越流高さは約%1mmです。").arg(mm);
+}
+
 QString Texts::sheetName()
 {
     return tr("計算書");

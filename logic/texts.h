@@ -80,6 +80,12 @@ public:
     static QString beyondFormula(const QString &peakMm);
     // The same, short, for a table's remark column.
     static QString noFlowBeyondFormula();
+    // A head found at or past that peak: shown as found, with this red line
+    // and, under it, where the head for that flow lies below the peak.
+    static QString foundBeyondPeak(const QString &peakMm);
+    static QString headBelowPeak(const QString &mm);
+    // Said of the head and trials shown once an input has changed since.
+    static QString answerOfEarlierInputs();
 
     // The discharge formula in one line of plain text, h^1.5 for the power,
     // and what its letters stand for.

@@ -348,7 +348,6 @@ void RatingWindowWidget::takeBoxes(const CalculatorReading &reading)
         if (const std::optional<double> step = roundStepFor(*from, *to))
             m_stepBox->setText(generalNumberText(*step, m_numberLocale));
     }
-    m_shownHead = reading.shownHeadMm;
     takeGauge(reading.gauge); // and refreshes
 }
 
@@ -359,18 +358,21 @@ void RatingWindowWidget::takeGauge(const std::optional<GaugeUncertainty> &gauge)
     refresh();
 }
 
-void RatingWindowWidget::takeShownHead(std::optional<double> headMm)
+void RatingWindowWidget::takeShownHead(std::optional<FoundHead> head)
 {
-    m_shownHead = headMm;
+    m_shownHead = head;
     m_shownPoint->data()->clear();
-    if (headMm) {
-        const int row = m_model->rowNearest(*headMm);
+    // A head found over another weir is no point of this curve.
+    const double widthMm = m_model->range().widthMm;
+    if (head && head->widthMm == widthMm) {
+        const double headMm = head->headMm;
+        const int row = m_model->rowNearest(headMm);
         if (row >= 0) {
             m_table->selectRow(row);
             m_table->scrollTo(m_model->index(row, 0), QAbstractItemView::PositionAtCenter);
         }
-        if (const double flow = flowLitresPerMinute(*headMm, m_model->range().widthMm); std::isfinite(flow))
-            m_shownPoint->addData(flow, *headMm);
+        if (const double flow = flowLitresPerMinute(headMm, widthMm); std::isfinite(flow))
+            m_shownPoint->addData(flow, headMm);
     } else {
         m_table->clearSelection();
     }

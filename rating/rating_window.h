@@ -36,7 +36,7 @@ public:
 
     QWidget *widget() override { return this; }
     void takeBoxes(const CalculatorReading &reading) override;
-    void takeShownHead(std::optional<double> headMm) override;
+    void takeShownHead(std::optional<FoundHead> head) override;
     void takeGauge(const std::optional<GaugeUncertainty> &gauge) override;
 
     RatingTableModel *model() const { return m_model; }
@@ -75,7 +75,7 @@ private:
     void choosePdfFile();
 
     RatingTableModel *m_model = nullptr;
-    std::optional<double> m_shownHead;
+    std::optional<FoundHead> m_shownHead;
     QLocale m_numberLocale;
 
     QLineEdit *m_widthBox = nullptr;

@@ -18,15 +18,20 @@ namespace weir {
 // time the user opens it, so that the calculator's start-up never pays for the
 // plotting library. This is all the calculator knows of it.
 
-// What the calculator hands the rating window: its boxes as typed, and the
-// head it last showed.
+// What the calculator hands the rating window: the width and bracket of its
+// last Calculate (its boxes as typed before there is one).
 struct CalculatorReading {
     QString width;   // mm
     QString minimum; // mm
     QString maximum; // mm
-    std::optional<double> shownHeadMm;
     QLocale locale;
     std::optional<GaugeUncertainty> gauge; // the user's uncertainties, when stated
+};
+
+// A head the calculator found, and the width of the weir it was found for.
+struct FoundHead {
+    double headMm;
+    double widthMm;
 };
 
 class RatingWindow
@@ -36,8 +41,9 @@ public:
     virtual QWidget *widget() = 0;
     // Width and range from the calculator's boxes, where they hold numbers.
     virtual void takeBoxes(const CalculatorReading &reading) = 0;
-    // The head the calculator shows now (none after a miss or Clear).
-    virtual void takeShownHead(std::optional<double> headMm) = 0;
+    // The head the calculator last found (none after a miss or Clear),
+    // marked only on a curve of the same width.
+    virtual void takeShownHead(std::optional<FoundHead> head) = 0;
     // The uncertainties after the user has changed them (none: no ± shown).
     virtual void takeGauge(const std::optional<GaugeUncertainty> &gauge) = 0;
 };
@@ -52,5 +58,5 @@ public:
 
 } // namespace weir
 
-#define RatingWindowFactory_iid "org.weirhead.overflowhead.RatingWindowFactory/2"
+#define RatingWindowFactory_iid "org.weirhead.overflowhead.RatingWindowFactory/3"
 Q_DECLARE_INTERFACE(weir::RatingWindowFactory, RatingWindowFactory_iid)

@@ -51,7 +51,7 @@ void ActionsTest::converges_data()
     QTest::addColumn<QStringList>("inputs"); // width, flow, minimum, maximum
     QTest::addColumn<QString>("head");
     QTest::addColumn<QString>("trials");
-    QTest::addColumn<QStringList>("notes"); // printed in blue beside a shown head
+    QTest::addColumn<QStringList>("notes"); // printed beside a shown head
 
     const QLocale japanese(QLocale::Japanese, QLocale::Japan);
     QTest::newRow("worked example") << japanese << QStringList{"300", "300", "20", "100"} << "43.83"
@@ -73,6 +73,12 @@ void ActionsTest::converges_data()
                                             << "1" << QStringList{kBelowRange};
     QTest::newRow("head below the formula's range") << japanese << QStringList{"300", "10", "1", "100"} << "3.71"
                                                     << "8" << QStringList{kBelowRange};
+    // Past the peak of Q(h) the search's numbers stand, with two red lines.
+    QTest::newRow("head past the formula's peak")
+        << japanese << QStringList{"300", "1", "20", "100000"} << "29999.99"
+        << "23"
+        << QStringList{u"  約16874.6mmより上では公式の流量が減るため、この越流高さは解ではありません。"_qs,
+                       u"  この流量の越流高さは約0.37mmです。"_qs};
 }
 
 void ActionsTest::converges()
@@ -89,8 +95,10 @@ void ActionsTest::converges()
     QCOMPARE(window.head(), head);
     QCOMPARE(window.trials(), trials);
     QCOMPARE(window.printed(), notes);
+    // The range note in its blue, anything else in the print colour.
     for (qsizetype i = 0; i < notes.size(); ++i)
-        QCOMPARE(window.w.messageLines()->colorOfLine(i), QColor(0, 0, 255)); // the range note's blue
+        QCOMPARE(window.w.messageLines()->colorOfLine(i),
+                 notes[i] == kBelowRange ? QColor(0, 0, 255) : window.w.messageColor());
 }
 
 void ActionsTest::emptyBoxShowsNothing_data()

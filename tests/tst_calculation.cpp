@@ -55,9 +55,12 @@ void CalculationTest::outcome()
     QCOMPARE(outcome.trialsText, trials);
     QCOMPARE(outcome.texts(), lines);
     QCOMPARE(boxNumber(outcome.box), box);
-    // A shown head comes with notes only; anything else with errors only.
+    // The note under 20 mm is blue; every other line, past the peak with a
+    // head shown as much as with none, is an error in red.
     for (const PrintedLine &line : outcome.lines)
-        QCOMPARE(line.tone, kind == Kind::Shown ? PrintedLine::Tone::Note : PrintedLine::Tone::Error);
+        QCOMPARE(line.tone,
+                 line.text == u"20mm未満は公式の適用範囲外です。"_qs ? PrintedLine::Tone::Note
+                                                                     : PrintedLine::Tone::Error);
 }
 
 void CalculationTest::boxMapFollowsConversionOrder()

@@ -212,11 +212,13 @@ void CalculationSheetTest::missesAndComplaints_data()
                                       << QStringList{u"20mm未満は公式の適用範囲外です。"_qs} << -1 << true;
     // A bracket up to 100 widths holds a second head, on the falling side of
     // Q(h), which the search finds (29996.68 mm for 300 L/min): the window
-    // shows it, and the sheet says the formula does not reach there.
+    // shows it, and the sheet says, as the window does, that the formula does
+    // not reach there and where the head for that flow lies.
     QTest::newRow("a head past the discharge's peak")
         << BoxTexts(u"300"_qs, u"300"_qs, u"20"_qs, u"30000"_qs)
-        << QStringList{u"越流高さが約16874.6mm以上では公式の流量が増えないため、流量を求められません。"_qs} << -1
-        << true;
+        << QStringList{u"約16874.6mmより上では公式の流量が減るため、この越流高さは解ではありません。"_qs,
+                       u"この流量の越流高さは約43.83mmです。"_qs}
+        << -1 << true;
 }
 
 void CalculationSheetTest::missesAndComplaints()

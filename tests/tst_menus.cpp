@@ -37,6 +37,8 @@ private slots:
     void menusHaveMnemonics();
     void copyResultFromTheKeyboard();
     void copyResultReadsTheBoxes();
+    void copyResultIsOfTheLastCalculate_data();
+    void copyResultIsOfTheLastCalculate();
     void aboutBoxTellsWhatItIs();
     void ctrlQCloses();
 };
@@ -115,6 +117,53 @@ void MenusTest::copyResultReadsTheBoxes()
     w.calculate();
     w.copyResult();
     QCOMPARE(QGuiApplication::clipboard()->text().section(u'\n', 1, 1), u"300\tabc def\t20\t\t\t"_qs);
+}
+
+// Whatever is typed after a Calculate, into an input or into the head and
+// trials boxes (which take keys), the copy pairs that Calculate's inputs with
+// its answer; an input changed since draws the answer grey and tells a
+// screen reader it is of the earlier inputs.
+void MenusTest::copyResultIsOfTheLastCalculate_data()
+{
+    QTest::addColumn<QString>("box"); // objectName
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("stale");
+    QTest::newRow("width changed") << "Text6"
+                                   << "250" << true;
+    QTest::newRow("flow written otherwise") << "Text1"
+                                            << "300.0" << true;
+    QTest::newRow("maximum emptied") << "Text3"
+                                     << "" << true;
+    QTest::newRow("width typed again as it was") << "Text6"
+                                                 << "300" << false;
+    QTest::newRow("head typed into") << "Text4"
+                                     << "12.5" << false;
+    QTest::newRow("trials typed into") << "Text5"
+                                       << "3" << false;
+}
+
+void MenusTest::copyResultIsOfTheLastCalculate()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, typed);
+    QFETCH(bool, stale);
+    WeirHeadWindow w;
+    w.setLocale(QLocale(QLocale::Japanese, QLocale::Japan));
+    invariants::fill(w, {"300", "300", "20", "100"});
+    w.calculate();
+    const QColor fresh = w.headBox()->palette().color(QPalette::Text);
+    const QColor freshTrials = w.trialsBox()->palette().color(QPalette::Text);
+    w.findChild<QLineEdit *>(box)->setText(typed);
+    w.copyResult();
+    QCOMPARE(QGuiApplication::clipboard()->text(), kWorkedExampleCopy);
+    QCOMPARE(w.answerIsStale(), stale);
+    QCOMPARE(w.headBox()->palette().color(QPalette::Text) != fresh, stale);
+    QCOMPARE(w.trialsBox()->palette().color(QPalette::Text) != freshTrials, stale);
+    QCOMPARE(w.headBox()->accessibleDescription().contains(u"前回の計算"_qs), stale);
+    // The next Calculate's answer is fresh again, in the window's own colours.
+    w.calculate();
+    QVERIFY(!w.answerIsStale());
+    QCOMPARE(w.trialsBox()->palette().color(QPalette::Text), freshTrials);
 }
 
 void MenusTest::aboutBoxTellsWhatItIs()

@@ -125,8 +125,30 @@ void RatingWindowTest::followsTheShownHead()
     QCOMPARE(table->selectionModel()->selectedRows().value(0).row(), rating->model()->rowNearest(43.83));
     QCOMPARE(rating->model()->index(table->selectionModel()->selectedRows().value(0).row(), 0).data().toString(),
              u"45"_qs);
+    const auto selectedHead = [&] {
+        const QModelIndexList rows = table->selectionModel()->selectedRows();
+        return rows.isEmpty() ? QString() : rating->model()->index(rows.first().row(), 0).data().toString();
+    };
+    const auto marked = [&] { return rating->plot()->graph(0)->dataCount(); };
+    QCOMPARE(marked(), 1);
+    // A head found over another weir (30.63 mm over 500 mm) is no point of
+    // the 300 mm curve, nor is a head found past the formula's peak; the
+    // 500 mm head is marked once the window shows that weir.
+    for (const BoxTexts &boxes : {BoxTexts("500", "300", "20", "100"), BoxTexts("300", "1", "20", "100000")}) {
+        invariants::fill(w, boxes);
+        w.calculate();
+        QCOMPARE(rating->box(RatingBox::Width)->text(), u"300"_qs);
+        QCOMPARE(selectedHead(), QString());
+        QCOMPARE(marked(), 0);
+    }
+    invariants::fill(w, {"500", "300", "20", "100"});
+    w.calculate();
+    rating->box(RatingBox::Width)->setText(u"500"_qs);
+    QCOMPARE(selectedHead(), u"30"_qs);
+    QCOMPARE(marked(), 1);
     w.clear();
     QVERIFY(table->selectionModel()->selectedRows().isEmpty());
+    QCOMPARE(marked(), 0);
 }
 
 void RatingWindowTest::badInputNamesTheBox_data()

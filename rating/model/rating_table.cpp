@@ -64,8 +64,7 @@ FlowReading flowReadingAt(double headMm, const WeirDomain &domain)
     case Discharge::Status::Ok: break;
     case Discharge::Status::HeadNotPositive: reading.message = Texts::notPositive(Texts::head()); return reading;
     case Discharge::Status::BeyondPeak:
-        reading.message = Texts::beyondFormula(
-            generalNumberText(std::round(units::millimetresFromMetres(domain.peakHead()) * 10) / 10, QLocale::c()));
+        reading.message = Texts::beyondFormula(peakHeadText(domain.peakHead(), QLocale::c()));
         return reading;
     case Discharge::Status::NotComputable: reading.message = Texts::notComputable(); return reading;
     }

@@ -91,6 +91,17 @@ inline void addCalculationCases()
     row("head below the formula's range", {"300", "10", "1", "100"})
         << Kind::Shown << "3.71"
         << "8" << QStringList{u"20mm未満は公式の適用範囲外です。"_qs} << kNoBox;
+    // A bracket up to 100 widths reaches the falling side of Q(h), past its
+    // peak at 16874.6 mm over 300 mm: the search's head is shown as it
+    // found it, and the red lines say it is no answer and give the head the
+    // weir really has (a 1 L/min nappe about 0.37 mm deep).
+    const QString beyondPeak = u"約16874.6mmより上では公式の流量が減るため、この越流高さは解ではありません。"_qs;
+    row("head past the formula's peak", {"300", "1", "20", "100000"})
+        << Kind::Shown << "29999.99"
+        << "23" << QStringList{beyondPeak, u"この流量の越流高さは約0.37mmです。"_qs} << kNoBox;
+    row("no flow, head past the formula's peak", {"300", "0", "20", "100000"})
+        << Kind::Shown << "30000"
+        << "19" << QStringList{beyondPeak, u"流量(L/min)は0より大きい値にして下さい。"_qs} << kNoBox;
     row("search cannot finish", {"1e7", "6e10", "1", "1e9"})
         << Kind::Printed << QString() << QString() << QStringList{u"収束しません。挟込範囲を変更して下さい。"_qs}
         << kNoBox;
