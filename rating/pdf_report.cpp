@@ -22,6 +22,9 @@ namespace weir {
 
 namespace {
 
+// The curve's drawing width before it is scaled to the page.
+constexpr int kPlotUnits = 720;
+
 int millimetres(const QPaintDevice &device, double mm)
 {
     return int(std::lround(mm / 25.4 * device.logicalDpiX()));
@@ -132,16 +135,20 @@ void ReportPainter::drawCurvePage(QCustomPlot *plot)
     m_writer.newPage();
     if (plot) {
         const QRect area(m_page.left(), m_page.top(), m_page.width(), m_page.width() * 3 / 4);
+        // Recorded as vector drawing at a screen-like size, 720 units wide,
+        // then played onto the page. A picture played on a device of another
+        // resolution is scaled by the ratio of the two on top of any scale
+        // the painter has (a 72 dpi picture on the 300 dpi page comes out
+        // 4.2 times larger), so that ratio is taken out of the page's scale.
+        QPicture picture;
+        const double scale = double(area.width()) / kPlotUnits;
+        QCPPainter recorder(&picture);
+        plot->toPainter(&recorder, kPlotUnits, int(area.height() / scale));
+        recorder.end();
+        const double played = double(m_writer.logicalDpiX()) / picture.logicalDpiX();
         m_painter.save();
         m_painter.translate(area.topLeft());
-        // Drawn at a screen-like size, scaled up to the page.
-        const double scale = area.width() / 720.0;
-        m_painter.scale(scale, scale);
-        // Recorded as vector drawing, then played onto the page.
-        QPicture picture;
-        QCPPainter recorder(&picture);
-        plot->toPainter(&recorder, 720, int(area.height() / scale));
-        recorder.end();
+        m_painter.scale(scale / played, scale / played);
         m_painter.drawPicture(0, 0, picture);
         m_painter.restore();
     }

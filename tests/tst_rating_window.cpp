@@ -7,6 +7,7 @@
 #include "calculator/uncertainty_dialog.h"
 #include "calculator/weir_head_window.h"
 #include "rating/rating_window.h"
+#include "tests/support/page_ink.h"
 #include "tests/support/require.h"
 #include "tests/support/window_fixture.h"
 
@@ -70,8 +71,9 @@ void RatingWindowTest::initTestCase()
     QStandardPaths::setTestModeEnabled(true);
     storeGaugeUncertainty(std::nullopt);
     // The PDF is read back with poppler's tools, in the report's own font.
-    WEIR_REQUIRE(test::missingTools({QStringLiteral("pdfinfo"), QStringLiteral("pdftotext")})
-                 + test::missingFonts({QStringLiteral("IPAPGothic")}));
+    WEIR_REQUIRE(
+        test::missingTools({QStringLiteral("pdfinfo"), QStringLiteral("pdftotext"), QStringLiteral("pdftoppm")})
+        + test::missingFonts({QStringLiteral("IPAPGothic")}));
 }
 
 void RatingWindowTest::opensFromCtrlTWithTheBoxes()
@@ -282,6 +284,11 @@ void RatingWindowTest::pdfHasPagesHeadersAndRows()
     const QString pages = infoText.section(QStringLiteral("Pages:"), 1).trimmed().section(u'\n', 0, 0);
     QCOMPARE(pages.toInt(), 4); // three pages of table, one of curve
     QVERIFY2(infoText.contains(u"(A4)"_qs), qPrintable(infoText));
+    if (qEnvironmentVariableIsSet("RATING_PDF_KEEP"))
+        QFile::copy(path, qEnvironmentVariable("RATING_PDF_KEEP"));
+    // Every page, the curve's too, on its paper inside the 15 mm margins.
+    const QString ink = test::inkOutsideMargins(path, 15);
+    QVERIFY2(ink.isEmpty(), qPrintable(ink));
 
     QProcess text;
     text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});

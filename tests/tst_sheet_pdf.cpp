@@ -6,6 +6,7 @@
 #include "calculator/weir_head_window.h"
 #include "logic/calculation_sheet.h"
 #include "sheet/sheet_pages.h"
+#include "tests/support/page_ink.h"
 #include "tests/support/require.h"
 #include "tests/support/window_fixture.h"
 
@@ -188,6 +189,9 @@ void SheetPdfTest::longTrailRunsOverPagesWithItsHeader()
         }
     }
     QVERIFY(pagesWithRows >= pages - 1);
+    // Every page's ink inside its 15 mm margins, the widest numbers too.
+    const QString ink = test::inkOutsideMargins(path, 15);
+    QVERIFY2(ink.isEmpty(), qPrintable(ink));
     for (int trial : {1, record.solved->trials / 2, record.solved->trials})
         QVERIFY2(text.contains(QRegularExpression(QStringLiteral("\\n *%1 +[0-9]").arg(trial))),
                  qPrintable(QString::number(trial)));
