@@ -7,6 +7,7 @@
 #include "app/subcommand.h"
 #include "app/uncertainty_options.h"
 #include "design/model/design_model.h"
+#include "hydraulics/weir_formula.h"
 #include "logic/box_number.h"
 #include "logic/number_text.h"
 #include "logic/texts.h"
@@ -17,6 +18,8 @@ namespace {
 
 int runDesign(const SubcommandRun &run)
 {
+    if (!requireOptions(run, {"min-flow", "max-flow", "max-head"}))
+        return kFault;
     const GaugeOption gauge = gaugeOption(run);
     if (!gauge.read)
         return kFault;
@@ -28,22 +31,24 @@ int runDesign(const SubcommandRun &run)
         return kFault;
     }
     const bool found = answer.narrowestMm.has_value();
+    // Said in words; JSON names it by a key a program can test.
+    const bool byHead = answer.range.widestBy == WidthRange::Bound::MinimumHead;
+    const QString widestBy = !found ? QString()
+        : byHead                    ? CommandLineTexts::tr("最小流量の越流高さ %1 mm").arg(kMinimumValidHeadMm)
+                 : CommandLineTexts::tr("最小流量での拡張不確かさ %1 %").arg(run.value("max-u").trimmed());
+    const char *widestByKey = !found ? nullptr : byHead ? "minimum_head" : "uncertainty";
     const auto mm = [&run](const std::optional<double> &value) {
         return value ? fixedNumberText(*value, 1, run.locale) : QString();
     };
     std::vector<AnswerValue> values{
         {CommandLineTexts::tr("最も狭い堰の幅(mm)"), "narrowest_mm", mm(answer.narrowestMm)},
         {CommandLineTexts::tr("最も広い堰の幅(mm)"), "widest_mm", mm(answer.widestMm)},
-        {found ? CommandLineTexts::tr("広い側を決めるもの") : QString(), "widest_by",
-         found ? (answer.range.widestBy == WidthRange::Bound::MinimumHead ? QStringLiteral("minimum_head")
-                                                                          : QStringLiteral("uncertainty"))
-               : QString(),
-         false}};
+        {found ? CommandLineTexts::tr("広い側を決めるもの") : QString(), "widest_by", widestBy, false, widestByKey}};
     QStringList lines = found ? QStringList{} : QStringList{answer.message};
     if (found && run.isSet("width")) {
         const PositiveNumber width = readPositiveNumber(run.value("width"), Texts::width(), run.locale);
         if (!width.value) {
-            run.say(width.message);
+            run.say(optionFault("width", width.message));
             return kFault;
         }
         const DesignPointTexts point = designPointTexts(answer, *width.value, gauge.gauge, run.locale);

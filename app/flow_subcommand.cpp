@@ -101,9 +101,11 @@ private:
 
 int runFlow(const SubcommandRun &run)
 {
+    if (!requireOptions(run, {"width"}) || !requireOneOf(run, "head", "column"))
+        return kFault;
     const PositiveNumber width = readPositiveNumber(run.value("width"), Texts::width(), run.locale);
     if (!width.value) {
-        run.say(width.message);
+        run.say(optionFault("width", width.message));
         return kFault;
     }
     const std::optional<units::HeadUnit> unit = headUnitOption(run);
@@ -132,8 +134,8 @@ int runFlow(const SubcommandRun &run)
             run.say(gaugeStatement(*gauge.gauge, run.locale));
         return runRecord(run, *options, answers);
     }
-    if (!run.isSet("head")) {
-        run.say(CommandLineTexts::tr("%1 を指定して下さい。").arg(Texts::head()));
+    if (parseBoxNumber(run.value("head"), run.locale).status != BoxNumber::Status::Ok) {
+        run.say(optionFault("head", reading.read(run.value("head")).message));
         return kFault;
     }
     const RowAnswer answer = reading.answer(run.value("head"));

@@ -110,26 +110,38 @@ private:
     HeadForFlow &m_heads;
 };
 
+// The width and a bracket read as the window reads its boxes, before any
+// flow: one that does not read is the command's fault, for every row alike.
+bool weirOptionsRead(const SubcommandRun &run)
+{
+    if (!requireOptions(run, {"width"}) || !requireOneOf(run, "flow", "column"))
+        return false;
+    const bool bracket = run.isSet("min") || run.isSet("max");
+    if (bracket && !requireOptions(run, {"min", "max"}))
+        return false;
+    for (const auto &[name, box] : {std::pair{"width", InputBox::Width}, std::pair{"min", InputBox::Minimum},
+                                    std::pair{"max", InputBox::Maximum}}) {
+        if (box != InputBox::Width && !bracket)
+            continue;
+        const PositiveNumber number = readPositiveNumber(run.value(name), inputBoxInfo(box).caption(), run.locale);
+        if (!number.value) {
+            run.say(optionFault(name, number.message));
+            return false;
+        }
+    }
+    return true;
+}
+
 int runHead(const SubcommandRun &run)
 {
     const std::optional<units::FlowUnit> unit = flowUnitOption(run);
-    if (!unit)
+    if (!unit || !weirOptionsRead(run))
         return kFault;
     const GaugeOption gauge = gaugeOption(run);
     if (!gauge.read)
         return kFault;
     HeadForFlow heads(run, *unit, gauge.gauge);
     if (run.isSet("column")) {
-        // The width and a bracket given empty leave nothing to search with,
-        // for any row: the command is at fault.
-        const bool bracket = run.isSet("min") || run.isSet("max");
-        for (const auto &[name, box] : {std::pair{"width", InputBox::Width}, std::pair{"min", InputBox::Minimum},
-                                        std::pair{"max", InputBox::Maximum}}) {
-            if ((box == InputBox::Width || bracket) && run.value(name).isEmpty()) {
-                run.say(CommandLineTexts::tr("%1 を指定して下さい。").arg(inputBoxInfo(box).caption()));
-                return kFault;
-            }
-        }
         const std::optional<RecordOptions> options = recordOptions(run, false);
         if (!options)
             return kFault;
@@ -140,8 +152,9 @@ int runHead(const SubcommandRun &run)
         return runRecord(run, *options, answers);
     }
     const CalculationOutcome outcome = heads.outcome(run.value("flow"));
-    if (outcome.kind == CalculationOutcome::Kind::Incomplete) {
-        run.say(CommandLineTexts::tr("%1 を指定して下さい。").arg(inputBoxInfo(*outcome.box).caption()));
+    if (outcome.box) {
+        // Only the flow is left to fault: it does not read as a number.
+        run.say(optionFault("flow", outcome.texts().join(u' ')));
         return kFault;
     }
     const Answered answered = outcome.found()             ? Answered::Found

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Weir Head developers
 #include "app/subcommand.h"
 
+#include "app/command_line_texts.h"
 #include "app/console_text.h"
 #include "app/json_text.h"
 
@@ -12,6 +13,30 @@ namespace weir {
 void SubcommandRun::say(const QString &text) const
 {
     writeLine(err, text);
+}
+
+bool requireOptions(const SubcommandRun &run, std::initializer_list<const char *> names)
+{
+    for (const char *name : names) {
+        if (run.value(name).isEmpty()) {
+            run.say(CommandLineTexts::tr("--%1 を指定して下さい。").arg(QLatin1String(name)));
+            return false;
+        }
+    }
+    return true;
+}
+
+bool requireOneOf(const SubcommandRun &run, const char *one, const char *other)
+{
+    if (!run.value(one).isEmpty() || !run.value(other).isEmpty())
+        return true;
+    run.say(CommandLineTexts::tr("--%1 か --%2 を指定して下さい。").arg(QLatin1String(one), QLatin1String(other)));
+    return false;
+}
+
+QString optionFault(const char *name, const QString &message)
+{
+    return QStringLiteral("--%1: %2").arg(QLatin1String(name), message);
 }
 
 int writeAnswer(const SubcommandRun &run, const std::vector<AnswerValue> &values, const QStringList &lines,
@@ -29,7 +54,8 @@ int writeAnswer(const SubcommandRun &run, const std::vector<AnswerValue> &values
                 std::replace(text.begin(), text.end(), ',', '.'); // a decimal comma is a point in JSON
                 members.emplace_back(value.key, JsonValue::number(shown ? text : std::string()));
             } else {
-                members.emplace_back(value.key, JsonValue::stringOrNull(text));
+                members.emplace_back(value.key,
+                                     JsonValue::stringOrNull(value.jsonText ? std::string(value.jsonText) : text));
             }
         }
         run.sink.write(jsonObject(members) + "\n");

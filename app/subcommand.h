@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <cstdio>
+#include <initializer_list>
 #include <vector>
 
 namespace weir {
@@ -64,9 +65,17 @@ struct AnswerValue {
     const char *key;
     QString text;
     bool numeric = true;
+    const char *jsonText = nullptr; // a key JSON gives instead of the words shown
 };
 int writeAnswer(const SubcommandRun &run, const std::vector<AnswerValue> &values, const QStringList &lines,
                 Answered answered);
+
+// What a subcommand cannot do without: an option missing, or given empty,
+// is a usage fault that names it. Each says so on the error stream.
+bool requireOptions(const SubcommandRun &run, std::initializer_list<const char *> names);
+bool requireOneOf(const SubcommandRun &run, const char *one, const char *other);
+// A fault in an option's value, said with the option's name before it.
+QString optionFault(const char *name, const QString &message);
 
 const Subcommand &headSubcommand();
 const Subcommand &flowSubcommand();

@@ -16,6 +16,8 @@ namespace {
 
 int runTable(const SubcommandRun &run)
 {
+    if (!requireOptions(run, {"width", "from", "to", "step"}))
+        return kFault;
     const RatingRead read
         = readRatingBoxes({run.value("width"), run.value("from"), run.value("to"), run.value("step")}, run.locale);
     if (!read.range) {
