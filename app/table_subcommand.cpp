@@ -14,12 +14,48 @@ namespace weir {
 
 namespace {
 
+// Rows are computed and written this many at a time: a table of any length
+// in the same memory.
+constexpr int kRowsAPiece = 4096;
+
+void writeJson(const SubcommandRun &run, const RatingTableModel &model)
+{
+    // The keys a record's columns have; a row past the formula's reach has
+    // no flows (null) and says why.
+    run.sink.write("[\n");
+    std::string text;
+    for (int row = 0; row < model.rowCount(); ++row) {
+        const auto cell = [&model, row](int column) {
+            std::string value = model.index(row, column).data().toString().toStdString();
+            std::replace(value.begin(), value.end(), ',', '.');
+            return value;
+        };
+        std::vector<std::pair<std::string, JsonValue>> members{
+            {"head_mm", JsonValue::number(cell(RatingTableModel::Head))},
+            {"flow_lpm", JsonValue::number(cell(RatingTableModel::FlowLpm))},
+            {"flow_m3s", JsonValue::number(cell(RatingTableModel::FlowM3s))}};
+        if (model.gauge()) {
+            members.emplace_back("flow_U_lpm", JsonValue::number(cell(RatingTableModel::PlusMinus)));
+            members.emplace_back("flow_U_percent", JsonValue::number(cell(RatingTableModel::Expanded)));
+        }
+        members.emplace_back(
+            "reason",
+            JsonValue::stringOrNull(model.index(row, RatingTableModel::Remark).data().toString().toStdString()));
+        text += (row ? ",\n" : "") + jsonObject(members);
+        if ((row + 1) % kRowsAPiece == 0) {
+            run.sink.write(text);
+            text.clear();
+        }
+    }
+    run.sink.write(text + "\n]\n");
+}
+
 int runTable(const SubcommandRun &run)
 {
     if (!requireOptions(run, {"width", "from", "to", "step"}))
         return kFault;
-    const RatingRead read
-        = readRatingBoxes({run.value("width"), run.value("from"), run.value("to"), run.value("step")}, run.locale);
+    const RatingRead read = readRatingBoxes({run.value("width"), run.value("from"), run.value("to"), run.value("step")},
+                                            run.locale, kMaxWrittenRatingRows);
     if (!read.range) {
         run.say(read.message);
         return kFault;
@@ -35,37 +71,19 @@ int runTable(const SubcommandRun &run)
     if (gauge.gauge)
         run.say(gaugeStatement(*gauge.gauge, run.locale));
     if (run.format == OutputFormat::Json) {
-        // The keys a record's columns have; a row past the formula's reach
-        // has no flows (null) and says why.
-        std::string text = "[\n";
-        for (int row = 0; row < model.rowCount(); ++row) {
-            const auto cell = [&model, row](int column) {
-                std::string value = model.index(row, column).data().toString().toStdString();
-                std::replace(value.begin(), value.end(), ',', '.');
-                return value;
-            };
-            std::vector<std::pair<std::string, JsonValue>> members{
-                {"head_mm", JsonValue::number(cell(RatingTableModel::Head))},
-                {"flow_lpm", JsonValue::number(cell(RatingTableModel::FlowLpm))},
-                {"flow_m3s", JsonValue::number(cell(RatingTableModel::FlowM3s))}};
-            if (gauge.gauge) {
-                members.emplace_back("flow_U_lpm", JsonValue::number(cell(RatingTableModel::PlusMinus)));
-                members.emplace_back("flow_U_percent", JsonValue::number(cell(RatingTableModel::Expanded)));
-            }
-            members.emplace_back(
-                "reason",
-                JsonValue::stringOrNull(model.index(row, RatingTableModel::Remark).data().toString().toStdString()));
-            text += (row ? ",\n" : "") + jsonObject(members);
-        }
-        run.sink.write(text + "\n]\n");
+        writeJson(run, model);
         return kAllFound;
     }
     const QChar separator = run.format == OutputFormat::Csv ? u',' : u'\t';
+    const QString lineEnd = QStringLiteral("\n");
     // In a file, with a byte-order mark: a spreadsheet then reads the
     // Japanese header as UTF-8.
     if (run.sink.isFile())
         run.sink.write("\xEF\xBB\xBF");
-    run.sink.write(tableText(model, separator, QStringLiteral("\n")).toStdString());
+    run.sink.write(tableHeaderText(model, separator, lineEnd).toStdString());
+    for (int first = 0; first < model.rowCount(); first += kRowsAPiece)
+        run.sink.write(tableRowsText(model, separator, lineEnd, first, std::min(model.rowCount(), first + kRowsAPiece))
+                           .toStdString());
     return kAllFound;
 }
 

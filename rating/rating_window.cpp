@@ -409,12 +409,12 @@ void RatingWindowWidget::readOutAt(const QPointF &position)
 
 void RatingWindowWidget::copyTable()
 {
-    QGuiApplication::clipboard()->setText(tableText(*m_model, u'\t', QStringLiteral("\n"), gaugeNote()));
+    QGuiApplication::clipboard()->setText(tableText(*m_model, u'\t', QStringLiteral("\n")));
 }
 
 QString RatingWindowWidget::saveCsv(const QString &path)
 {
-    const QString failure = saveWhole(path, csvBytes(*m_model, gaugeNote()));
+    const QString failure = saveWhole(path, csvBytes(*m_model));
     showMessage(failure);
     return failure;
 }

@@ -113,6 +113,7 @@ private slots:
     void uncertaintyOnEveryAnswer();
     void designWidths_data();
     void designWidths();
+    void tableOfAnyLength();
     void helpIsInOneLanguage();
     void excelReadsWhatIsWritten_data();
     void excelReadsWhatIsWritten();
@@ -567,7 +568,7 @@ void CommandLineTest::faultsNamedNotHidden_data()
     QTest::newRow("past the peak in the rating table")
         << QStringList{"table", "--width", "300", "--from",   "16000", "--to",
                        "17000", "--step",  "500", "--format", "csv"}
-        << QByteArray() << 0 << QStringList{u"17000,,,公式の範囲外（流量なし）"_qs} << QStringList{};
+        << QByteArray() << 0 << QStringList{u"17000,,,公式の範囲外（流量なし）,300"_qs} << QStringList{};
     QTest::newRow("a row shorter than the header")
         << record << QByteArray("time,head_mm,note\n2026-12-09T10:00,43.83,a\n2026-12-09T10:10\n") << 1
         << QStringList{u"2026-12-09T10:10,,,,,値がありません。"_qs} << QStringList{u"3行目: 値がありません。"_qs};
@@ -688,12 +689,14 @@ void CommandLineTest::uncertaintyOnEveryAnswer_data()
                        "0,3",  "--u-width", "0,5", "--u-coefficient", "1"}
         << QByteArray("q\n300\n") << 0 << QStringList{u"300,\"43,83\",,\"8,52\",\"2,84\","_qs}
         << u"u(h) = 0,3 mm、u(b) = 0,5 mm、u_C = 1 %"_qs;
-    QTest::newRow("the rating table") << QStringList{"table", "--width", "300", "--from",   "20", "--to",
-                                                     "30",    "--step",  "5",   "--format", "csv"}
-            + u << QByteArray() << 0
-                                      << QStringList{u"越流高さ(mm),流量(L/min),流量(m³/s),備考,±(L/min),U(%)"_qs,
-                                                     u"20,96.63,0.0016105,,4.59,4.75"_qs}
-                                      << stated;
+    QTest::newRow("the rating table")
+        << QStringList{"table", "--width", "300", "--from", "20", "--to", "30", "--step", "5", "--format", "csv"} + u
+        << QByteArray() << 0
+        << QStringList{u"越流高さ(mm),流量(L/min),流量(m³/s),備考,±(L/min),U(%),堰の幅(mm),"
+                       u"越流高さの標準不確かさ u(h)(mm),堰の幅の標準不確かさ u(b)(mm),"
+                       u"流量係数の相対標準不確かさ u_C(%)"_qs,
+                       u"20,96.63,0.0016105,,4.59,4.75,300,0.3,0.5,1"_qs}
+        << stated;
     QTest::newRow("only two given") << QStringList{"head",     "--width", "300",       "--flow", "300",
                                                    "--u-head", "0.3",     "--u-width", "0.5"}
                                     << QByteArray() << 2 << QStringList{}
@@ -763,6 +766,21 @@ void CommandLineTest::designWidths()
     QFETCH(QStringList, written);
     QFETCH(QString, said);
     expectAnswer(run(arguments), status, written, QString(), said);
+}
+
+// Far more rows than a window shows (5,801 heads, 20 to 600 mm by 0.1 mm),
+// written a piece at a time, each whole.
+void CommandLineTest::tableOfAnyLength()
+{
+    const Run result
+        = run({"table", "--width", "300", "--from", "20", "--to", "600", "--step", "0.1", "--format", "tsv"});
+    QCOMPARE(result.status, 0);
+    const QStringList lines = QString::fromUtf8(result.out).split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 1 + 5801);
+    QVERIFY2(lines[4097].startsWith(u"429.6\t"_qs), qPrintable(lines[4097])); // across a piece's end
+    QVERIFY2(lines.last().startsWith(u"600\t"_qs) && lines.last().endsWith(u"\t300"_qs), qPrintable(lines.last()));
+    for (const QString &line : lines)
+        QCOMPARE(line.count(u'\t'), 4);
 }
 
 // A reading in another unit gives what the same quantity in mm or L/min gives.

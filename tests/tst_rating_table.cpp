@@ -221,17 +221,26 @@ void RatingTableTest::csvBytes()
     const QByteArray bytes = weir::csvBytes(model);
     QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
     // A decimal comma in a cell gets the cell quoted.
+    // Every row says the width its flows are for.
     QCOMPARE(QString::fromUtf8(bytes.mid(3)),
-             u"越流高さ(mm),流量(L/min),流量(m³/s),備考\r\n"
-             u"10,\"36,38\",\"0,0006063\",適用範囲外\r\n"
-             u"20,\"96,63\",\"0,0016105\",\r\n"_qs);
+             u"越流高さ(mm),流量(L/min),流量(m³/s),備考,堰の幅(mm)\r\n"
+             u"10,\"36,38\",\"0,0006063\",適用範囲外,300\r\n"
+             u"20,\"96,63\",\"0,0016105\",,300\r\n"_qs);
     // With the user's uncertainties, U and its ± follow, worked by hand:
-    // 4.7457 % of 96.63 L/min at 20 mm; none below that, where the table says
-    // the formula does not hold but the flow still has a U.
+    // 4.7457 % of 96.63 L/min at 20 mm; and the three they come from, in
+    // columns of their own, so that nothing but rows stands under the header.
+    model.setRange({300.5, 10, 20, 10});
     model.setGauge(GaugeUncertainty{0.3, 0.5, 1});
     const QStringList lines = QString::fromUtf8(weir::csvBytes(model).mid(3)).split(u"\r\n"_qs);
-    QCOMPARE(lines[0], u"越流高さ(mm),流量(L/min),流量(m³/s),備考,±(L/min),U(%)"_qs);
-    QCOMPARE(lines[2], u"20,\"96,63\",\"0,0016105\",,\"4,59\",\"4,75\""_qs);
+    QCOMPARE(lines.size(), 4); // the header, two rows, and the last line's end
+    QCOMPARE(lines[0],
+             u"越流高さ(mm),流量(L/min),流量(m³/s),備考,±(L/min),U(%),堰の幅(mm),"
+             u"越流高さの標準不確かさ u(h)(mm),堰の幅の標準不確かさ u(b)(mm),流量係数の相対標準不確かさ u_C(%)"_qs);
+    QVERIFY2(lines[2].endsWith(u",\"300,5\",\"0,3\",\"0,5\",1"_qs), qPrintable(lines[2]));
+    model.setRange({300, 10, 20, 10});
+    QCOMPARE(QString::fromUtf8(weir::csvBytes(model).mid(3)).split(u"\r\n"_qs)[2],
+             u"20,\"96,63\",\"0,0016105\",,\"4,59\",\"4,75\",300,\"0,3\",\"0,5\",1"_qs);
+    QCOMPARE(lines.last(), QString());
 }
 
 QTEST_APPLESS_MAIN(RatingTableTest)

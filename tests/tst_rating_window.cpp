@@ -204,8 +204,8 @@ void RatingWindowTest::copiesTheTable()
     QTest::keyClick(rating.findChild<QTableView *>(), Qt::Key_C, Qt::ControlModifier);
     const QStringList lines = QGuiApplication::clipboard()->text().split(u'\n', Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 1 + 17);
-    QCOMPARE(lines[0], u"越流高さ(mm)\t流量(L/min)\t流量(m³/s)\t備考"_qs);
-    QVERIFY2(lines[1].startsWith(u"20\t") && lines[1].endsWith(u"\t"), qPrintable(lines[1]));
+    QCOMPARE(lines[0], u"越流高さ(mm)\t流量(L/min)\t流量(m³/s)\t備考\t堰の幅(mm)"_qs);
+    QVERIFY2(lines[1].startsWith(u"20\t") && lines[1].endsWith(u"\t\t300"), qPrintable(lines[1]));
 }
 
 void RatingWindowTest::savesCsvWhole()
@@ -221,7 +221,7 @@ void RatingWindowTest::savesCsvWhole()
     QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
     const QStringList lines = QString::fromUtf8(bytes.mid(3)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 4);
-    QCOMPARE(lines[0], u"越流高さ(mm),流量(L/min),流量(m³/s),備考"_qs);
+    QCOMPARE(lines[0], u"越流高さ(mm),流量(L/min),流量(m³/s),備考,堰の幅(mm)"_qs);
     QVERIFY2(lines[1].startsWith(u"20,"), qPrintable(lines[1]));
     QCOMPARE(lines[3].section(u',', 0, 0), u"100"_qs);
 }
@@ -367,9 +367,11 @@ void RatingWindowTest::uncertaintiesReachTheTable()
         QVERIFY2(rating->gaugeNote().startsWith(u"u(h) = 0.3 mm、u(b) = 0.5 mm、u_C = 1 %"_qs),
                  qPrintable(rating->gaugeNote()));
         QVERIFY2(rating->flowText().endsWith(u"± 8.52 L/min（U = 2.84 %）"_qs), qPrintable(rating->flowText()));
-        // The copy carries the three under the table.
+        // The copy carries the three on every row, in columns of their own.
         rating->copyTable();
-        QVERIFY(QGuiApplication::clipboard()->text().endsWith(rating->gaugeNote() + u'\n'));
+        const QStringList rows = QGuiApplication::clipboard()->text().split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(rows.size(), rating->model()->rowCount() + 1);
+        QVERIFY2(rows.last().endsWith(u"\t0.3\t0.5\t1"_qs), qPrintable(rows.last()));
         // Kept for the next run.
         QCOMPARE(storedGaugeUncertainty(), std::optional(GaugeUncertainty{0.3, 0.5, 1}));
     } else {

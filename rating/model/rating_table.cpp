@@ -80,7 +80,7 @@ FlowReading flowReadingAt(double headMm, const WeirDomain &domain)
     return reading;
 }
 
-RatingRead readRatingBoxes(const RatingBoxTexts &texts, const QLocale &locale)
+RatingRead readRatingBoxes(const RatingBoxTexts &texts, const QLocale &locale, int maxRows)
 {
     const std::pair<RatingBox, const QString *> boxes[] = {{RatingBox::Width, &texts.width},
                                                            {RatingBox::From, &texts.from},
@@ -100,12 +100,11 @@ RatingRead readRatingBoxes(const RatingBoxTexts &texts, const QLocale &locale)
                 RatingTexts::tr("%1は%2以上にして下さい。")
                     .arg(RatingTexts::caption(RatingBox::To), RatingTexts::caption(RatingBox::From)),
                 RatingBox::To};
-    if ((range.toMm - range.fromMm) / range.stepMm >= kMaxRatingRows)
-        return {std::nullopt,
-                RatingTexts::tr("%1が小さ過ぎます（%2行まで）。")
-                    .arg(RatingTexts::caption(RatingBox::Step))
-                    .arg(kMaxRatingRows),
-                RatingBox::Step};
+    if (!((range.toMm - range.fromMm) / range.stepMm < maxRows))
+        return {
+            std::nullopt,
+            RatingTexts::tr("%1が小さ過ぎます（%2行まで）。").arg(RatingTexts::caption(RatingBox::Step)).arg(maxRows),
+            RatingBox::Step};
     return {range, {}, {}};
 }
 

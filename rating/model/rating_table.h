@@ -41,10 +41,14 @@ struct RatingRead {
     std::optional<RatingBox> box;
 };
 
-// A table of more rows than this is refused: the step is too small.
+// A window's table of more rows than this is refused: the step is too small
+// for a table a person reads on the screen. A table written out
+// (weir-head table) is written a piece at a time and may be as long as a
+// table's rows can be counted.
 inline constexpr int kMaxRatingRows = 5000;
+inline constexpr int kMaxWrittenRatingRows = 2'000'000'000;
 
-RatingRead readRatingBoxes(const RatingBoxTexts &texts, const QLocale &locale);
+RatingRead readRatingBoxes(const RatingBoxTexts &texts, const QLocale &locale, int maxRows = kMaxRatingRows);
 
 // The flow at a measured head, as the table shows flows: "123.45 L/min
 // (0.0020575 m³/s)", or the message about the box when it holds no head.
@@ -99,6 +103,7 @@ public:
     void setRange(const RatingRange &range);
     const RatingRange &range() const { return m_range; }
     void setLocale(const QLocale &locale);
+    const QLocale &locale() const { return m_locale; }
     void setGauge(const std::optional<GaugeUncertainty> &gauge);
     const std::optional<GaugeUncertainty> &gauge() const { return m_gauge; }
 

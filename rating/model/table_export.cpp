@@ -3,34 +3,73 @@
 #include "rating/model/table_export.h"
 
 #include "logic/csv_field.h"
+#include "logic/number_text.h"
+#include "logic/texts.h"
+#include "rating/model/rating_table.h"
 
-#include <QAbstractItemModel>
 #include <QStringList>
 
 namespace weir {
 
-QString tableText(const QAbstractItemModel &model, QChar separator, const QString &lineEnd, const QString &note)
+namespace {
+
+// The columns every row repeats: the width, and the three uncertainties.
+QStringList statedCaptions(const RatingTableModel &model)
 {
-    const auto cell = [separator](const QString &text) { return csvField(text, separator); };
-    QString out;
+    QStringList captions{Texts::width()};
+    if (model.gauge())
+        captions << Texts::headUncertainty() << Texts::widthUncertainty() << Texts::coefficientUncertainty();
+    return captions;
+}
+
+QStringList statedValues(const RatingTableModel &model, const QLocale &locale)
+{
+    QStringList values{generalNumberText(model.range().widthMm, locale)};
+    if (const std::optional<GaugeUncertainty> &gauge = model.gauge())
+        values << generalNumberText(gauge->headMm, locale) << generalNumberText(gauge->widthMm, locale)
+               << generalNumberText(gauge->coefficientPercent, locale);
+    return values;
+}
+
+QString line(const QStringList &cells, QChar separator, const QString &lineEnd)
+{
+    QStringList quoted;
+    for (const QString &cell : cells)
+        quoted << csvField(cell, separator);
+    return quoted.join(separator) + lineEnd;
+}
+
+} // namespace
+
+QString tableHeaderText(const RatingTableModel &model, QChar separator, const QString &lineEnd)
+{
     QStringList header;
     for (int column = 0; column < model.columnCount(); ++column)
-        header << cell(model.headerData(column, Qt::Horizontal).toString());
-    out += header.join(separator) + lineEnd;
-    for (int row = 0; row < model.rowCount(); ++row) {
+        header << model.headerData(column, Qt::Horizontal).toString();
+    return line(header + statedCaptions(model), separator, lineEnd);
+}
+
+QString tableRowsText(const RatingTableModel &model, QChar separator, const QString &lineEnd, int first, int last)
+{
+    const QStringList stated = statedValues(model, model.locale());
+    QString out;
+    for (int row = first; row < last; ++row) {
         QStringList cells;
         for (int column = 0; column < model.columnCount(); ++column)
-            cells << cell(model.index(row, column).data().toString());
-        out += cells.join(separator) + lineEnd;
+            cells << model.index(row, column).data().toString();
+        out += line(cells + stated, separator, lineEnd);
     }
-    if (!note.isEmpty())
-        out += cell(note) + lineEnd;
     return out;
 }
 
-QByteArray csvBytes(const QAbstractItemModel &model, const QString &note)
+QString tableText(const RatingTableModel &model, QChar separator, const QString &lineEnd)
 {
-    return QByteArray("\xEF\xBB\xBF") + tableText(model, u',', QStringLiteral("\r\n"), note).toUtf8();
+    return tableHeaderText(model, separator, lineEnd) + tableRowsText(model, separator, lineEnd, 0, model.rowCount());
+}
+
+QByteArray csvBytes(const RatingTableModel &model)
+{
+    return QByteArray("\xEF\xBB\xBF") + tableText(model, u',', QStringLiteral("\r\n")).toUtf8();
 }
 
 } // namespace weir
