@@ -25,10 +25,6 @@ the weir&apos;s width and a bracket of heads, by bisection.</translation>
         <translation>The value %1 of --zero is not a number.</translation>
     </message>
     <message>
-        <source>%1 を指定して下さい。</source>
-        <translation>Give %1.</translation>
-    </message>
-    <message>
         <source>越流高さから流量を求めます。一つの値、または記録 (CSV) の各行について。</source>
         <translation>Finds the flow from the head, for one value or for every row of a record (CSV).</translation>
     </message>
@@ -363,6 +359,22 @@ the weir&apos;s width and a bracket of heads, by bisection.</translation>
     <message>
         <source>この幅は範囲の外です。</source>
         <translation>This width lies outside the range.</translation>
+    </message>
+    <message>
+        <source>最小流量の越流高さ %1 mm</source>
+        <translation>the smallest flow's head, %1 mm</translation>
+    </message>
+    <message>
+        <source>最小流量での拡張不確かさ %1 %</source>
+        <translation>the expanded uncertainty at the smallest flow, %1 %</translation>
+    </message>
+    <message>
+        <source>--%1 を指定して下さい。</source>
+        <translation>Give --%1.</translation>
+    </message>
+    <message>
+        <source>--%1 か --%2 を指定して下さい。</source>
+        <translation>Give --%1 or --%2.</translation>
     </message>
 </context>
 </TS>
