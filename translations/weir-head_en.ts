@@ -362,7 +362,7 @@ the weir&apos;s width and a bracket of heads, by bisection.</translation>
     </message>
     <message>
         <source>最小流量の越流高さ %1 mm</source>
-        <translation>the smallest flow's head, %1 mm</translation>
+        <translation>the smallest flow&apos;s head, %1 mm</translation>
     </message>
     <message>
         <source>最小流量での拡張不確かさ %1 %</source>
