@@ -3,6 +3,7 @@
 #include "app/record_run.h"
 
 #include "app/command_line_texts.h"
+#include "app/console_text.h"
 #include "app/csv_reader.h"
 #include "app/json_text.h"
 #include "app/record_file.h"
@@ -14,6 +15,7 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <climits>
 #include <functional>
 
 #ifndef Q_OS_WIN
@@ -264,6 +266,55 @@ QString check(const RecordFile &file, const RecordHeader &header, const RecordOp
 
 } // namespace
 
+// A long record's progress on a terminal, over one line rewritten in place:
+// the rows read and how far into the file that is. Nothing when the error
+// stream is not a terminal, and nothing for a record read in a moment.
+class Progress
+{
+public:
+    Progress(const SubcommandRun &run, std::FILE *record)
+        : m_err(run.err)
+        , m_record(record)
+        , m_shown(isatty(fileno(run.err)))
+    {
+        if (!m_shown)
+            return;
+        const long here = std::ftell(record);
+        if (std::fseek(record, 0, SEEK_END) == 0)
+            m_size = std::ftell(record);
+        std::fseek(record, here, SEEK_SET);
+    }
+
+    void show(long long rows) const
+    {
+        if (!m_shown)
+            return;
+        const long at = std::ftell(m_record);
+        const int percent = m_size > 0 && at >= 0 ? int(std::min<long>(100, at * 100 / m_size)) : 0;
+        const QString text = CommandLineTexts::tr("読み込み中: %n行（ファイルの %1 %）", nullptr,
+                                                  int(std::min<long long>(rows, INT_MAX)))
+                                 .arg(percent);
+        writeText(m_err, u'\r' + text);
+        m_rowsShown = rows;
+    }
+
+    void end(long long rows) const
+    {
+        if (m_rowsShown == 0)
+            return;
+        if (m_rowsShown != rows)
+            show(rows);
+        std::fputc('\n', m_err);
+    }
+
+private:
+    std::FILE *m_err;
+    std::FILE *m_record;
+    bool m_shown;
+    long m_size = 0;
+    mutable long long m_rowsShown = 0;
+};
+
 int runRecord(const SubcommandRun &run, const RecordOptions &options, RecordAnswers &answers)
 {
     RecordFile file;
@@ -302,7 +353,7 @@ int runRecord(const SubcommandRun &run, const RecordOptions &options, RecordAnsw
     const RecordClock clock(options.timeFormat);
     VolumeTally volume([&run](const QString &text) { run.say(text); });
     long long rows = 0, answered = 0;
-    const bool progress = isatty(fileno(run.err));
+    const Progress progress(run, file.stream());
     bool first = true;
     CsvReader::Status status;
     while ((status = reader.next()) == CsvReader::Status::Record) {
@@ -325,11 +376,10 @@ int runRecord(const SubcommandRun &run, const RecordOptions &options, RecordAnsw
                        blank ? QString() : timeText);
         }
         writer.writeRow(reader, answer.columns);
-        if (progress && rows % 200000 == 0)
-            std::fprintf(run.err, "\r%lld", rows);
+        if (rows % 200000 == 0)
+            progress.show(rows);
     }
-    if (progress && rows >= 200000)
-        std::fputc('\n', run.err);
+    progress.end(rows);
     writer.end();
 
     run.say(CommandLineTexts::tr("%1行のうち %2行に答えがあり、%3行にありません。")

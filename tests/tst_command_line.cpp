@@ -23,6 +23,11 @@
 #include <cmath>
 #include <cstdio>
 
+#ifndef Q_OS_WIN
+#include <fcntl.h>
+#include <unistd.h> // the pseudo-terminal's ends
+#endif
+
 using namespace weir;
 
 namespace {
@@ -44,12 +49,13 @@ QByteArray readAll(std::FILE *file)
     return bytes;
 }
 
-// The program's subcommand with the arguments, the input given as bytes.
-Run run(const QStringList &arguments, const QByteArray &input = {})
+// The program's subcommand with the arguments, the input given as bytes;
+// what it says goes to `terminal` when one is given.
+Run run(const QStringList &arguments, const QByteArray &input = {}, std::FILE *terminal = nullptr)
 {
     std::FILE *in = std::tmpfile();
     std::FILE *out = std::tmpfile();
-    std::FILE *err = std::tmpfile();
+    std::FILE *err = terminal ? terminal : std::tmpfile();
     std::fwrite(input.constData(), 1, std::size_t(input.size()), in);
     std::rewind(in);
     Run result;
@@ -57,10 +63,12 @@ Run run(const QStringList &arguments, const QByteArray &input = {})
     std::fflush(out);
     std::fflush(err);
     result.out = readAll(out);
-    result.err = QString::fromUtf8(readAll(err));
     std::fclose(in);
     std::fclose(out);
-    std::fclose(err);
+    if (!terminal) {
+        result.err = QString::fromUtf8(readAll(err));
+        std::fclose(err);
+    }
     return result;
 }
 
@@ -114,6 +122,7 @@ private slots:
     void designWidths_data();
     void designWidths();
     void tableOfAnyLength();
+    void progressOnATerminal();
     void helpIsInOneLanguage();
     void excelReadsWhatIsWritten_data();
     void excelReadsWhatIsWritten();
@@ -781,6 +790,37 @@ void CommandLineTest::tableOfAnyLength()
     QVERIFY2(lines.last().startsWith(u"600\t"_qs) && lines.last().endsWith(u"\t300"_qs), qPrintable(lines.last()));
     for (const QString &line : lines)
         QCOMPARE(line.count(u'\t'), 4);
+}
+
+// A long record shows on a terminal how far it has come: the rows read and
+// the share of the file, on one line rewritten in place.
+void CommandLineTest::progressOnATerminal()
+{
+#ifdef Q_OS_WIN
+    QSKIP("the error stream is a pseudo-terminal here, which Windows has not");
+#else
+    const int master = posix_openpt(O_RDWR | O_NOCTTY);
+    QVERIFY(master >= 0 && grantpt(master) == 0 && unlockpt(master) == 0);
+    std::FILE *terminal = std::fopen(ptsname(master), "w");
+    QVERIFY(terminal);
+    QByteArray record("head_mm\n");
+    for (int i = 0; i < 400000; ++i)
+        record += "43.83\n";
+    const Run result = run({"flow", "--width", "300", "--column", "head_mm"}, record, terminal);
+    std::fclose(terminal);
+    QCOMPARE(result.status, 0);
+    QByteArray said;
+    char buffer[4096];
+    ssize_t got;
+    fcntl(master, F_SETFL, O_NONBLOCK);
+    while ((got = read(master, buffer, sizeof buffer)) > 0)
+        said.append(buffer, got);
+    close(master);
+    const QString text = QString::fromUtf8(said);
+    // Half the rows are half the file, give or take what is read ahead.
+    QVERIFY2(text.contains(QRegularExpression(u"\r読み込み中: 200000行（ファイルの 5[01] %）"_qs)), qPrintable(text));
+    QCOMPARE(text.count(u"\r読み込み中: 400000行（ファイルの 100 %）"_qs), 1);
+#endif
 }
 
 // A reading in another unit gives what the same quantity in mm or L/min gives.

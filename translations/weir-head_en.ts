@@ -376,5 +376,12 @@ the weir&apos;s width and a bracket of heads, by bisection.</translation>
         <source>--%1 か --%2 を指定して下さい。</source>
         <translation>Give --%1 or --%2.</translation>
     </message>
+    <message numerus="yes">
+        <source>読み込み中: %n行（ファイルの %1 %）</source>
+        <translation>
+            <numerusform>Reading: %n row (%1 % of the file)</numerusform>
+            <numerusform>Reading: %n rows (%1 % of the file)</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>
