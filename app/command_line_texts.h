@@ -4,6 +4,9 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+#include <climits>
+
 namespace weir {
 
 // The command line's own texts: help, messages about records and times. All
@@ -14,5 +17,13 @@ class CommandLineTexts
 {
     Q_DECLARE_TR_FUNCTIONS(CommandLine)
 };
+
+// A count for a text that takes its singular or plural by it (tr's %n, an
+// int): a record's rows can outnumber an int, whose largest value is then
+// plural enough.
+inline int counted(long long count)
+{
+    return int(std::clamp<long long>(count, INT_MIN, INT_MAX));
+}
 
 } // namespace weir

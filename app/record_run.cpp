@@ -291,9 +291,8 @@ public:
             return;
         const long at = std::ftell(m_record);
         const int percent = m_size > 0 && at >= 0 ? int(std::min<long>(100, at * 100 / m_size)) : 0;
-        const QString text = CommandLineTexts::tr("読み込み中: %n行（ファイルの %1 %）", nullptr,
-                                                  int(std::min<long long>(rows, INT_MAX)))
-                                 .arg(percent);
+        const QString text
+            = CommandLineTexts::tr("読み込み中: %n行（ファイルの %1 %）", nullptr, counted(rows)).arg(percent);
         writeText(m_err, u'\r' + text);
         m_rowsShown = rows;
     }
@@ -340,9 +339,9 @@ int runRecord(const SubcommandRun &run, const RecordOptions &options, RecordAnsw
                           .arg(encodingName(file.fileEncoding()))
                     : CommandLineTexts::tr("文字コード %1 として読みました。").arg(encodingName(file.fileEncoding())));
     if (header.line > 1)
-        run.say(CommandLineTexts::tr("見出しは%1行目です（その上の%2行は読み飛ばしました）。")
-                    .arg(header.line)
-                    .arg(header.line - 1));
+        run.say(CommandLineTexts::tr("見出しは%1行目です（その上の%n行は読み飛ばしました）。", nullptr,
+                                     counted(header.line - 1))
+                    .arg(header.line));
 
     std::fseek(file.stream(), header.offset, SEEK_SET);
     CsvReader reader(file.stream(), header.delimiter, header.line);
@@ -382,8 +381,7 @@ int runRecord(const SubcommandRun &run, const RecordOptions &options, RecordAnsw
     progress.end(rows);
     writer.end();
 
-    run.say(CommandLineTexts::tr("%1行のうち %2行に答えがあり、%3行にありません。")
-                .arg(rows)
+    run.say(CommandLineTexts::tr("%n行のうち %1行に答えがあり、%2行にありません。", nullptr, counted(rows))
                 .arg(answered)
                 .arg(rows - answered));
     const bool wholeVolume = timeColumns.empty() || volume.finish();

@@ -75,9 +75,9 @@ bool VolumeTally::finish()
 {
     endStretch();
     if (m_unreadable > kNamed)
-        m_say(CommandLineTexts::tr("ほか %1行の時刻が読めません。").arg(m_unreadable - kNamed));
+        m_say(CommandLineTexts::tr("ほか %n行の時刻が読めません。", nullptr, counted(m_unreadable - kNamed)));
     if (m_backwards > kNamed)
-        m_say(CommandLineTexts::tr("ほか %1行で時刻が戻るか繰り返します。").arg(m_backwards - kNamed));
+        m_say(CommandLineTexts::tr("ほか %n行で時刻が戻るか繰り返します。", nullptr, counted(m_backwards - kNamed)));
     if (m_firstNaive > 0 && m_firstWithOffset > 0) {
         m_say(CommandLineTexts::tr(
                   "通過した水量: 求められません。時刻にオフセットのないもの（%1行目）とあるもの（%2行目）"
@@ -99,11 +99,10 @@ bool VolumeTally::finish()
     for (const auto &[from, to] : m_shownStretches)
         stretches << CommandLineTexts::tr("%1行目から%2行目まで").arg(from).arg(to);
     if (m_stretches > kNamed)
-        stretches << CommandLineTexts::tr("ほか%1区間").arg(m_stretches - kNamed);
-    m_say(CommandLineTexts::tr("通過した水量: %1 m³（記録の一部、%2区間: %3）")
-              .arg(volume)
-              .arg(m_stretches)
-              .arg(stretches.join(QStringLiteral("、"))));
+        stretches << CommandLineTexts::tr("ほか%n区間", nullptr, counted(m_stretches - kNamed));
+    // Items of a list are set apart as the language sets them: 、 or a comma.
+    m_say(CommandLineTexts::tr("通過した水量: %1 m³（記録の一部、%n区間: %2）", nullptr, counted(m_stretches))
+              .arg(volume, stretches.join(CommandLineTexts::tr("、", "between the items of a list"))));
     return false;
 }
 

@@ -169,16 +169,8 @@ the weir&apos;s width and a bracket of heads, by bisection.</translation>
         <translation>Read as the encoding %1.</translation>
     </message>
     <message>
-        <source>見出しは%1行目です（その上の%2行は読み飛ばしました）。</source>
-        <translation>The header is on line %1 (the %2 lines above it were skipped).</translation>
-    </message>
-    <message>
         <source>%1行目: %2</source>
         <translation>line %1: %2</translation>
-    </message>
-    <message>
-        <source>%1行のうち %2行に答えがあり、%3行にありません。</source>
-        <translation>Of %1 rows, %2 have an answer and %3 have none.</translation>
     </message>
     <message>
         <source>%1行目: 時刻がありません。</source>
@@ -197,14 +189,6 @@ the weir&apos;s width and a bracket of heads, by bisection.</translation>
         <translation>missing: lines %1 to %2 (left out of the volume)</translation>
     </message>
     <message>
-        <source>ほか %1行の時刻が読めません。</source>
-        <translation>and %1 more lines whose times cannot be read.</translation>
-    </message>
-    <message>
-        <source>ほか %1行で時刻が戻るか繰り返します。</source>
-        <translation>and %1 more lines whose times go back or repeat.</translation>
-    </message>
-    <message>
         <source>通過した水量: 求められません。時刻にオフセットのないもの（%1行目）とあるもの（%2行目）が混ざっていて、同じ時計で並べられません。</source>
         <translation>Volume passed: cannot be found. Times without an offset (line %1) and with one (line %2) are mixed, and cannot be put on one clock.</translation>
     </message>
@@ -219,14 +203,6 @@ the weir&apos;s width and a bracket of heads, by bisection.</translation>
     <message>
         <source>%1行目から%2行目まで</source>
         <translation>lines %1 to %2</translation>
-    </message>
-    <message>
-        <source>ほか%1区間</source>
-        <translation>and %1 more intervals</translation>
-    </message>
-    <message>
-        <source>通過した水量: %1 m³（記録の一部、%2区間: %3）</source>
-        <translation>Volume passed: %1 m³ (part of the record, %2 intervals: %3)</translation>
     </message>
     <message>
         <source>出力の形式（記録では既定で記録と同じ区切り）</source>
@@ -382,6 +358,53 @@ the weir&apos;s width and a bracket of heads, by bisection.</translation>
             <numerusform>Reading: %n row (%1 % of the file)</numerusform>
             <numerusform>Reading: %n rows (%1 % of the file)</numerusform>
         </translation>
+    </message>
+    <message numerus="yes">
+        <source>見出しは%1行目です（その上の%n行は読み飛ばしました）。</source>
+        <translation>
+            <numerusform>The header is on line %1 (the line above it was skipped).</numerusform>
+            <numerusform>The header is on line %1 (the %n lines above it were skipped).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n行のうち %1行に答えがあり、%2行にありません。</source>
+        <translation>
+            <numerusform>Of %n row, %1 has an answer and %2 has none.</numerusform>
+            <numerusform>Of %n rows, %1 have an answer and %2 have none.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>ほか %n行の時刻が読めません。</source>
+        <translation>
+            <numerusform>and %n more line whose time cannot be read.</numerusform>
+            <numerusform>and %n more lines whose times cannot be read.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>ほか %n行で時刻が戻るか繰り返します。</source>
+        <translation>
+            <numerusform>and %n more line whose time goes back or repeats.</numerusform>
+            <numerusform>and %n more lines whose times go back or repeat.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>ほか%n区間</source>
+        <translation>
+            <numerusform>and %n more interval</numerusform>
+            <numerusform>and %n more intervals</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>通過した水量: %1 m³（記録の一部、%n区間: %2）</source>
+        <translation>
+            <numerusform>Volume passed: %1 m³ (part of the record, %n interval: %2)</numerusform>
+            <numerusform>Volume passed: %1 m³ (part of the record, %n intervals: %2)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>、</source>
+        <comment>between the items of a list</comment>
+        <translation>, </translation>
     </message>
 </context>
 </TS>
