@@ -111,7 +111,11 @@ void ModuleHost::placeBeside(QWidget *window, const QMargins &frame)
 {
     const QScreen *screen = m_calculator->screen();
     const QRect area = screen ? screen->availableGeometry() : QRect();
-    window->move(placement::besideTopLeft(area, m_calculator->frameGeometry(), window->size().grownBy(frame)));
+    const placement::SideBySide placed
+        = placement::besideCalculator(area, m_calculator->frameGeometry(), window->size().grownBy(frame));
+    if (placed.calculator != m_calculator->frameGeometry().topLeft())
+        m_calculator->move(placed.calculator);
+    window->move(placed.module);
 }
 
 bool ModuleHost::eventFilter(QObject *watched, QEvent *event)

@@ -470,7 +470,7 @@ void WeirHeadWindow::openRatingWindow()
 
 void WeirHeadWindow::openDesignWindow()
 {
-    // 計算機に適用: the chosen width into the width box, this window to the front.
+    // この幅を計算機に入れる: the chosen width into the width box, this window to the front.
     const auto apply = [this](const QString &widthMm) {
         m_widthBox->setText(widthMm);
         activateWindow();

@@ -108,7 +108,7 @@ public slots:
     // width and bracket from the boxes. Says so when its module is missing.
     void openRatingWindow();
     // 表示 > 堰の設計: the widths that measure a range of flows, beside this
-    // window; 計算機に適用 there puts the chosen one into the width box.
+    // window; この幅を計算機に入れる there puts the chosen one into the width box.
     void openDesignWindow();
     // ファイル > 計算書を保存 (PDF): asks for a file and saves the last
     // Calculate's sheet there, whole or not at all.

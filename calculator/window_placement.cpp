@@ -43,22 +43,52 @@ QPoint centredTopLeft(const QRect &area, const QSize &outer, qreal dpiX, qreal d
     return {area.left() + qRound(left / twipsPerPixelX), area.top() + qRound(top / twipsPerPixelY)};
 }
 
-QPoint besideTopLeft(const QRect &area, const QRect &calculator, const QSize &outer)
+SideBySide besideCalculator(const QRect &area, const QRect &calculator, const QSize &outer)
 {
-    QPoint at = calculator.topRight() + QPoint(kGap, 0);
+    SideBySide placed{calculator.topLeft(), calculator.topRight() + QPoint(kGap, 0)};
     if (!area.isValid())
-        return at;
-    if (at.x() + outer.width() > area.right()) {
-        const int leftRoom = calculator.left() - area.left();
-        const int rightRoom = area.right() - calculator.right();
-        if (leftRoom >= outer.width() + kGap)
-            at.setX(calculator.left() - kGap - outer.width());
-        else
-            at.setX(rightRoom > leftRoom ? area.right() + 1 - kGap - outer.width() : area.left() + kGap);
-        at.setX(pushedIn(at.x(), outer.width(), area.left(), area.width()));
+        return placed;
+    const int level = pushedIn(calculator.top(), outer.height(), area.top(), area.height());
+    const int leftRoom = calculator.left() - area.left();
+    const int rightRoom = area.right() - calculator.right();
+    if (placed.module.x() + outer.width() <= area.right()) {
+        placed.module.setY(level);
+        return placed;
     }
-    at.setY(pushedIn(at.y(), outer.height(), area.top(), area.height()));
-    return at;
+    if (leftRoom >= outer.width() + kGap) {
+        placed.module = {calculator.left() - kGap - outer.width(), level};
+        return placed;
+    }
+    const int rightEdge = pushedIn(area.right() + 1 - kGap - outer.width(), outer.width(), area.left(), area.width());
+    const int leftEdge = pushedIn(area.left() + kGap, outer.width(), area.left(), area.width());
+    if (calculator.width() + kGap + outer.width() <= area.width() - 2 * kGap) {
+        // Both fit: the module against the roomier side's edge, the
+        // calculator a gap from it.
+        if (rightRoom >= leftRoom) {
+            placed.module = {rightEdge, level};
+            placed.calculator.setX(rightEdge - kGap - calculator.width());
+        } else {
+            placed.module = {leftEdge, level};
+            placed.calculator.setX(leftEdge + outer.width() + kGap);
+        }
+        return placed;
+    }
+    // The least of the calculator covered, against either side's edge, level
+    // with it, at the top or at the bottom; the first of equals.
+    const int top = pushedIn(area.top() + kGap, outer.height(), area.top(), area.height());
+    const int bottom = pushedIn(area.bottom() + 1 - kGap - outer.height(), outer.height(), area.top(), area.height());
+    long long least = -1;
+    for (const int x : {rightRoom >= leftRoom ? rightEdge : leftEdge, rightRoom >= leftRoom ? leftEdge : rightEdge}) {
+        for (const int y : {level, top, bottom}) {
+            const QRect covered = QRect(QPoint(x, y), outer).intersected(calculator);
+            const long long size = covered.isEmpty() ? 0 : (long long)covered.width() * covered.height();
+            if (least < 0 || size < least) {
+                least = size;
+                placed.module = {x, y};
+            }
+        }
+    }
+    return placed;
 }
 
 } // namespace weir::placement

@@ -28,11 +28,20 @@ QMargins frameMargins(const QRect &inside, const QRect &outside);
 // larger than the area keeps its top-left corner (its title bar) inside it.
 QPoint centredTopLeft(const QRect &area, const QSize &outer, qreal dpiX, qreal dpiY);
 
-// The rating window's frame top-left: to the right of the calculator's frame,
-// else to its left, level with its top; where neither side has room, against
-// the roomier side's edge. Pushed onto the area where it fits; a frame larger
-// than the area keeps its top-left corner inside it. An invalid area places
-// it beside the calculator and no more.
-QPoint besideTopLeft(const QRect &area, const QRect &calculator, const QSize &outer);
+// Where a module window's frame (the rating window, the design window) and
+// the calculator's go, as top-left corners. The module goes to the right of
+// the calculator's frame, else to its left, level with its top. Where
+// neither side has room but the screen holds the two side by side, the
+// calculator moves over, toward the side with less room, just far enough for
+// the module to stand beside it: the calculator is never covered where it
+// need not be. Where the screen cannot hold both, the module goes where it
+// covers the least of the calculator. A frame is pushed onto the area where
+// it fits; one larger than the area keeps its top-left corner inside it. An
+// invalid area places the module beside the calculator and no more.
+struct SideBySide {
+    QPoint calculator;
+    QPoint module;
+};
+SideBySide besideCalculator(const QRect &area, const QRect &calculator, const QSize &outer);
 
 } // namespace weir::placement

@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QVBoxLayout>
 
 #include <qcustomplot.h>
@@ -42,11 +43,64 @@ double headMm(double flow, double widthMm)
                                                          : std::numeric_limits<double>::quiet_NaN();
 }
 
+// An answer as the window sets it: a number and its unit, the sides of an
+// equals sign and 約 and its number joined by no-break spaces; a new line
+// after a sentence, before a parenthesis and, once a line has run long,
+// after a clause's comma or colon. The labels do not wrap, so no word or
+// number is broken, and the window is as wide as its longest line at its
+// smallest.
+QString laidOut(const QString &text)
+{
+    static const QRegularExpression unbreakable(
+        QStringLiteral(u"(?<=[0-9]) (?=(mm|%|L/min|m³/s)(?![A-Za-z]))|(?<=\\S) (?==)|(?<==) |(?<=約) (?=[0-9±])"));
+    // Characters: a line that would run longer is broken at its clauses.
+    constexpr qsizetype kLongLine = 20;
+    // How long the line would run on from i: to its end, its sentence's
+    // end or a parenthesis, where it is broken anyway.
+    const auto restOfLine = [](const QString &t, qsizetype i) {
+        qsizetype n = 0;
+        while (i + n < t.size() && t[i + n] != u'\n' && t[i + n] != u'。' && t[i + n] != u'（')
+            ++n;
+        return n;
+    };
+    QString joined = text;
+    joined.replace(unbreakable, QStringLiteral(u"\u00A0"));
+    QStringList lines;
+    QString line;
+    for (qsizetype i = 0; i < joined.size(); ++i) {
+        const QChar c = joined[i];
+        if (c == u'\n') {
+            lines << line;
+            line.clear();
+            continue;
+        }
+        if (c == u'（' && !line.isEmpty()) {
+            lines << line;
+            line.clear();
+        }
+        line += c;
+        const bool more = i + 1 < joined.size() && joined[i + 1] != u'\n';
+        const bool clauseEnds = c == u'、' || (c == u' ' && line.endsWith(QStringLiteral(": ")));
+        if (more && (c == u'。' || (clauseEnds && line.size() >= kLongLine && restOfLine(joined, i + 1) > kLongLine))) {
+            lines << line.trimmed();
+            line.clear();
+        }
+    }
+    lines << line;
+    return lines.join(u'\n');
+}
+
+// What a label says, as a screen reader and the tests read it.
+QString plain(const QLabel *label)
+{
+    return label->text().replace(QChar(0x00A0), u' ');
+}
+
 QLabel *resultLabel(QWidget *parent, const char *name)
 {
     auto *label = new QLabel(parent);
     label->setObjectName(QLatin1String(name));
-    label->setWordWrap(true);
+    label->setWordWrap(false);
     // Read by a screen reader as the user tabs through the window: named by
     // its own text (a label given a name of its own is read by that name
     // alone, its text out of reach).
@@ -186,30 +240,30 @@ QLineEdit *DesignWindowWidget::box(DesignBox box) const
 
 QString DesignWindowWidget::rangeText() const
 {
-    return m_rangeLabel->text();
+    return plain(m_rangeLabel);
 }
 
 QString DesignWindowWidget::pointText() const
 {
-    return m_pointLabel->text();
+    return plain(m_pointLabel);
 }
 
 QString DesignWindowWidget::gaugeText() const
 {
-    return m_gaugeLabel->text();
+    return plain(m_gaugeLabel);
 }
 
 void DesignWindowWidget::refresh()
 {
-    m_gaugeLabel->setText(m_gauge ? gaugeStatement(*m_gauge, m_locale)
-                                  : DesignTexts::tr("不確かさは未設定です（計算機の 編集 → 不確かさ）。"));
+    m_gaugeLabel->setText(laidOut(m_gauge ? gaugeStatement(*m_gauge, m_locale)
+                                          : DesignTexts::tr("不確かさは未設定です（計算機の 編集 → 不確かさ）。")));
     m_answer = designFor({m_smallestBox->text(), m_largestBox->text(), m_highestBox->text(), m_limitBox->text()},
                          m_gauge, m_locale);
     const bool found = m_answer.narrowestMm.has_value();
     QPalette palette = m_rangeLabel->palette();
     palette.setColor(QPalette::WindowText, found ? this->palette().color(QPalette::WindowText) : messageRed(palette));
     m_rangeLabel->setPalette(palette);
-    m_rangeLabel->setText(found ? m_answer.rangeText : m_answer.message);
+    m_rangeLabel->setText(laidOut(found ? m_answer.rangeText : m_answer.message));
     m_applyButton->setEnabled(found);
     if (found) {
         // A width to start from: the range's middle, to a whole millimetre
@@ -235,7 +289,7 @@ void DesignWindowWidget::refreshPoint()
         return;
     }
     const DesignPointTexts point = designPointTexts(m_answer, *width, m_gauge, m_locale);
-    m_pointLabel->setText(point.lines.join(u'\n'));
+    m_pointLabel->setText(laidOut(point.lines.join(u'\n')));
     if (point.found) {
         m_chosen->addData(*width, point.smallestFlowHeadMm);
         m_chosen->addData(*width, point.largestFlowHeadMm);
@@ -285,8 +339,8 @@ void DesignWindowWidget::replot()
 
 void DesignWindowWidget::announceAnswer()
 {
-    m_announcer->announce((QStringList{m_rangeLabel->text()} + m_pointLabel->text().split(u'\n', Qt::SkipEmptyParts))
-                              .join(QStringLiteral(u"、")));
+    m_announcer->announce(
+        (QStringList{rangeText()} + pointText().split(u'\n', Qt::SkipEmptyParts)).join(QStringLiteral(u"、")));
 }
 
 void DesignWindowWidget::applyWidth()

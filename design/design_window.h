@@ -22,7 +22,7 @@ class Announcer;
 // highest head in, the range of widths that measure them out, updated as the
 // boxes are typed. A width chosen in the range shows the heads at both
 // flows, how finely a gauge must read at the smallest, and its U when the
-// uncertainties are stated; 計算機に適用 puts it into the calculator's width
+// uncertainties are stated; この幅を計算機に入れる puts it into the calculator's width
 // box. The curve draws both flows' heads against the width, with the limits
 // (20 mm, the highest head) and the range between them.
 class DesignWindowWidget : public QWidget, public DesignWindow

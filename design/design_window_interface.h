@@ -27,7 +27,7 @@ public:
     // The calculator's locale and the user's uncertainties (none: no U).
     virtual void takeSettings(const QLocale &locale, const std::optional<GaugeUncertainty> &gauge) = 0;
     // Called with the chosen width, as the window shows it (mm), when the
-    // user presses 計算機に適用.
+    // user presses この幅を計算機に入れる.
     virtual void onApply(std::function<void(const QString &widthMm)> apply) = 0;
 };
 

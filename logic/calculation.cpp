@@ -78,7 +78,9 @@ void sayIfBeyondPeak(CalculationOutcome &outcome, const WeirInputs &in, double h
 {
     if (outcome.kind != CalculationOutcome::Kind::Shown || !beyondPeak(head, in.width))
         return;
-    outcome.lines.append({Texts::foundBeyondPeak(peakHeadText(peakHead(in.width), locale))});
+    // In place of the note under 20 mm, if any: a head that is no answer
+    // is neither in nor out of the formula's range.
+    outcome.lines = {{Texts::foundBeyondPeak(peakHeadText(peakHead(in.width), locale))}};
     outcome.lines.append(
         whereTheHeadLies(in, locale, [](double, const QString &mm) { return Texts::headBelowPeak(mm); }));
 }

@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -39,7 +40,7 @@ void DesignWindowTest::initTestCase()
 }
 
 // The first example's range worked in closed form (see tst_weir_calc): 170.9
-// to 310.3 mm; its middle, 241 mm, chosen; 計算機に適用 fills the width box.
+// to 310.3 mm; its middle, 241 mm, chosen; この幅を計算機に入れる fills the width box.
 void DesignWindowTest::opensAndApplies()
 {
     test::CalculatorWindow window;
@@ -119,6 +120,21 @@ void DesignWindowTest::answersAsTyped()
     if (stated) {
         QVERIFY(design.gaugeText().startsWith(u"u(h) = 0.3 mm"_qs));
         QVERIFY2(design.pointText().contains(u"最小流量での拡張不確かさ"_qs), qPrintable(design.pointText()));
+    }
+    // At its smallest, every answer is whole: no line of a label is cut or
+    // broken inside a word, and a number keeps its unit on its line.
+    design.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&design));
+    design.resize(design.minimumSizeHint());
+    QCoreApplication::processEvents();
+    for (const QLabel *label : design.findChildren<QLabel *>()) {
+        if (!label->isVisible() || label->text().isEmpty())
+            continue;
+        QVERIFY2(label->width() >= label->sizeHint().width() && label->height() >= label->sizeHint().height(),
+                 qPrintable(label->text()));
+        for (const QString &line : label->text().split(u'\n'))
+            QVERIFY2(!line.startsWith(u"mm"_qs) && !line.startsWith(u'%') && !line.endsWith(u'約'),
+                     qPrintable(label->text()));
     }
 }
 

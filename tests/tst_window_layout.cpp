@@ -273,29 +273,38 @@ void WindowLayoutTest::centredTopLeft()
     QCOMPARE(placement::centredTopLeft(area, frame, dpi, dpi), topLeft);
 }
 
-// The rating window's frame on a 1280 x 800 screen unless a row says
-// otherwise; the calculator's frame is given with its size.
+// A module window's frame on a 1280 x 800 screen unless a row says
+// otherwise; the calculator's frame is given with its size, and stays where
+// it is unless a row says where it moves.
 void WindowLayoutTest::ratingBesideCalculator_data()
 {
     QTest::addColumn<QRect>("area");
     QTest::addColumn<QRect>("calculator");
     QTest::addColumn<QSize>("rating");
     QTest::addColumn<QPoint>("topLeft");
+    QTest::addColumn<QPoint>("calculatorTopLeft");
     const QRect screen(0, 0, 1280, 800);
-    QTest::newRow("to the right") << screen << QRect(475, 221, 330, 360) << QSize(400, 300) << QPoint(812, 221);
-    QTest::newRow("to the left") << screen << QRect(800, 100, 330, 360) << QSize(400, 300) << QPoint(392, 100);
-    // Neither side has room: against the roomier side, a gap from the edge,
-    // and lifted to stay above the bottom.
-    QTest::newRow("right is roomier") << screen << QRect(300, 221, 330, 360) << QSize(780, 610) << QPoint(492, 182);
-    QTest::newRow("as roomy: the left") << screen << QRect(475, 221, 330, 360) << QSize(780, 610) << QPoint(8, 182);
-    QTest::newRow("just fits, no gap") << screen << QRect(475, 0, 330, 360) << QSize(1280, 800) << QPoint(0, 0);
-    QTest::newRow("larger than the screen")
-        << QRect(0, 0, 1024, 600) << QRect(347, 0, 330, 700) << QSize(1100, 650) << QPoint(0, 0);
-    QTest::newRow("calculator above the screen")
-        << screen << QRect(475, -40, 330, 360) << QSize(400, 300) << QPoint(812, 8);
-    QTest::newRow("below a panel, to the right")
-        << QRect(100, 50, 1180, 750) << QRect(120, 60, 330, 360) << QSize(500, 400) << QPoint(457, 60);
-    QTest::newRow("no screen known") << QRect() << QRect(475, 221, 330, 360) << QSize(780, 610) << QPoint(812, 221);
+    const auto row = [](const char *name, const QRect &area, const QRect &calculator, const QSize &module,
+                        const QPoint &topLeft, std::optional<QPoint> moved = std::nullopt) {
+        QTest::newRow(name) << area << calculator << module << topLeft << moved.value_or(calculator.topLeft());
+    };
+    row("to the right", screen, QRect(475, 221, 330, 360), QSize(400, 300), QPoint(812, 221));
+    row("to the left", screen, QRect(800, 100, 330, 360), QSize(400, 300), QPoint(392, 100));
+    // Neither side has room, the screen has for both: the module against
+    // the roomier side's edge (a gap from it, lifted to stay above the
+    // bottom), the calculator moved beside it, level as it was.
+    row("right is roomier", screen, QRect(300, 221, 330, 360), QSize(780, 610), QPoint(492, 182), QPoint(154, 221));
+    row("as roomy: the right", screen, QRect(475, 221, 330, 360), QSize(780, 610), QPoint(492, 182), QPoint(154, 221));
+    row("left is roomier", screen, QRect(700, 221, 330, 360), QSize(780, 610), QPoint(8, 182), QPoint(796, 221));
+    // The screen cannot hold both: over the least of the calculator.
+    row("cover the least: above it", QRect(0, 0, 1024, 768), QRect(347, 400, 330, 360), QSize(780, 610),
+        QPoint(236, 8));
+    row("just fits, no gap", screen, QRect(475, 0, 330, 360), QSize(1280, 800), QPoint(0, 0));
+    row("larger than the screen", QRect(0, 0, 1024, 600), QRect(347, 0, 330, 700), QSize(1100, 650), QPoint(0, 0));
+    row("calculator above the screen", screen, QRect(475, -40, 330, 360), QSize(400, 300), QPoint(812, 8));
+    row("below a panel, to the right", QRect(100, 50, 1180, 750), QRect(120, 60, 330, 360), QSize(500, 400),
+        QPoint(457, 60));
+    row("no screen known", QRect(), QRect(475, 221, 330, 360), QSize(780, 610), QPoint(812, 221));
 }
 
 void WindowLayoutTest::ratingBesideCalculator()
@@ -304,11 +313,16 @@ void WindowLayoutTest::ratingBesideCalculator()
     QFETCH(QRect, calculator);
     QFETCH(QSize, rating);
     QFETCH(QPoint, topLeft);
-    const QPoint at = placement::besideTopLeft(area, calculator, rating);
-    QCOMPARE(at, topLeft);
-    // Wherever the frame fits the area, all of it is on it.
+    QFETCH(QPoint, calculatorTopLeft);
+    const placement::SideBySide at = placement::besideCalculator(area, calculator, rating);
+    QCOMPARE(at.module, topLeft);
+    QCOMPARE(at.calculator, calculatorTopLeft);
+    // Wherever the frame fits the area, all of it is on it, and where both
+    // fit side by side, neither covers the other.
     if (area.isValid() && rating.width() <= area.width() && rating.height() <= area.height())
-        QVERIFY(area.contains(QRect(at, rating)));
+        QVERIFY(area.contains(QRect(at.module, rating)));
+    if (area.isValid() && calculator.width() + rating.width() + 3 * placement::kGap <= area.width())
+        QVERIFY(!QRect(at.module, rating).intersects(QRect(at.calculator, calculator.size())));
 }
 
 void WindowLayoutTest::tabOrderWithRealKeys()

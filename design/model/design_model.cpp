@@ -39,7 +39,7 @@ QString DesignTexts::largestU()
 
 QString DesignTexts::apply()
 {
-    return tr("計算機に適用");
+    return tr("この幅を計算機に入れる");
 }
 
 namespace {

@@ -33,7 +33,7 @@ public:
     static QString largestFlow();  // 最大流量(L/min)
     static QString highestHead();  // 許容最高越流高さ(mm)
     static QString largestU();     // 最小流量での許容拡張不確かさ(%)
-    static QString apply();        // 計算機に適用
+    static QString apply();        // この幅を計算機に入れる: the chosen width into the calculator
 };
 
 enum class DesignBox { SmallestFlow, LargestFlow, HighestHead, LargestU };
