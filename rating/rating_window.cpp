@@ -79,10 +79,14 @@ void RatingWindowWidget::buildControls()
 // The range's boxes on the left, the measured head and its flow on the right.
 QLayout *RatingWindowWidget::buildBoxes()
 {
-    const auto newBox = [this](RatingBox which, const char *name) {
+    // Every box as wide as a ten-digit head, whatever the window's size:
+    // none shrinks until 300 reads 00, and none moves when a message appears.
+    const int boxWidth = fontMetrics().horizontalAdvance(QStringLiteral("00000000.00")) + 16;
+    const auto newBox = [this, boxWidth](RatingBox which, const char *name) {
         auto *box = new QLineEdit(this);
         box->setObjectName(QString::fromLatin1(name));
         box->setAccessibleName(RatingTexts::caption(which));
+        box->setFixedWidth(boxWidth);
         return box;
     };
     m_widthBox = newBox(RatingBox::Width, "ratingWidth");
@@ -97,13 +101,20 @@ QLayout *RatingWindowWidget::buildBoxes()
     form->addRow(Texts::formLabel(RatingTexts::caption(RatingBox::To), u'T'), m_toBox);
     form->addRow(Texts::formLabel(RatingTexts::caption(RatingBox::Step), u'S'), m_stepBox);
 
+    // The flow, or why there is none, in a place of its own size: three
+    // lines of about thirty characters, wrapped, so that the window keeps
+    // its size whatever is said there.
     m_flowLabel = new QLabel(this);
     m_flowLabel->setObjectName(QStringLiteral("ratingFlow"));
     m_flowLabel->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_flowLabel->setWordWrap(true);
+    m_flowLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_flowLabel->setFixedSize(fontMetrics().horizontalAdvance(QString(30, QChar(0x6C34))),
+                              3 * fontMetrics().lineSpacing());
     auto *headForm = new QFormLayout;
     headForm->addRow(RatingTexts::tr("%1 → 流量").arg(Texts::formLabel(RatingTexts::caption(RatingBox::Head), u'H')),
                      m_headBox);
-    headForm->addRow(QString(), m_flowLabel);
+    headForm->addRow(m_flowLabel);
 
     auto *top = new QHBoxLayout;
     top->addLayout(form);
@@ -259,10 +270,15 @@ void RatingWindowWidget::refresh()
     const RatingRead read
         = readRatingBoxes({m_widthBox->text(), m_fromBox->text(), m_toBox->text(), m_stepBox->text()}, m_numberLocale);
     if (!read.range) {
-        showMessage(read.message); // the table and curve stay as they were
+        // The table and curve of the last good boxes stay, greyed, for
+        // what they were; nothing is copied, saved or read off them until
+        // the boxes read again.
+        showMessage(read.message);
+        setCurrent(false);
         return;
     }
     showMessage({});
+    setCurrent(true);
     m_model->setLocale(m_numberLocale);
     m_model->setRange(*read.range);
     replot();
@@ -287,9 +303,30 @@ void RatingWindowWidget::showEvent(QShowEvent *event)
     fitTableWidth(); // now that the header has its real font and sizes
 }
 
+void RatingWindowWidget::setCurrent(bool current)
+{
+    m_current = current;
+    m_table->setEnabled(current);
+    for (QPushButton *button : {m_copyButton, m_csvButton, m_pdfButton})
+        button->setEnabled(current);
+    const QColor grey(0xB0, 0xB0, 0xB0);
+    QPen inRange(current ? QColor(0, 0, 0xC0) : grey, 2);
+    QPen belowRange(current ? QColor(0x80, 0x80, 0x80) : grey, 2, Qt::DashLine);
+    m_inRange->setPen(inRange);
+    m_belowRange->setPen(belowRange);
+    m_shownPoint->setVisible(current);
+    m_plot->replot();
+    refreshFlowAtHead();
+}
+
+bool RatingWindowWidget::isCurrent() const
+{
+    return m_current;
+}
+
 void RatingWindowWidget::refreshFlowAtHead()
 {
-    if (m_headBox->text().isEmpty()) {
+    if (m_headBox->text().isEmpty() || !m_current) {
         m_flowLabel->clear();
         return;
     }
@@ -409,6 +446,8 @@ void RatingWindowWidget::readOutAt(const QPointF &position)
 
 void RatingWindowWidget::copyTable()
 {
+    if (!m_current)
+        return;
     QGuiApplication::clipboard()->setText(tableText(*m_model, u'\t', QStringLiteral("\n")));
 }
 

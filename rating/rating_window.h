@@ -46,6 +46,9 @@ public:
     QString gaugeNote() const; // the uncertainties stated, empty when none
     QString readout() const;
     QCustomPlot *plot() const { return m_plot; }
+    // Whether the table and curve are of the boxes as they read now: not
+    // while a box holds no usable number.
+    bool isCurrent() const;
 
     // Copies the table to the clipboard, tab-separated with a header row.
     void copyTable();
@@ -71,11 +74,13 @@ private:
     void refreshFlowAtHead();
     void replot();
     void showMessage(const QString &text);
+    void setCurrent(bool current);
     void chooseCsvFile();
     void choosePdfFile();
 
     RatingTableModel *m_model = nullptr;
     std::optional<FoundHead> m_shownHead;
+    bool m_current = true;
     QLocale m_numberLocale;
 
     QLineEdit *m_widthBox = nullptr;

@@ -171,13 +171,33 @@ void RatingWindowTest::badInputNamesTheBox()
     QFETCH(QString, text);
     QFETCH(QString, message);
     RatingWindowWidget rating;
+    rating.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&rating));
+    const QSize size = rating.size();
+    rating.box(RatingBox::Head)->setText(u"43.83"_qs);
     const int rowsBefore = rating.model()->rowCount();
     const QString firstFlow = rating.model()->index(0, 1).data().toString();
     rating.box(RatingBox(box))->setText(text);
     QCOMPARE(rating.message(), message);
-    // Nothing else changes.
+    // The table stays as it was, greyed as no longer the boxes': nothing is
+    // copied or saved from it, and no flow is read off its width.
     QCOMPARE(rating.model()->rowCount(), rowsBefore);
     QCOMPARE(rating.model()->index(0, 1).data().toString(), firstFlow);
+    QVERIFY(!rating.isCurrent());
+    QVERIFY(!rating.findChild<QTableView *>()->isEnabled());
+    QVERIFY(!rating.findChild<QPushButton *>(u"ratingSave"_qs)->isEnabled());
+    QCOMPARE(rating.flowText(), QString());
+    // The window keeps its size for the message.
+    QCoreApplication::processEvents();
+    QCOMPARE(rating.size(), size);
+    // A box that reads again makes it current.
+    rating.box(RatingBox(box))
+        ->setText(box == int(RatingBox::Width)      ? u"300"_qs
+                      : box == int(RatingBox::Step) ? u"5"_qs
+                                                    : u"100"_qs);
+    QVERIFY(rating.isCurrent());
+    QVERIFY(rating.findChild<QPushButton *>(u"ratingSave"_qs)->isEnabled());
+    QVERIFY2(rating.flowText().startsWith(u"29"_qs), qPrintable(rating.flowText()));
 }
 
 void RatingWindowTest::flowForAMeasuredHead()
@@ -192,6 +212,22 @@ void RatingWindowTest::flowForAMeasuredHead()
     QVERIFY2(rating.flowText().contains(u"適用範囲外"), qPrintable(rating.flowText()));
     rating.box(RatingBox::Head)->setText("x");
     QCOMPARE(rating.flowText(), u"越流高さ(mm)が数値ではありません。"_qs);
+    // However long what is said, the window and its boxes keep their size.
+    rating.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&rating));
+    const QSize window = rating.size();
+    const int box = rating.box(RatingBox::Head)->width();
+    rating.box(RatingBox::Head)->setText("40000");
+    QVERIFY2(rating.flowText().contains(u"16874.6"_qs), qPrintable(rating.flowText()));
+    QCoreApplication::processEvents();
+    QCOMPARE(rating.size(), window);
+    QCOMPARE(rating.box(RatingBox::Head)->width(), box);
+    // At its smallest, the width box still shows a five-digit width whole.
+    rating.box(RatingBox::Width)->setText("12345");
+    rating.resize(rating.minimumSizeHint());
+    QCoreApplication::processEvents();
+    const QLineEdit *width = rating.box(RatingBox::Width);
+    QVERIFY(width->width() > width->fontMetrics().horizontalAdvance(width->text()) + 8);
 }
 
 void RatingWindowTest::copiesTheTable()
