@@ -5,6 +5,7 @@
 #include "calculator/module_loader.h"
 #include "calculator/window_placement.h"
 #include "design/design_window_interface.h"
+#include "help/help_window_interface.h"
 #include "logic/save_whole.h"
 #include "logic/texts.h"
 #include "rating/rating_window_interface.h"
@@ -77,6 +78,18 @@ QString ModuleHost::openDesignWindow(const QLocale &locale, const std::optional<
         showBeside(design->widget());
     }
     return failure;
+}
+
+QString ModuleHost::openHelpWindow()
+{
+    if (!m_help) {
+        const ModuleLoad<HelpWindowFactory> load = loadHelpModule();
+        if (!load.module)
+            return load.failure;
+        m_help = load.module->createHelpWindow(m_calculator);
+    }
+    showBeside(m_help);
+    return {};
 }
 
 void ModuleHost::takeGauge(const std::optional<GaugeUncertainty> &gauge, const QLocale &locale)
@@ -159,6 +172,14 @@ QString ModuleHost::printSheet(const SheetRequest &request)
     QString failure;
     if (SheetPrinter *printer = sheetPrinter(&failure))
         printer->print(request, m_calculator);
+    return failure;
+}
+
+QString ModuleHost::previewSheet(const SheetRequest &request)
+{
+    QString failure;
+    if (SheetPrinter *printer = sheetPrinter(&failure))
+        printer->preview(request, m_calculator);
     return failure;
 }
 

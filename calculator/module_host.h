@@ -42,6 +42,11 @@ public:
     DesignWindow *createdDesignWindow() const { return m_design; }
     QString openDesignWindow(const QLocale &locale, const std::optional<GaugeUncertainty> &gauge,
                              const std::function<void(const QString &)> &apply);
+    // The manual's window, beside the calculator: empty, or why its module
+    // could not be loaded.
+    QString openHelpWindow();
+    QWidget *createdHelpWindow() const { return m_help; }
+
     // The user's uncertainties changed: to the module windows open.
     void takeGauge(const std::optional<GaugeUncertainty> &gauge, const QLocale &locale);
 
@@ -49,6 +54,8 @@ public:
     QString saveSheetPdf(const SheetRequest &request, const QString &path);
     // The sheet on a printer the user picks: empty unless the module failed.
     QString printSheet(const SheetRequest &request);
+    // The sheet's pages in a print preview: the same.
+    QString previewSheet(const SheetRequest &request);
 
 protected:
     // A module window's first move with a frame: placed again with it.
@@ -66,6 +73,7 @@ private:
     QWidget *m_calculator;
     RatingWindow *m_rating = nullptr;       // a child window of the calculator
     DesignWindow *m_design = nullptr;       // the same
+    QWidget *m_help = nullptr;              // the same
     SheetPrinter *m_sheetPrinter = nullptr; // owned by Qt's plugin loader
     // Until the window manager has framed a module's window, its frame is
     // taken to be the calculator's.

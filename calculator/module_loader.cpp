@@ -3,6 +3,7 @@
 #include "calculator/module_loader.h"
 
 #include "design/design_window_interface.h"
+#include "help/help_window_interface.h"
 #include "rating/rating_window_interface.h"
 #include "sheet/sheet_printer_interface.h"
 
@@ -51,6 +52,11 @@ ModuleLoad<RatingWindowFactory> loadRatingModule()
 ModuleLoad<DesignWindowFactory> loadDesignModule()
 {
     return loadModule<DesignWindowFactory>(QStringLiteral("weir-head-design"));
+}
+
+ModuleLoad<HelpWindowFactory> loadHelpModule()
+{
+    return loadModule<HelpWindowFactory>(QStringLiteral("weir-head-help"));
 }
 
 ModuleLoad<SheetPrinter> loadSheetModule()

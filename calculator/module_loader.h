@@ -9,6 +9,7 @@
 namespace weir {
 
 class DesignWindowFactory;
+class HelpWindowFactory;
 class RatingWindowFactory;
 class SheetPrinter;
 
@@ -28,6 +29,7 @@ template <typename Interface> struct ModuleLoad {
 
 ModuleLoad<RatingWindowFactory> loadRatingModule();
 ModuleLoad<DesignWindowFactory> loadDesignModule();
+ModuleLoad<HelpWindowFactory> loadHelpModule();
 ModuleLoad<SheetPrinter> loadSheetModule();
 
 // Any module, by its base name: the root object of the first one found that

@@ -18,6 +18,7 @@
 #include "logic/calculation_trail.h"
 #include "logic/gauge_uncertainty.h"
 #include "logic/result_text.h"
+#include "logic/sheet_title.h"
 #include "logic/texts.h"
 #include "logic/ui_font.h"
 #include "rating/rating_window_interface.h"
@@ -348,7 +349,7 @@ void WeirHeadWindow::rememberCalculation(const CalculationOutcome *made)
             last.foundHeadMm = positiveBoxNumber(made->headText, locale());
         m_lastCalculation = std::move(last);
     }
-    for (QAction *action : {m_actions.saveSheet, m_actions.printSheet, m_actions.copyTrail})
+    for (QAction *action : {m_actions.saveSheet, m_actions.printSheet, m_actions.previewSheet, m_actions.copyTrail})
         action->setEnabled(made != nullptr);
     markAnswerCurrency();
 }
@@ -400,7 +401,8 @@ std::optional<SheetRequest> WeirHeadWindow::sheetRequest() const
 {
     if (!m_lastCalculation)
         return std::nullopt;
-    return SheetRequest{m_lastCalculation->boxes, locale(), m_lastCalculation->madeAt, storedGaugeUncertainty()};
+    return SheetRequest{m_lastCalculation->boxes, locale(), m_lastCalculation->madeAt, storedGaugeUncertainty(),
+                        storedSheetTitle()};
 }
 
 // Said where the window says everything: a red line on the message lines,
@@ -426,17 +428,32 @@ void WeirHeadWindow::saveSheet()
 {
     if (!m_lastCalculation)
         return;
-    if (const QString path = chooseSheetPath(this); !path.isEmpty())
-        saveSheetPdf(path);
+    askSheetTitle(this, [this](const SheetTitle &) {
+        if (const QString path = chooseSheetPath(this); !path.isEmpty())
+            saveSheetPdf(path);
+    });
 }
 
 void WeirHeadWindow::printSheet()
 {
-    const std::optional<SheetRequest> current = sheetRequest();
-    if (!current)
+    if (!m_lastCalculation)
         return;
-    if (const QString failure = m_modules->printSheet(*current); !failure.isEmpty())
-        reportFailure(failure);
+    askSheetTitle(this, [this](const SheetTitle &) {
+        if (const std::optional<SheetRequest> current = sheetRequest())
+            if (const QString failure = m_modules->printSheet(*current); !failure.isEmpty())
+                reportFailure(failure);
+    });
+}
+
+void WeirHeadWindow::previewSheet()
+{
+    if (!m_lastCalculation)
+        return;
+    askSheetTitle(this, [this](const SheetTitle &) {
+        if (const std::optional<SheetRequest> current = sheetRequest())
+            if (const QString failure = m_modules->previewSheet(*current); !failure.isEmpty())
+                reportFailure(failure);
+    });
 }
 
 void WeirHeadWindow::copyTrail()
@@ -453,6 +470,17 @@ void WeirHeadWindow::editUncertainty()
 void WeirHeadWindow::showAbout()
 {
     openAboutBox(this);
+}
+
+void WeirHeadWindow::showManual()
+{
+    if (const QString failure = m_modules->openHelpWindow(); !failure.isEmpty())
+        warnCannotOpen(this, Texts::tr("使い方"), failure);
+}
+
+QWidget *WeirHeadWindow::helpWindow() const
+{
+    return m_modules->createdHelpWindow();
 }
 
 void WeirHeadWindow::openRatingWindow()

@@ -80,10 +80,14 @@ public:
     QAction *quitAction() const { return m_actions.quit; }
     QAction *copyResultAction() const { return m_actions.copyResult; }
     QAction *aboutAction() const { return m_actions.about; }
+    QAction *manualAction() const { return m_actions.manual; }
+    // The manual's window once it has been opened; its module is loaded then.
+    QWidget *helpWindow() const;
     QAction *ratingAction() const { return m_actions.rating; }
     QAction *designAction() const { return m_actions.design; }
     QAction *saveSheetAction() const { return m_actions.saveSheet; }
     QAction *printSheetAction() const { return m_actions.printSheet; }
+    QAction *previewSheetAction() const { return m_actions.previewSheet; }
     QAction *copyTrailAction() const { return m_actions.copyTrail; }
     QAction *uncertaintyAction() const { return m_actions.uncertainty; }
     // Whether the head and trials shown are of inputs since changed.
@@ -104,17 +108,23 @@ public slots:
     // このプログラムについて: a non-modal box with name, version, licence,
     // formula and units.
     void showAbout();
+    // ヘルプ > 使い方 (F1): the manual in a window of its own, beside this one.
+    void showManual();
     // 表示 > 水位流量表: opens the rating window beside this one, with the
     // width and bracket from the boxes. Says so when its module is missing.
     void openRatingWindow();
     // 表示 > 堰の設計: the widths that measure a range of flows, beside this
     // window; この幅を計算機に入れる there puts the chosen one into the width box.
     void openDesignWindow();
-    // ファイル > 計算書を保存 (PDF): asks for a file and saves the last
-    // Calculate's sheet there, whole or not at all.
+    // ファイル > 計算書を保存 (PDF): asks for the title block and a file and
+    // saves the last Calculate's sheet there, whole or not at all.
     void saveSheet();
-    // ファイル > 印刷 (Ctrl+P): the print dialog, then the sheet on the printer.
+    // ファイル > 印刷 (Ctrl+P): the title block's dialog, the print dialog,
+    // then the sheet on the printer.
     void printSheet();
+    // ファイル > 印刷プレビュー: the title block's dialog, then the sheet's
+    // pages as they would print.
+    void previewSheet();
     // 編集 > 計算過程をコピー: the bisection trail, tab-separated.
     void copyTrail();
     // 編集 > 不確かさ: the gauge's, the width's and the coefficient's

@@ -2,7 +2,11 @@
 // SPDX-FileCopyrightText: 2026 The Weir Head developers
 #pragma once
 
+#include "logic/sheet_title.h"
+
 #include <QString>
+
+#include <functional>
 
 class QWidget;
 
@@ -19,5 +23,12 @@ QString chooseSheetPath(QWidget *window);
 
 // A module that could not be loaded: what the user asked for and why not.
 void warnCannotOpen(QWidget *window, const QString &document, const QString &failure);
+
+// Before a sheet is saved, printed or previewed: its title block, filled
+// from what was given last time (the date prepared, today's when none was
+// given), asked in a window-modal dialog. `then` gets what the user gave,
+// which is remembered, once the dialog is accepted; nothing happens when
+// it is cancelled.
+void askSheetTitle(QWidget *window, const std::function<void(const SheetTitle &)> &then);
 
 } // namespace weir

@@ -31,6 +31,7 @@ WindowActions buildMenus(QMenuBar *bar, WeirHeadWindow *window)
         &WeirHeadWindow::saveSheet);
     actions.printSheet = file->addAction(Texts::tr("印刷(&P)..."), window, &WeirHeadWindow::printSheet);
     actions.printSheet->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    actions.previewSheet = file->addAction(Texts::tr("印刷プレビュー(&V)..."), window, &WeirHeadWindow::previewSheet);
     file->addSeparator();
     actions.quit = file->addAction(Texts::tr("終了(&X)"), window, &QWidget::close);
     actions.quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -50,6 +51,8 @@ WindowActions buildMenus(QMenuBar *bar, WeirHeadWindow *window)
                                      &WeirHeadWindow::openDesignWindow);
 
     QMenu *help = bar->addMenu(Texts::tr("ヘルプ(&H)"));
+    actions.manual = help->addAction(Texts::tr("使い方(&M)"), window, &WeirHeadWindow::showManual);
+    actions.manual->setShortcut(QKeySequence::HelpContents);
     actions.about
         = help->addAction(Texts::withAccessKey(Texts::aboutTitle(), u'A'), window, &WeirHeadWindow::showAbout);
     help->addAction(Texts::tr("Qt について(&Q)"), qApp, &QApplication::aboutQt);

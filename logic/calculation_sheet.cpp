@@ -148,7 +148,11 @@ private:
                        << line(SheetTexts::tr(
                               "F(h) = Q(h) − Q: 目標流量 Q との差。二分法は F が 0 になる h を XL と XU の間で探す。"))
                        << line(SheetTexts::tr("収束判定: |F(XM)| < %1 m³/s (0.6 L/min)").arg(tolerance(m_locale)))
-                       << line(SheetTexts::tr("適用範囲: 越流高さ h ≧ %1 mm").arg(kMinimumValidHeadMm));
+                       << line(SheetTexts::tr("適用範囲: 越流高さ h ≧ %1 mm").arg(kMinimumValidHeadMm))
+                       << line(SheetTexts::tr("公式の出典: 本プログラムの流量公式。Francis の係数 1.838 (m^0.5/s) に、"
+                                              "低い越流高さの補正 (1 + 0.0012/h) と、幅に対する越流高さの補正 "
+                                              "(1 − √(h/b)/10) を掛けたもの。JIS B 8302 や ISO 1438 の公式"
+                                              "とは異なるため、規則が規格の公式を定めるときはそれによる。"));
     }
 
     void factors()
@@ -259,6 +263,10 @@ private:
 QString CalculationSheet::plainText() const
 {
     QStringList lines{title};
+    const QStringList captions = SheetTitle::captions();
+    const QStringList fields = titleBlock.fields();
+    for (qsizetype i = 0; i < fields.size(); ++i)
+        lines << captions[i] + u'\t' + fields[i];
     for (const SheetBlock &block : blocks) {
         if (block.kind != SheetBlock::Kind::Table) {
             lines << block.text;
@@ -272,10 +280,12 @@ QString CalculationSheet::plainText() const
 }
 
 CalculationSheet calculationSheet(const BoxTexts &boxes, const QLocale &locale, const QDateTime &calculatedAt,
-                                  const std::optional<GaugeUncertainty> &gauge)
+                                  const std::optional<GaugeUncertainty> &gauge, const SheetTitle &titleBlock)
 {
     const CalculationRecord record = calculateWithTrail(boxes, locale);
-    return SheetWriter(record, boxes, locale, gauge).write(calculatedAt);
+    CalculationSheet sheet = SheetWriter(record, boxes, locale, gauge).write(calculatedAt);
+    sheet.titleBlock = titleBlock;
+    return sheet;
 }
 
 } // namespace weir

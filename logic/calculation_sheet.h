@@ -4,6 +4,7 @@
 
 #include "logic/calculation.h"
 #include "logic/gauge_uncertainty.h"
+#include "logic/sheet_title.h"
 
 #include <QDateTime>
 #include <QList>
@@ -38,6 +39,7 @@ struct SheetBlock {
 
 struct CalculationSheet {
     QString title;
+    SheetTitle titleBlock; // under the title, on the first page
     QList<SheetBlock> blocks;
 
     // Every line and table row as text, a table's cells separated by tabs.
@@ -47,6 +49,7 @@ struct CalculationSheet {
 // The sheet for one Calculate of these box texts, made at calculatedAt.
 // With the gauge's uncertainties, a section on what the flow is worth.
 CalculationSheet calculationSheet(const BoxTexts &boxes, const QLocale &locale, const QDateTime &calculatedAt,
-                                  const std::optional<GaugeUncertainty> &gauge = std::nullopt);
+                                  const std::optional<GaugeUncertainty> &gauge = std::nullopt,
+                                  const SheetTitle &titleBlock = {});
 
 } // namespace weir

@@ -3,6 +3,7 @@
 #include "sheet/sheet_pages.h"
 
 #include "logic/calculation_sheet.h"
+#include "logic/sheet_texts.h"
 #include "logic/texts.h"
 #include "logic/ui_font.h"
 #include "paper/a4_page.h"
@@ -59,6 +60,8 @@ public:
         m_y = m_page.top();
         text(m_sheet.title, sheetFont(kTitlePt, true), Qt::black);
         m_y += gap();
+        titleBlock();
+        m_y += gap();
         for (const SheetBlock &block : m_sheet.blocks) {
             switch (block.kind) {
             case SheetBlock::Kind::Heading:
@@ -114,6 +117,67 @@ private:
             m_painter->setFont(font);
             m_painter->setPen(color);
             m_painter->drawText(QRectF(m_page.left(), m_y, m_page.width(), height), Qt::TextWordWrap, paragraph);
+        }
+        m_y += height;
+    }
+
+    // The title block, ruled as a form: what the work is, where and which
+    // weir on the left; on the right who prepared and who checked the
+    // sheet, each with a date and a box for a seal. Blank fields stay
+    // blank for a pen.
+    void titleBlock()
+    {
+        const QFont font = sheetFont(kTablePt);
+        const QFont labelFont = sheetFont(kTablePt, true);
+        const qreal rowHeight = metrics(font).lineSpacing() * 1.8;
+        const qreal sealHeight = millimetres(16);
+        const qreal height = 3 * rowHeight + sealHeight;
+        const qreal labelWidth = millimetres(22);
+        const qreal right = m_page.left() + m_page.width();
+        const qreal stampWidth = millimetres(60);
+        const qreal leftWidth = m_page.width() - stampWidth;
+        const QStringList captions = SheetTitle::captions();
+        const SheetTitle &title = m_sheet.titleBlock;
+        if (!m_painter) {
+            m_y += height;
+            return;
+        }
+        QPainter &p = *m_painter;
+        const qreal top = m_y;
+        const auto cell = [&](const QRectF &box, const QString &text, const QFont &cellFont, bool shaded,
+                              Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter) {
+            if (shaded)
+                p.fillRect(box, QColor(0xE8, 0xE8, 0xE8));
+            p.setPen(QPen(Qt::black, millimetres(0.2)));
+            p.drawRect(box);
+            p.setFont(cellFont);
+            p.drawText(box.adjusted(millimetres(1.5), 0, -millimetres(1.5), 0), int(align) | Qt::TextWordWrap, text);
+        };
+        // 件名, 地点, 堰の名称: the left column's rows share its height.
+        const QString leftFields[] = {title.subject, title.site, title.weirName};
+        const qreal leftRow = height / 3;
+        for (int i = 0; i < 3; ++i) {
+            const qreal y = top + i * leftRow;
+            cell(QRectF(m_page.left(), y, labelWidth, leftRow), captions[i], labelFont, true);
+            cell(QRectF(m_page.left() + labelWidth, y, leftWidth - labelWidth, leftRow), leftFields[i], font, false);
+        }
+        // 作成 and 照査: a heading, the name, the date and the seal's box.
+        const qreal column = stampWidth / 2;
+        const QString heads[] = {SheetTexts::tr("作成"), SheetTexts::tr("照査")};
+        const QString names[] = {title.preparedBy, title.checkedBy};
+        const QString dates[] = {title.preparedOn, title.checkedOn};
+        for (int c = 0; c < 2; ++c) {
+            const qreal x = right - stampWidth + c * column;
+            const Qt::Alignment centred = Qt::AlignCenter;
+            cell(QRectF(x, top, column, rowHeight), heads[c], labelFont, true, centred);
+            cell(QRectF(x, top + rowHeight, column, rowHeight), names[c], font, false, centred);
+            cell(QRectF(x, top + 2 * rowHeight, column, rowHeight), dates[c], font, false, centred);
+            cell(QRectF(x, top + 3 * rowHeight, column, sealHeight), QString(), font, false);
+            // The seal's place, a faint 印 in its corner.
+            p.setPen(QColor(0xB0, 0xB0, 0xB0));
+            p.setFont(sheetFont(kSmallestPt + 1));
+            p.drawText(QRectF(x, top + 3 * rowHeight, column - millimetres(1), sealHeight - millimetres(0.5)),
+                       Qt::AlignRight | Qt::AlignBottom, SheetTexts::tr("印"));
         }
         m_y += height;
     }

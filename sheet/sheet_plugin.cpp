@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QObject>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 
 #include <memory>
@@ -45,10 +46,26 @@ public:
         dialog->open();
     }
 
+    void preview(const SheetRequest &request, QWidget *window) override
+    {
+        const CalculationSheet sheet = sheetOf(request);
+        auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
+        printer->setDocName(sheet.title);
+        auto *dialog = new QPrintPreviewDialog(printer.get(), window);
+        dialog->setObjectName(QStringLiteral("sheetPreview"));
+        dialog->setWindowTitle(SheetTexts::tr("%1の印刷プレビュー").arg(Texts::sheetName()));
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+        connect(dialog, &QPrintPreviewDialog::paintRequested, dialog,
+                [sheet](QPrinter *target) { printSheet(sheet, *target); });
+        connect(dialog, &QObject::destroyed, window, [printer] {});
+        dialog->resize(760, 900);
+        dialog->open();
+    }
+
 private:
     static CalculationSheet sheetOf(const SheetRequest &request)
     {
-        return calculationSheet(request.boxes, request.locale, request.calculatedAt, request.gauge);
+        return calculationSheet(request.boxes, request.locale, request.calculatedAt, request.gauge, request.title);
     }
 };
 

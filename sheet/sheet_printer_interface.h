@@ -4,6 +4,7 @@
 
 #include "logic/gauge_uncertainty.h"
 #include "logic/input_boxes.h"
+#include "logic/sheet_title.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -15,13 +16,15 @@ class QWidget;
 namespace weir {
 
 // One Calculate, as its sheet is made: the box texts as they stood when
-// Calculate was pressed, the window's locale, when, and the uncertainties the
-// user has stated for the gauge, the width and the coefficient.
+// Calculate was pressed, the window's locale, when, the uncertainties the
+// user has stated for the gauge, the width and the coefficient, and the
+// sheet's title block.
 struct SheetRequest {
     BoxTexts boxes;
     QLocale locale;
     QDateTime calculatedAt;
     std::optional<GaugeUncertainty> gauge; // the user's, when stated
+    SheetTitle title;
 };
 
 // The calculation sheet is written and laid out by a module of its own
@@ -38,9 +41,13 @@ public:
     // Opens the print dialog over the window (window-modal, returning at once)
     // and prints the sheet when the user accepts it.
     virtual void print(const SheetRequest &request, QWidget *window) = 0;
+    // The sheet's pages as the printer would have them, in a preview dialog
+    // over the window (window-modal, returning at once), from which it can
+    // be printed.
+    virtual void preview(const SheetRequest &request, QWidget *window) = 0;
 };
 
 } // namespace weir
 
-#define SheetPrinter_iid "org.weirhead.overflowhead.SheetPrinter/3"
+#define SheetPrinter_iid "org.weirhead.overflowhead.SheetPrinter/4"
 Q_DECLARE_INTERFACE(weir::SheetPrinter, SheetPrinter_iid)

@@ -15,6 +15,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QTextBrowser>
 
 using namespace weir;
 
@@ -39,6 +40,7 @@ private slots:
     void copyResultReadsTheBoxes();
     void copyResultIsOfTheLastCalculate_data();
     void copyResultIsOfTheLastCalculate();
+    void manualFromTheHelpMenu();
     void aboutBoxTellsWhatItIs();
     void ctrlQCloses();
 };
@@ -74,9 +76,11 @@ void MenusTest::menusHaveMnemonics()
     // Entries built from the names of what they open, as Japanese menus write
     // an access key: in brackets after the text, before the dialog's dots.
     QCOMPARE(items,
-             (QStringList{u"計算書を保存 (PDF)(&S)..."_qs, u"印刷(&P)..."_qs, u"終了(&X)"_qs, u"結果をコピー(&C)"_qs,
-                          u"計算過程をコピー(&T)"_qs, u"不確かさ(&U)..."_qs, u"水位流量表(&T)..."_qs,
-                          u"堰の設計(&D)..."_qs, u"このプログラムについて(&A)"_qs, u"Qt について(&Q)"_qs}));
+             (QStringList{u"計算書を保存 (PDF)(&S)..."_qs, u"印刷(&P)..."_qs, u"印刷プレビュー(&V)..."_qs,
+                          u"終了(&X)"_qs, u"結果をコピー(&C)"_qs, u"計算過程をコピー(&T)"_qs, u"不確かさ(&U)..."_qs,
+                          u"水位流量表(&T)..."_qs, u"堰の設計(&D)..."_qs, u"使い方(&M)"_qs,
+                          u"このプログラムについて(&A)"_qs, u"Qt について(&Q)"_qs}));
+    QCOMPARE(w.manualAction()->shortcut(), QKeySequence(QKeySequence::HelpContents));
     QCOMPARE(w.quitAction()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
     QCOMPARE(w.ratingAction()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_T));
     // All four titles fit the window's width: none overflows into a button.
@@ -164,6 +168,33 @@ void MenusTest::copyResultIsOfTheLastCalculate()
     w.calculate();
     QVERIFY(!w.answerIsStale());
     QCOMPARE(w.trialsBox()->palette().color(QPalette::Text), freshTrials);
+}
+
+// ヘルプ → 使い方 (F1): the user's part of the README, its pictures with it,
+// in a window of its own, loaded only when asked for.
+void MenusTest::manualFromTheHelpMenu()
+{
+    ShownWindow window;
+    QVERIFY(QTest::qWaitForWindowActive(&window.w));
+    QVERIFY(!window.w.helpWindow());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+    QWidget *help = window.w.helpWindow();
+    QVERIFY2(help, "F1 opened no manual");
+    QVERIFY(QTest::qWaitForWindowExposed(help));
+    auto *browser = help->findChild<QTextBrowser *>(u"helpText"_qs);
+    const QString text = browser->toPlainText();
+    for (const QString &part :
+         {u"計算書"_qs, u"水位流量表"_qs, u"不確かさ"_qs, u"堰の設計"_qs, u"weir-head flow"_qs, u"What it computes"_qs})
+        QVERIFY2(text.contains(part), qPrintable(part));
+    // Not the builder's sections.
+    QVERIFY(!text.contains(u"Set-up on Debian 12"_qs) && !text.contains(u"Where things live"_qs));
+    for (const char *picture : {"docs/screenshot.png", "docs/sheet.png", "docs/design.png"}) {
+        const QVariant image = browser->loadResource(QTextDocument::ImageResource, QUrl(QLatin1String(picture)));
+        QVERIFY2(!image.isNull() && !image.value<QByteArray>().isEmpty(), picture);
+    }
+    // Beside the calculator where the screen has room, and Escape closes it.
+    QTest::keyClick(browser, Qt::Key_Escape);
+    QTRY_VERIFY(!help->isVisible());
 }
 
 void MenusTest::aboutBoxTellsWhatItIs()

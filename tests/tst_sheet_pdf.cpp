@@ -12,8 +12,10 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
@@ -38,12 +40,12 @@ QString run(const QString &tool, const QStringList &arguments)
 }
 
 QString writePdf(const QTemporaryDir &dir, const QString &name, const BoxTexts &boxes,
-                 const std::optional<GaugeUncertainty> &gauge = std::nullopt)
+                 const std::optional<GaugeUncertainty> &gauge = std::nullopt, const SheetTitle &title = {})
 {
     const QString path = dir.filePath(name);
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly)
-        || file.write(sheetPdf(calculationSheet(boxes, test::kJapanese, kMadeAt, gauge))) <= 0)
+        || file.write(sheetPdf(calculationSheet(boxes, test::kJapanese, kMadeAt, gauge, title))) <= 0)
         return {};
     return path;
 }
@@ -85,7 +87,9 @@ private slots:
     void menuEntriesFollowTheLastCalculate();
     void savesFromTheWindowAndNamesAFailure();
     void copiesTheTrail();
+    void printOpensTheDialog_data();
     void printOpensTheDialog();
+    void titleBlockOnTheFirstPage();
     void uncertaintySectionOnPaper();
 };
 
@@ -94,6 +98,7 @@ void SheetPdfTest::initTestCase()
     // The window's sheets carry the user's stated uncertainties: a test's own.
     QStandardPaths::setTestModeEnabled(true);
     storeGaugeUncertainty(std::nullopt);
+    storeSheetTitle({});
     WEIR_REQUIRE(test::missingFonts({QStringLiteral("IPAPGothic")})
                  + test::missingTools({QStringLiteral("pdfinfo"), QStringLiteral("pdftotext"),
                                        QStringLiteral("pdffonts"), QStringLiteral("pdftoppm")}));
@@ -102,7 +107,9 @@ void SheetPdfTest::initTestCase()
 void SheetPdfTest::workedExampleOnA4WithFontsEmbedded()
 {
     QTemporaryDir dir;
-    const QString path = writePdf(dir, u"sheet.pdf"_qs, kWorkedExample);
+    const SheetTitle title{
+        u"放流水の計量"_qs, u"第3放流口"_qs, u"3号堰（幅 300 mm）"_qs, u"山田"_qs, u"2026-12-10"_qs, {}, {}};
+    const QString path = writePdf(dir, u"sheet.pdf"_qs, kWorkedExample, std::nullopt, title);
     QVERIFY(!path.isEmpty());
 
     const QString info = run(QStringLiteral("pdfinfo"), {path});
@@ -298,18 +305,61 @@ void SheetPdfTest::copiesTheTrail()
     QVERIFY(lines.last().endsWith(u"\t収束"_qs));
 }
 
+// Printing and its preview ask for the title block first, filled as it was
+// last given and remembered for the next sheet; then the printer's dialog or
+// the preview, window-modal.
+void SheetPdfTest::printOpensTheDialog_data()
+{
+    QTest::addColumn<bool>("preview");
+    QTest::newRow("印刷") << false;
+    QTest::newRow("印刷プレビュー") << true;
+}
+
 void SheetPdfTest::printOpensTheDialog()
 {
+    QFETCH(bool, preview);
+    storeSheetTitle({u"導水路の改修"_qs, {}, {}, u"山田"_qs, u"2026-12-01"_qs, {}, {}});
     test::ShownWindow window;
     window.fill(u"300"_qs, u"300"_qs, u"20"_qs, u"100"_qs);
     window.calculate();
-    window.w.printSheetAction()->trigger();
-    QPrintDialog *dialog = nullptr;
-    QTRY_VERIFY((dialog = window.w.findChild<QPrintDialog *>(u"sheetPrintDialog"_qs)) && dialog->isVisible());
+    (preview ? window.w.previewSheetAction() : window.w.printSheetAction())->trigger();
+    QDialog *title = nullptr;
+    QTRY_VERIFY((title = window.w.findChild<QDialog *>(u"sheetTitleDialog"_qs)) && title->isVisible());
+    QCOMPARE(title->findChild<QLineEdit *>(u"sheetTitleField0"_qs)->text(), u"導水路の改修"_qs);
+    QCOMPARE(title->findChild<QLineEdit *>(u"sheetTitleField4"_qs)->text(), u"2026-12-01"_qs);
+    title->findChild<QLineEdit *>(u"sheetTitleField1"_qs)->setText(u"第3放流口"_qs);
+    title->accept();
+    QCOMPARE(storedSheetTitle().site, u"第3放流口"_qs);
+    QDialog *dialog = nullptr;
+    const QString name = preview ? u"sheetPreview"_qs : u"sheetPrintDialog"_qs;
+    QTRY_VERIFY((dialog = window.w.findChild<QDialog *>(name)) && dialog->isVisible());
     QCOMPARE(dialog->windowModality(), Qt::WindowModal);
     dialog->reject();
-    QTRY_VERIFY(!window.w.findChild<QPrintDialog *>(u"sheetPrintDialog"_qs));
+    QTRY_VERIFY(!window.w.findChild<QDialog *>(name));
     QVERIFY(window.printed().isEmpty());
+    // Cancelled, the title block's dialog leaves the printer alone.
+    window.w.printSheetAction()->trigger();
+    QTRY_VERIFY((title = window.w.findChild<QDialog *>(u"sheetTitleDialog"_qs)) && title->isVisible());
+    title->reject();
+    QTest::qWait(50);
+    QVERIFY(!window.w.findChild<QDialog *>(u"sheetPrintDialog"_qs));
+}
+
+// The title block as a checker reads it off the first page, blank fields
+// left for a pen, and the formula's source beside the formula.
+void SheetPdfTest::titleBlockOnTheFirstPage()
+{
+    QTemporaryDir dir;
+    const SheetTitle title{u"導水路の改修"_qs, u"第3放流口"_qs, u"3号堰"_qs, u"山田"_qs, u"2026-12-01"_qs, {}, {}};
+    const QString path = writePdf(dir, u"titled.pdf"_qs, kWorkedExample, std::nullopt, title);
+    const QString first = layoutText(path).section(u'\f', 0, 0);
+    for (const QString &text : {u"件名"_qs, u"導水路の改修"_qs, u"地点"_qs, u"第3放流口"_qs, u"堰の名称"_qs,
+                                u"3号堰"_qs, u"作成"_qs, u"照査"_qs, u"山田"_qs, u"2026-12-01"_qs, u"公式の出典"_qs})
+        QVERIFY2(first.contains(text), qPrintable(text + u'\n' + first));
+    // Above the first section, and on the paper.
+    QVERIFY(first.indexOf(u"件名"_qs) < first.indexOf(u"1. 入力"_qs));
+    const QString ink = test::inkOutsideMargins(path, 15);
+    QVERIFY2(ink.isEmpty(), qPrintable(ink));
 }
 
 // The uncertainty section as a checker reads it off the page: the three

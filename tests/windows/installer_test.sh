@@ -55,7 +55,8 @@ find "$install_dir" -type f | sort | cmp -s - "$scratch/upgraded" || { echo "a r
 echo "-- silent install"
 [ -f "$install_dir/weir-head.exe" ] || { echo "not installed for the user"; exit 1; }
 [ -f "$install_dir/modules/weir-head-rating.dll" ] && [ -f "$install_dir/modules/weir-head-sheet.dll" ] \
-    && [ -f "$install_dir/modules/weir-head-design.dll" ] && [ -f "$install_dir/modules/weir-head-cli.dll" ]
+    && [ -f "$install_dir/modules/weir-head-design.dll" ] && [ -f "$install_dir/modules/weir-head-cli.dll" ] \
+    && [ -f "$install_dir/modules/weir-head-help.dll" ]
 [ -f "$start_menu/四角堰の越流高さ.lnk" ] || { echo "no Start-menu entry"; exit 1; }
 wine reg query "$uninstall_key" /v DisplayVersion 2>/dev/null | tr -d '\r' | grep -q 'REG_SZ *1\.00$'
 wine reg query "$uninstall_key" /v UninstallString >/dev/null 2>&1
