@@ -13,6 +13,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPicture>
+#include <QPrinter>
 
 #include <qcustomplot.h>
 
@@ -35,12 +36,12 @@ int millimetres(const QPaintDevice &device, double mm)
 class ReportPainter
 {
 public:
-    ReportPainter(QPdfWriter &writer, const RatingTableModel &model)
+    ReportPainter(QPagedPaintDevice &writer, const RatingTableModel &model)
         : m_writer(writer)
         , m_model(model)
         , m_painter(&writer)
         , m_page(m_painter.viewport())
-        , m_footer(writer, writer.title())
+        , m_footer(writer, Texts::ratingName())
     {
         m_body = QFont(uiFontFamilies().constFirst());
         m_body.setFamilies(uiFontFamilies());
@@ -60,6 +61,7 @@ public:
         m_pages = m_tablePages + 1; // and the curve
     }
 
+    bool isActive() const { return m_painter.isActive(); }
     void drawTitleBlock();
     void drawTablePages();
     void drawCurvePage(QCustomPlot *plot);
@@ -67,7 +69,7 @@ public:
 private:
     void drawRow(const QStringList &cells);
 
-    QPdfWriter &m_writer;
+    QPagedPaintDevice &m_writer;
     const RatingTableModel &m_model;
     QPainter m_painter;
     QRect m_page;
@@ -187,6 +189,20 @@ QByteArray pdfReport(const RatingTableModel &model, QCustomPlot *plot)
     report.drawTablePages();
     report.drawCurvePage(plot);
     return bytes;
+}
+
+bool printReport(const RatingTableModel &model, QCustomPlot *plot, QPrinter &printer)
+{
+    printer.setPageLayout(a4PageLayout());
+    printer.setDocName(Texts::ratingName());
+    printer.setCreator(Texts::appName());
+    ReportPainter report(printer, model);
+    if (!report.isActive())
+        return false;
+    report.drawTitleBlock();
+    report.drawTablePages();
+    report.drawCurvePage(plot);
+    return true;
 }
 
 } // namespace weir

@@ -5,6 +5,8 @@
 #include <QByteArray>
 
 class QCustomPlot;
+class QPagedPaintDevice;
+class QPrinter;
 
 namespace weir {
 
@@ -15,5 +17,9 @@ class RatingTableModel;
 // the curve on a page of its own; every page numbered "n / N". Returned as
 // the PDF file's bytes, so that the caller can write them whole or not at all.
 QByteArray pdfReport(const RatingTableModel &model, QCustomPlot *plot);
+
+// The same report on a printer (for its preview), A4 whatever the printer's
+// default; false when it could not be painted on.
+bool printReport(const RatingTableModel &model, QCustomPlot *plot, QPrinter &printer);
 
 } // namespace weir

@@ -20,6 +20,8 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSplitter>
@@ -29,6 +31,7 @@
 #include <qcustomplot.h>
 
 #include <cmath>
+#include <memory>
 
 namespace weir {
 
@@ -129,6 +132,8 @@ QLayout *RatingWindowWidget::buildButtons()
     m_copyButton = new QPushButton(RatingTexts::tr("コピー(&C)"), this);
     m_csvButton = new QPushButton(RatingTexts::tr("保存(&V)..."), this);
     m_pdfButton = new QPushButton(RatingTexts::tr("PDF(&P)..."), this);
+    m_previewButton = new QPushButton(RatingTexts::tr("印刷プレビュー(&R)..."), this);
+    m_previewButton->setObjectName(QStringLiteral("ratingPreview"));
     m_copyButton->setObjectName(QStringLiteral("ratingCopy"));
     m_csvButton->setObjectName(QStringLiteral("ratingSave"));
     m_pdfButton->setObjectName(QStringLiteral("ratingPdf"));
@@ -136,6 +141,7 @@ QLayout *RatingWindowWidget::buildButtons()
     buttons->addWidget(m_copyButton);
     buttons->addWidget(m_csvButton);
     buttons->addWidget(m_pdfButton);
+    buttons->addWidget(m_previewButton);
     buttons->addStretch();
     // The uncertainties behind the ± column, stated whenever it is shown.
     m_gaugeNote = new QLabel(this);
@@ -200,8 +206,8 @@ QWidget *RatingWindowWidget::buildPlot()
 
 void RatingWindowWidget::setKeyboardOrder()
 {
-    QWidget *const order[]
-        = {m_widthBox, m_fromBox, m_toBox, m_stepBox, m_headBox, m_copyButton, m_csvButton, m_pdfButton, m_table};
+    QWidget *const order[] = {m_widthBox,   m_fromBox,   m_toBox,     m_stepBox,       m_headBox,
+                              m_copyButton, m_csvButton, m_pdfButton, m_previewButton, m_table};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -214,6 +220,7 @@ void RatingWindowWidget::connectControls()
     connect(m_copyButton, &QPushButton::clicked, this, &RatingWindowWidget::copyTable);
     connect(m_csvButton, &QPushButton::clicked, this, &RatingWindowWidget::chooseCsvFile);
     connect(m_pdfButton, &QPushButton::clicked, this, &RatingWindowWidget::choosePdfFile);
+    connect(m_previewButton, &QPushButton::clicked, this, &RatingWindowWidget::previewReport);
     connect(m_plot, &QCustomPlot::mouseMove, this, [this](QMouseEvent *event) { readOutAt(event->position()); });
     auto *copy = new QAction(this);
     copy->setShortcut(QKeySequence::Copy);
@@ -307,7 +314,7 @@ void RatingWindowWidget::setCurrent(bool current)
 {
     m_current = current;
     m_table->setEnabled(current);
-    for (QPushButton *button : {m_copyButton, m_csvButton, m_pdfButton})
+    for (QPushButton *button : {m_copyButton, m_csvButton, m_pdfButton, m_previewButton})
         button->setEnabled(current);
     const QColor grey(0xB0, 0xB0, 0xB0);
     QPen inRange(current ? QColor(0, 0, 0xC0) : grey, 2);
@@ -463,6 +470,23 @@ QString RatingWindowWidget::savePdf(const QString &path)
     const QString failure = saveWhole(path, pdfReport(*m_model, m_plot));
     showMessage(failure);
     return failure;
+}
+
+void RatingWindowWidget::previewReport()
+{
+    if (!m_current)
+        return;
+    // The printer outlives the dialog that points at it.
+    auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
+    auto *dialog = new QPrintPreviewDialog(printer.get(), this);
+    dialog->setObjectName(QStringLiteral("ratingPreviewDialog"));
+    dialog->setWindowTitle(RatingTexts::tr("%1の印刷プレビュー").arg(Texts::ratingName()));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QPrintPreviewDialog::paintRequested, dialog,
+            [this](QPrinter *target) { printReport(*m_model, m_plot, *target); });
+    connect(dialog, &QObject::destroyed, this, [printer] {});
+    dialog->resize(760, 900);
+    dialog->open();
 }
 
 void RatingWindowWidget::chooseCsvFile()

@@ -55,6 +55,9 @@ public:
     // Each returns an empty string, or the message it also shows.
     QString saveCsv(const QString &path);
     QString savePdf(const QString &path);
+    // The report's pages as they would print, in a preview dialog from
+    // which they can be printed (window-modal, returning at once).
+    void previewReport();
     // The readout for the point nearest a place on the plot (plot pixels).
     void readOutAt(const QPointF &position);
 
@@ -91,6 +94,7 @@ private:
     QPushButton *m_copyButton = nullptr;
     QPushButton *m_csvButton = nullptr;
     QPushButton *m_pdfButton = nullptr;
+    QPushButton *m_previewButton = nullptr;
     QLabel *m_flowLabel = nullptr;
     QLabel *m_gaugeNote = nullptr;
     QLabel *m_messageLabel = nullptr;

@@ -6,6 +6,7 @@
 // clipboard, and saves that fail without losing a file.
 #include "calculator/uncertainty_dialog.h"
 #include "calculator/weir_head_window.h"
+#include "rating/pdf_report.h"
 #include "rating/rating_window.h"
 #include "tests/support/page_ink.h"
 #include "tests/support/require.h"
@@ -14,10 +15,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -60,6 +63,7 @@ private slots:
     void savesCsvWhole();
     void failedSaveKeepsTheOldFile();
     void pdfHasPagesHeadersAndRows();
+    void printedReportAndItsPreview();
     void mouseReadsOutThePoint();
     void uncertaintiesReachTheTable_data();
     void uncertaintiesReachTheTable();
@@ -342,6 +346,29 @@ void RatingWindowTest::pdfHasPagesHeadersAndRows()
     // The row of 43.5 mm, with its flow as the table shows it.
     const int row = rating.model()->rowNearest(43.5);
     QVERIFY2(extracted.contains(rating.model()->index(row, 1).data().toString()), qPrintable(extracted.left(400)));
+}
+
+// The report on a printer, as its preview draws it: the PDF's pages, each
+// on its paper; the preview opens window-modal from its button.
+void RatingWindowTest::printedReportAndItsPreview()
+{
+    RatingWindowWidget rating;
+    rating.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&rating));
+    QTemporaryDir dir;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath(u"printed.pdf"_qs));
+    QVERIFY(printReport(*rating.model(), rating.plot(), printer));
+    const QString ink = test::inkOutsideMargins(printer.outputFileName(), 15);
+    QVERIFY2(ink.isEmpty(), qPrintable(ink));
+
+    rating.findChild<QPushButton *>(u"ratingPreview"_qs)->click();
+    QDialog *preview = nullptr;
+    QTRY_VERIFY((preview = rating.findChild<QDialog *>(u"ratingPreviewDialog"_qs)) && preview->isVisible());
+    QCOMPARE(preview->windowModality(), Qt::WindowModal);
+    preview->reject();
+    QTRY_VERIFY(!rating.findChild<QDialog *>(u"ratingPreviewDialog"_qs));
 }
 
 void RatingWindowTest::mouseReadsOutThePoint()
