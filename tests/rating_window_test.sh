@@ -8,7 +8,7 @@
 # over to make room, its module loaded from beside the program, its table
 # and curve drawn; then the design window, from the menu, which covers the
 # calculator no more than the rating window does. Screenshots of the rating
-# window and of the whole screen.
+# window, of the design window and of the whole screen.
 #   rating_window_test.sh PROGRAM SCREENSHOT.png
 set -euo pipefail
 program=$1
@@ -67,6 +67,7 @@ wait_until 30 design_placed || true
 echo "calculator $(frame "$calculator"), design window $(frame "$design")"
 design_placed || { echo "the design window covers the calculator"; exit 1; }
 import -window root "${screenshot%.png}-design-desktop.png"
+import -window "$design" "${screenshot%.png}-design.png"
 
 blue=$(curve_pixels "$screenshot")
 echo "curve pixels: $blue"
