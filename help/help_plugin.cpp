@@ -2,10 +2,13 @@
 // SPDX-FileCopyrightText: 2026 The Weir Head developers
 //
 // The manual's window: the user's part of the README, as Markdown with its
-// pictures, built into this module and shown in a text browser.
+// pictures, installed with the program and shown in a text browser.
 #include "help/help_window_interface.h"
 #include "logic/texts.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QKeySequence>
 #include <QObject>
 #include <QShortcut>
@@ -14,6 +17,29 @@
 #include <QWidget>
 
 namespace weir {
+
+namespace {
+
+const QString kManual = QStringLiteral("manual.md");
+
+// Where the manual is: the folder WEIR_HEAD_MANUAL_PATH names (the build
+// tree's, for its tests and run script), else where the install layout puts
+// it, relative to the program's own folder; empty when neither holds it.
+QString manualFolder()
+{
+    QStringList folders;
+    if (const QString named = qEnvironmentVariable("WEIR_HEAD_MANUAL_PATH"); !named.isEmpty())
+        folders << QDir(named).absolutePath();
+    folders << QDir::cleanPath(
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(WEIR_HEAD_MANUAL_DIR_FROM_BIN)));
+    for (const QString &folder : std::as_const(folders)) {
+        if (QFileInfo::exists(QDir(folder).filePath(kManual)))
+            return folder;
+    }
+    return {};
+}
+
+} // namespace
 
 class HelpPlugin : public QObject, public HelpWindowFactory
 {
@@ -34,8 +60,12 @@ public:
         // Links to the web open in the desktop's browser; the manual's own
         // pictures and files are found beside it in the module.
         browser->setOpenExternalLinks(true);
-        browser->setSearchPaths({QStringLiteral(":/manual")});
-        browser->setSource(QUrl(QStringLiteral("qrc:/manual/manual.md")), QTextDocument::MarkdownResource);
+        if (const QString folder = manualFolder(); !folder.isEmpty()) {
+            browser->setSearchPaths({folder});
+            browser->setSource(QUrl::fromLocalFile(QDir(folder).filePath(kManual)), QTextDocument::MarkdownResource);
+        } else {
+            browser->setPlainText(Texts::tr("使い方が見つかりません。プログラムを入れ直して下さい。"));
+        }
         auto *layout = new QVBoxLayout(window);
         layout->setContentsMargins(0, 0, 0, 0);
         layout->addWidget(browser);

@@ -8,10 +8,9 @@ class QWidget;
 
 namespace weir {
 
-// The manual (ヘルプ → 使い方) lives in a module of its own (help/), with its
-// text and pictures built into it, loaded the first time the user asks for
-// it: the calculator's start-up carries none of it. This is all the
-// calculator knows of it.
+// The manual's window (ヘルプ → 使い方) lives in a module of its own (help/),
+// loaded the first time the user asks for it: the calculator's start-up
+// carries none of it. This is all the calculator knows of it.
 class HelpWindowFactory
 {
 public:

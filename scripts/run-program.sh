@@ -12,6 +12,7 @@ if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
     echo "Built $ROOT/build/app/weir-head, but there is no display to open its window on." >&2
     exit 1
 fi
-# The rating window's module as built here, not an installed one.
+# The modules and the manual as built here, not installed ones.
 export WEIR_HEAD_MODULE_PATH="$ROOT/build/modules"
+export WEIR_HEAD_MANUAL_PATH="$ROOT/build/help/manual"
 exec "$ROOT/build/app/weir-head" "$@"

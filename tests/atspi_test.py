@@ -254,7 +254,9 @@ if design_menu:
         check({"最小流量(L/min)", "最大流量(L/min)", "許容最高越流高さ(mm)", "最小流量での許容拡張不確かさ(%)",
                "堰の幅(mm)"} <= set(boxes), f"every design box is named by its caption: {sorted(boxes)}")
         answers = [acc.name for acc in descendants(designs[0]) if acc.getRoleName() == "label"]
-        check(any("170.9 〜 310.3 mm" in a for a in answers), f"the range is read by its text: {answers}")
+        # A number and its unit are held together by a no-break space, read as a space.
+        check(any("170.9 〜 310.3 mm" in a.replace("\xa0", " ") for a in answers),
+              f"the range is read by its text: {answers}")
         if "最大流量(L/min)" in boxes:
             announced.clear()
             subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", "^堰の設計$", "windowfocus",

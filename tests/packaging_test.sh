@@ -118,6 +118,10 @@ install-tree)
     grep -q '/weir-head/modules/weir-head-sheet\.so$' "$work/files"
     grep -q '/weir-head/modules/weir-head-design\.so$' "$work/files"
     grep -q '/weir-head/modules/weir-head-cli\.so$' "$work/files"
+    grep -q '/weir-head/modules/weir-head-help\.so$' "$work/files"
+    # The manual where a desktop keeps programs' help, with its pictures.
+    grep -qx './share/help/C/weir-head/manual.md' "$work/files"
+    grep -qx './share/help/C/weir-head/docs/screenshot.png' "$work/files"
     grep -qx './share/man/man1/weir-head.1' "$work/files"
     ! grep -q -e '/doc/' -e 'copyright' -e 'changelog' -e 'lintian' "$work/files" \
         || { echo "Debian's files in a plain install"; exit 1; }
