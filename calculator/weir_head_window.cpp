@@ -434,26 +434,27 @@ void WeirHeadWindow::saveSheet()
     });
 }
 
-void WeirHeadWindow::printSheet()
+// The title block asked for, then the last Calculate's sheet handed to the
+// sheet module's printer or preview; a module that fails is said on the window.
+void WeirHeadWindow::sheetToModule(QString (ModuleHost::*use)(const SheetRequest &))
 {
     if (!m_lastCalculation)
         return;
-    askSheetTitle(this, [this](const SheetTitle &) {
+    askSheetTitle(this, [this, use](const SheetTitle &) {
         if (const std::optional<SheetRequest> current = sheetRequest())
-            if (const QString failure = m_modules->printSheet(*current); !failure.isEmpty())
+            if (const QString failure = (m_modules->*use)(*current); !failure.isEmpty())
                 reportFailure(failure);
     });
 }
 
+void WeirHeadWindow::printSheet()
+{
+    sheetToModule(&ModuleHost::printSheet);
+}
+
 void WeirHeadWindow::previewSheet()
 {
-    if (!m_lastCalculation)
-        return;
-    askSheetTitle(this, [this](const SheetTitle &) {
-        if (const std::optional<SheetRequest> current = sheetRequest())
-            if (const QString failure = m_modules->previewSheet(*current); !failure.isEmpty())
-                reportFailure(failure);
-    });
+    sheetToModule(&ModuleHost::previewSheet);
 }
 
 void WeirHeadWindow::copyTrail()

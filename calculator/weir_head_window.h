@@ -163,6 +163,7 @@ private:
     BoxTexts moduleInputs() const;
     void showHeadInRatingWindow();
     void reportFailure(const QString &failure);
+    void sheetToModule(QString (ModuleHost::*use)(const SheetRequest &));
 
     // Once the window manager's frame is known, the window is centred again
     // with it; that happens once.

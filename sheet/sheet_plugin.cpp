@@ -30,10 +30,7 @@ public:
     void print(const SheetRequest &request, QWidget *window) override
     {
         const CalculationSheet sheet = sheetOf(request);
-        // The printer outlives the dialog that points at it: the last copy
-        // of it goes with the dialog's connections.
-        auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
-        printer->setDocName(sheet.title);
+        const std::shared_ptr<QPrinter> printer = printerFor(sheet);
         auto *dialog = new QPrintDialog(printer.get(), window);
         dialog->setObjectName(QStringLiteral("sheetPrintDialog"));
         dialog->setAttribute(Qt::WA_DeleteOnClose);
@@ -49,8 +46,7 @@ public:
     void preview(const SheetRequest &request, QWidget *window) override
     {
         const CalculationSheet sheet = sheetOf(request);
-        auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
-        printer->setDocName(sheet.title);
+        const std::shared_ptr<QPrinter> printer = printerFor(sheet);
         auto *dialog = new QPrintPreviewDialog(printer.get(), window);
         dialog->setObjectName(QStringLiteral("sheetPreview"));
         dialog->setWindowTitle(SheetTexts::tr("%1の印刷プレビュー").arg(Texts::sheetName()));
@@ -63,6 +59,15 @@ public:
     }
 
 private:
+    // The printer outlives the dialog that points at it: the last copy of
+    // it goes with the dialog's connections.
+    static std::shared_ptr<QPrinter> printerFor(const CalculationSheet &sheet)
+    {
+        auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
+        printer->setDocName(sheet.title);
+        return printer;
+    }
+
     static CalculationSheet sheetOf(const SheetRequest &request)
     {
         return calculationSheet(request.boxes, request.locale, request.calculatedAt, request.gauge, request.title);
