@@ -53,12 +53,14 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QGuiApplication::setApplicationDisplayName(weir::Texts::appName());
     QGuiApplication::setDesktopFileName(QStringLiteral("org.weirhead.overflowhead"));
-    weir::installTranslations(app);
+    weir::installQtTranslations(app);
     // What Qt left of the command line once it took its own options: an
     // unknown option is refused as QCommandLineParser refuses it. Started with
     // nothing more, as from a desktop's menu, there is nothing to parse, and
-    // the parser's code is never paged in (a 64 kB window of Qt Core).
+    // neither the parser's code (a 64 kB window of Qt Core) nor the program's
+    // own catalogue, whose texts are the command line's, is paged in.
     if (QCoreApplication::arguments().size() > 1) {
+        weir::installProgramTranslations(app);
         QCommandLineParser parser;
         weir::describeOptions(parser);
         parser.process(app);

@@ -22,12 +22,22 @@ void installCatalogue(QCoreApplication &app, const QLocale &locale, const QStrin
 
 } // namespace
 
-void installTranslations(QCoreApplication &app)
+void installQtTranslations(QCoreApplication &app)
+{
+    installCatalogue(app, QLocale(), QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+}
+
+void installProgramTranslations(QCoreApplication &app)
 {
     const QLocale locale;
-    installCatalogue(app, locale, QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     const QLocale ours = locale.language() == QLocale::Japanese ? locale : QLocale(QLocale::English);
     installCatalogue(app, ours, QStringLiteral("weir-head"), QStringLiteral(":/i18n"));
+}
+
+void installTranslations(QCoreApplication &app)
+{
+    installQtTranslations(app);
+    installProgramTranslations(app);
 }
 
 } // namespace weir

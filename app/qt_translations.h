@@ -15,5 +15,9 @@ namespace weir {
 //     The window's texts are Japanese in every language and no catalogue
 //     translates them.
 void installTranslations(QCoreApplication &app);
+// Each of the two alone. The window needs the program's catalogue only for
+// a command line of options to answer: started plain, it never loads it.
+void installQtTranslations(QCoreApplication &app);
+void installProgramTranslations(QCoreApplication &app);
 
 } // namespace weir

@@ -361,7 +361,12 @@ bool WeirHeadWindow::answerIsStale() const
 
 void WeirHeadWindow::markAnswerCurrency()
 {
+    // Called at every key: only a change of state touches the boxes (and
+    // none at start-up, where nothing has been calculated).
     const bool stale = answerIsStale();
+    if (stale == m_markedStale)
+        return;
+    m_markedStale = stale;
     QPalette head = m_freshHeadPalette;
     QPalette trials = m_freshTrialsPalette;
     if (stale) {

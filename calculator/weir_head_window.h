@@ -202,6 +202,7 @@ private:
     // drawn grey and said to be of the earlier inputs.
     QPalette m_freshHeadPalette;
     QPalette m_freshTrialsPalette;
+    bool m_markedStale = false;
 
     // Every control of the layout table by its drawn name, as created: for
     // the buddies and the tab order, which the table gives by name.
