@@ -45,13 +45,15 @@ std::optional<double> shownMillimetres(double metres)
 
 // The head for the flow on the rising side of Q(h), looked for on the whole
 // range where the formula holds; what is said of it depends on what the
-// search was given, so `placed` words a head that was found.
-template <typename Place> PrintedLine whereTheHeadLies(const WeirInputs &in, const QLocale &locale, Place placed)
+// search was given, so `placed` words a head that was found, and
+// `beyondWeir` a flow more than the weir passes at any head.
+template <typename Place>
+PrintedLine whereTheHeadLies(const WeirInputs &in, const QLocale &locale, const QString &beyondWeir, Place placed)
 {
     const HeadLocation located = locateHead(in.flow, in.width);
     switch (located.status) {
     case HeadLocation::Status::FlowNotPositive: return {Texts::notPositive(Texts::flow())};
-    case HeadLocation::Status::FlowAbovePeak: return {Texts::headBeyondRange()};
+    case HeadLocation::Status::FlowAbovePeak: return {beyondWeir};
     case HeadLocation::Status::NotComputable: return {Texts::notComputable()};
     case HeadLocation::Status::Found: break;
     }
@@ -61,7 +63,7 @@ template <typename Place> PrintedLine whereTheHeadLies(const WeirInputs &in, con
 // The line under "no root": what to change, the head placed against the bracket.
 PrintedLine whatToChange(const WeirInputs &in, const QLocale &locale)
 {
-    return whereTheHeadLies(in, locale, [&in](double head, const QString &mm) {
+    return whereTheHeadLies(in, locale, Texts::headBeyondRange(), [&in](double head, const QString &mm) {
         if (head < std::min(in.lower, in.upper))
             return Texts::headBelowMinimum(mm);
         if (head > std::max(in.lower, in.upper))
@@ -81,8 +83,8 @@ void sayIfBeyondPeak(CalculationOutcome &outcome, const WeirInputs &in, double h
     // In place of the note under 20 mm, if any: a head that is no answer
     // is neither in nor out of the formula's range.
     outcome.lines = {{Texts::foundBeyondPeak(peakHeadText(peakHead(in.width), locale))}};
-    outcome.lines.append(
-        whereTheHeadLies(in, locale, [](double, const QString &mm) { return Texts::headBelowPeak(mm); }));
+    outcome.lines.append(whereTheHeadLies(in, locale, Texts::flowBeyondWeir(),
+                                          [](double, const QString &mm) { return Texts::headBelowPeak(mm); }));
 }
 
 // One box's number, or the outcome that names the box.

@@ -99,6 +99,14 @@ inline void addCalculationCases()
     row("head past the formula's peak", {"300", "1", "20", "100000"})
         << Kind::Shown << "29999.99"
         << "23" << QStringList{beyondPeak, u"この流量の越流高さは約0.37mmです。"_qs} << kNoBox;
+    // A 0.1 mm weir peaks at 5.2 mm and passes at most about 0.0014 L/min:
+    // a head past the peak but under 20 mm has the red lines, not the note.
+    row("head past the peak of a weir too narrow for the flow", {".10", ".2", "1", "21"})
+        << Kind::Shown << "11"
+        << "1"
+        << QStringList{u"約5.2mmより上では公式の流量が減るため、この越流高さは解ではありません。"_qs,
+                       u"この幅の堰では公式の範囲内でこの流量を流せません。"_qs}
+        << kNoBox;
     row("no flow, head past the formula's peak", {"300", "0", "20", "100000"})
         << Kind::Shown << "30000"
         << "19" << QStringList{beyondPeak, u"流量(L/min)は0より大きい値にして下さい。"_qs} << kNoBox;

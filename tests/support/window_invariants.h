@@ -125,9 +125,12 @@ inline QString checkAfterCalculate(const Snapshot &before, const Snapshot &after
             return QStringLiteral("head %1 mm below the bracket").arg(after.head);
         if (head > std::max(lo, hi) + slack)
             return QStringLiteral("head %1 mm above the bracket").arg(after.head);
-        if ((head < 20) != (after.printed.size() == 1))
+        // A past-peak head's two red lines stand in place of the note.
+        if (!pastPeak && (head < 20) != (after.printed.size() == 1))
             return QStringLiteral("head %1 mm: the range note belongs with heads below 20 mm, and only there")
                 .arg(after.head);
+        if (pastPeak && after.printed.size() != 2)
+            return QStringLiteral("head %1 mm past the peak: two red lines, no note").arg(after.head);
     }
     return checkSolver(after, locale);
 }
