@@ -433,7 +433,7 @@ void WeirHeadWindow::saveSheet()
 {
     if (!m_lastCalculation)
         return;
-    askSheetTitle(this, [this](const SheetTitle &) {
+    askSheetTitle(this, [this] {
         if (const QString path = chooseSheetPath(this); !path.isEmpty())
             saveSheetPdf(path);
     });
@@ -445,7 +445,7 @@ void WeirHeadWindow::sheetToModule(QString (ModuleHost::*use)(const SheetRequest
 {
     if (!m_lastCalculation)
         return;
-    askSheetTitle(this, [this, use](const SheetTitle &) {
+    askSheetTitle(this, [this, use] {
         if (const std::optional<SheetRequest> current = sheetRequest())
             if (const QString failure = (m_modules->*use)(*current); !failure.isEmpty())
                 reportFailure(failure);

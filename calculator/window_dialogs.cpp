@@ -39,7 +39,7 @@ void warnCannotOpen(QWidget *window, const QString &document, const QString &fai
     QMessageBox::warning(window, document, Texts::cannotOpen(document, failure));
 }
 
-void askSheetTitle(QWidget *window, const std::function<void(const SheetTitle &)> &then)
+void askSheetTitle(QWidget *window, const std::function<void()> &then)
 {
     auto *dialog = new QDialog(window);
     dialog->setObjectName(QStringLiteral("sheetTitleDialog"));
@@ -70,9 +70,8 @@ void askSheetTitle(QWidget *window, const std::function<void(const SheetTitle &)
         QStringList given;
         for (const QLineEdit *box : boxes)
             given << box->text();
-        const SheetTitle accepted = SheetTitle::fromFields(given);
-        storeSheetTitle(accepted);
-        then(accepted);
+        storeSheetTitle(SheetTitle::fromFields(given));
+        then();
     });
     dialog->open();
 }

@@ -26,9 +26,9 @@ void warnCannotOpen(QWidget *window, const QString &document, const QString &fai
 
 // Before a sheet is saved, printed or previewed: its title block, filled
 // from what was given last time (the date prepared, today's when none was
-// given), asked in a window-modal dialog. `then` gets what the user gave,
-// which is remembered, once the dialog is accepted; nothing happens when
-// it is cancelled.
-void askSheetTitle(QWidget *window, const std::function<void(const SheetTitle &)> &then);
+// given), asked in a window-modal dialog. What the user gives is stored
+// (storedSheetTitle, which every sheet request reads) and `then` runs once
+// the dialog is accepted; nothing happens when it is cancelled.
+void askSheetTitle(QWidget *window, const std::function<void()> &then);
 
 } // namespace weir

@@ -62,11 +62,18 @@ public:
     }
 
     bool isActive() const { return m_painter.isActive(); }
+    // Every page, top to bottom: the title block and table, then the curve.
+    void draw(QCustomPlot *plot)
+    {
+        drawTitleBlock();
+        drawTablePages();
+        drawCurvePage(plot);
+    }
+
+private:
     void drawTitleBlock();
     void drawTablePages();
     void drawCurvePage(QCustomPlot *plot);
-
-private:
     void drawRow(const QStringList &cells);
 
     QPagedPaintDevice &m_writer;
@@ -184,10 +191,7 @@ QByteArray pdfReport(const RatingTableModel &model, QCustomPlot *plot)
     QPdfWriter writer(&buffer);
     setUpA4Pdf(writer, Texts::ratingName());
 
-    ReportPainter report(writer, model);
-    report.drawTitleBlock();
-    report.drawTablePages();
-    report.drawCurvePage(plot);
+    ReportPainter(writer, model).draw(plot);
     return bytes;
 }
 
@@ -199,9 +203,7 @@ bool printReport(const RatingTableModel &model, QCustomPlot *plot, QPrinter &pri
     ReportPainter report(printer, model);
     if (!report.isActive())
         return false;
-    report.drawTitleBlock();
-    report.drawTablePages();
-    report.drawCurvePage(plot);
+    report.draw(plot);
     return true;
 }
 
