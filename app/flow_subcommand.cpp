@@ -139,7 +139,10 @@ int runFlow(const SubcommandRun &run)
         return kFault;
     }
     const RowAnswer answer = reading.answer(run.value("head"));
-    const QStringList lines = answer.reason.isEmpty() ? QStringList{} : QStringList{answer.reason};
+    // The reason there is no flow, or the note on one below the formula's
+    // range: said beside the figure as the rating table's remark is.
+    const QString note = answer.columns.last();
+    const QStringList lines = note.isEmpty() ? QStringList{} : QStringList{note};
     std::vector<AnswerValue> values{{Texts::flow(), "flow_lpm", answer.columns[0]},
                                     {RatingTexts::flowM3s(), "flow_m3s", answer.columns[1]}};
     if (gauge.gauge)

@@ -11,13 +11,13 @@ namespace weir {
 
 namespace {
 
-void installCatalogue(QCoreApplication &app, const QLocale &locale, const QString &name, const QString &folder)
+QTranslator *installCatalogue(QCoreApplication &app, const QLocale &locale, const QString &name, const QString &folder)
 {
     auto *translator = new QTranslator(&app);
-    if (translator->load(locale, name, QStringLiteral("_"), folder))
-        QCoreApplication::installTranslator(translator);
-    else
-        delete translator; // a language with no texts of that catalogue
+    if (translator->load(locale, name, QStringLiteral("_"), folder) && QCoreApplication::installTranslator(translator))
+        return translator;
+    delete translator; // a language with no texts of that catalogue
+    return nullptr;
 }
 
 } // namespace
@@ -27,11 +27,11 @@ void installQtTranslations(QCoreApplication &app)
     installCatalogue(app, QLocale(), QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 }
 
-void installProgramTranslations(QCoreApplication &app)
+QTranslator *installProgramTranslations(QCoreApplication &app)
 {
     const QLocale locale;
     const QLocale ours = locale.language() == QLocale::Japanese ? locale : QLocale(QLocale::English);
-    installCatalogue(app, ours, QStringLiteral("weir-head"), QStringLiteral(":/i18n"));
+    return installCatalogue(app, ours, QStringLiteral("weir-head"), QStringLiteral(":/i18n"));
 }
 
 void installTranslations(QCoreApplication &app)

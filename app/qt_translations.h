@@ -3,6 +3,7 @@
 #pragma once
 
 class QCoreApplication;
+class QTranslator;
 
 namespace weir {
 
@@ -17,7 +18,9 @@ namespace weir {
 void installTranslations(QCoreApplication &app);
 // Each of the two alone. The window needs the program's catalogue only for
 // a command line of options to answer: started plain, it never loads it.
+// The program's catalogue is returned (null when none was loaded), so that
+// it can be taken off again.
 void installQtTranslations(QCoreApplication &app);
-void installProgramTranslations(QCoreApplication &app);
+QTranslator *installProgramTranslations(QCoreApplication &app);
 
 } // namespace weir

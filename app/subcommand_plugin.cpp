@@ -3,8 +3,10 @@
 //
 // The entry point the program loads with QPluginLoader for a subcommand.
 #include "app/subcommand_runner_interface.h"
+#include "app/subcommand_texts.h"
 #include "app/subcommands.h"
 
+#include <QCoreApplication>
 #include <QObject>
 
 namespace weir {
@@ -18,6 +20,8 @@ class SubcommandPlugin : public QObject, public SubcommandRunner
 public:
     int run(const QStringList &arguments, std::FILE *in, std::FILE *out, std::FILE *err) override
     {
+        if (QCoreApplication *app = QCoreApplication::instance())
+            installSubcommandTexts(*app);
         return runSubcommand(arguments, in, out, err);
     }
 };

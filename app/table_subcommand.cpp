@@ -50,6 +50,19 @@ void writeJson(const SubcommandRun &run, const RatingTableModel &model)
     run.sink.write(text + "\n]\n");
 }
 
+// The option that gives a box of the rating window, to name a fault by.
+const char *optionOf(RatingBox box)
+{
+    switch (box) {
+    case RatingBox::Width: return "width";
+    case RatingBox::From: return "from";
+    case RatingBox::To: return "to";
+    case RatingBox::Step: return "step";
+    case RatingBox::Head: break; // the window's measured head: no option of the table's
+    }
+    return nullptr;
+}
+
 int runTable(const SubcommandRun &run)
 {
     if (!requireOptions(run, {"width", "from", "to", "step"}))
@@ -57,7 +70,8 @@ int runTable(const SubcommandRun &run)
     const RatingRead read = readRatingBoxes({run.value("width"), run.value("from"), run.value("to"), run.value("step")},
                                             run.locale, kMaxWrittenRatingRows);
     if (!read.range) {
-        run.say(read.message);
+        const char *option = read.box ? optionOf(*read.box) : nullptr;
+        run.say(option ? optionFault(option, read.message) : read.message);
         return kFault;
     }
     const GaugeOption gauge = gaugeOption(run);

@@ -5,6 +5,8 @@
 // window's outcome, record files of every dialect come back whole with their
 // flows, bad rows keep their place and are named, a malformed file writes
 // nothing, and the volume of a constant flow is the flow times the time.
+#include "app/qt_translations.h"
+#include "app/subcommand_texts.h"
 #include "app/subcommands.h"
 #include "app/text_codec.h"
 #include "logic/calculation.h"
@@ -19,6 +21,7 @@
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 
 #include <cmath>
 #include <cstdio>
@@ -124,6 +127,8 @@ private slots:
     void tableOfAnyLength();
     void progressOnATerminal();
     void helpIsInOneLanguage();
+    void englishRunInOneLanguage_data();
+    void englishRunInOneLanguage();
     void excelReadsWhatIsWritten_data();
     void excelReadsWhatIsWritten();
 };
@@ -882,6 +887,100 @@ void CommandLineTest::helpIsInOneLanguage()
         for (const char *english : {"Usage", "Options", "Displays", "help on"})
             QVERIFY2(!text.contains(QLatin1String(english)), qPrintable(text));
     }
+}
+
+// Under any language but Japanese a run speaks English throughout: its own
+// messages, the result's labels, the window's reasons and the counts, each
+// in its singular or plural. Japanese in what it writes is a text left out
+// of a catalogue. In Japanese nothing of the calculation's is loaded.
+void CommandLineTest::englishRunInOneLanguage_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QStringList>("said");
+
+    const QStringList bracket{"--width", "300", "--min", "20", "--max", "100"};
+    QTest::newRow("head found") << (QStringList{"head", "--flow", "300"} + bracket) << QByteArray() << 0
+                                << QStringList{"Head (mm)\t43.83\nTrials\t10\n"};
+    QTest::newRow("head past the peak") << QStringList{"head",  "--width", "300",   "--flow", "1",
+                                                       "--min", "20",      "--max", "100000"}
+                                        << QByteArray() << 1
+                                        << QStringList{"Head (mm)\t29999.99", "the formula's flow falls",
+                                                       "The head for this flow is about 0.37 mm."};
+    QTest::newRow("head below the bracket")
+        << QStringList{"head", "--width", "300", "--flow", "300", "--min", "50", "--max", "100"} << QByteArray() << 1
+        << QStringList{"The head is about"};
+    QTest::newRow("flow not a number") << QStringList{"head", "--width", "300", "--flow", "abc"} << QByteArray() << 2
+                                       << QStringList{"--flow", "Flow (L/min) is not a number."};
+    QTest::newRow("option missing") << QStringList{"flow", "--head", "50"} << QByteArray() << 2
+                                    << QStringList{"--width"};
+    QTest::newRow("flow below the range") << QStringList{"flow", "--width", "300", "--head", "10"} << QByteArray() << 0
+                                          << QStringList{"Flow (L/min)\t36.38", "Below 20 mm"};
+    QTest::newRow("record of one row") << QStringList{"flow", "--width", "300", "--column", "h"}
+                                       << QByteArray("h\n50\n") << 0
+                                       << QStringList{"1 row: 1 with an answer, 0 without."};
+    QTest::newRow("record with a bad row and times")
+        << QStringList{"flow", "--width", "300", "--column", "h", "--time", "t"}
+        << QByteArray("t,h\n2026-01-01 00:00,50\n2026-01-01 01:00,abc\n2026-01-01 02:00,40\n") << 1
+        << QStringList{"line 3: Head (mm) is not a number.", "Head (mm) is not a number.\n",
+                       "3 rows: 2 with an answer, 1 without."};
+    QTest::newRow("table with uncertainty")
+        << QStringList{"table", "--width",   "300", "--from",          "20", "--to", "30", "--step", "10", "--u-head",
+                       "0.5",   "--u-width", "0.5", "--u-coefficient", "1"}
+        << QByteArray() << 0
+        << QStringList{"Head (mm)\tFlow (L/min)\tFlow (m³/s)\tRemark\t±(L/min)\tU(%)\tWidth of the weir (mm)",
+                       "expanded uncertainty U = 2u"};
+    QTest::newRow("table step too small")
+        << QStringList{"table", "--width", "300", "--from", "20", "--to", "30", "--step", "0"} << QByteArray() << 2
+        << QStringList{"--step"};
+    QTest::newRow("design") << QStringList{"design",     "--min-flow", "100",     "--max-flow", "500",
+                                           "--max-head", "200",        "--width", "200"}
+                            << QByteArray() << 0
+                            << QStringList{"Widest set by\tthe smallest flow's head, 20 mm",
+                                           "Head at the smallest flow (mm)\t27.30"};
+    QTest::newRow("design, no one weir") << QStringList{"design", "--min-flow", "10", "--max-flow",
+                                                        "500",    "--max-head", "200"}
+                                         << QByteArray() << 1
+                                         << QStringList{"No one weir measures flows this far apart"};
+    for (const char *command : {"head", "flow", "table", "design"})
+        QTest::addRow("%s --help", command) << QStringList{command, "--help"} << QByteArray() << 0
+                                            << QStringList{u"Usage: weir-head "_qs + QLatin1String(command)};
+}
+
+void CommandLineTest::englishRunInOneLanguage()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, input);
+    QFETCH(int, status);
+    QFETCH(QStringList, said);
+    QCoreApplication &app = *QCoreApplication::instance();
+    QLocale::setDefault(test::kJapanese);
+    QCOMPARE(installSubcommandTexts(app), nullptr);
+    // The locale and both catalogues are the run's alone: taken off however
+    // the row ends, so the other tests read the program's Japanese.
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+    struct Catalogues {
+        QTranslator *program;
+        QTranslator *texts;
+        ~Catalogues()
+        {
+            for (QTranslator *translator : {program, texts}) {
+                QCoreApplication::removeTranslator(translator);
+                delete translator;
+            }
+            QLocale::setDefault(QLocale::c());
+        }
+    } catalogues{installProgramTranslations(app), installSubcommandTexts(app)};
+    QVERIFY(catalogues.program && catalogues.texts);
+
+    const Run result = run(arguments, input);
+    QCOMPARE(result.status, status);
+    const QString written = QString::fromUtf8(result.out) + result.err;
+    for (const QString &text : said)
+        QVERIFY2(written.contains(text), qPrintable(written));
+    static const QRegularExpression japanese(u"[\\x{3000}-\\x{30FF}\\x{4E00}-\\x{9FFF}\\x{FF00}-\\x{FFEF}]"_qs);
+    QVERIFY2(!written.contains(japanese), qPrintable(written));
 }
 
 // Excel opening a CSV file reads UTF-8 only behind a byte-order mark, and

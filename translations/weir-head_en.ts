@@ -369,8 +369,8 @@ the weir&apos;s width and a bracket of heads, by bisection.</translation>
     <message numerus="yes">
         <source>%n行のうち %1行に答えがあり、%2行にありません。</source>
         <translation>
-            <numerusform>Of %n row, %1 has an answer and %2 has none.</numerusform>
-            <numerusform>Of %n rows, %1 have an answer and %2 have none.</numerusform>
+            <numerusform>%n row: %1 with an answer, %2 without.</numerusform>
+            <numerusform>%n rows: %1 with an answer, %2 without.</numerusform>
         </translation>
     </message>
     <message numerus="yes">

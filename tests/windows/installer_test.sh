@@ -86,8 +86,9 @@ EOF
 
 echo "-- the console"
 timeout 60 wine "$install_dir/weir-head.exe" --version | tr -d '\r' | grep -q '1\.00'
-timeout 60 wine "$install_dir/weir-head.exe" head --width 300 --flow 300 --min 20 --max 100 | tr -d '\r' \
-    | grep -q '^越流高さ(mm)	43\.83$'
+# Wine's locale is English here: the run speaks English, labels included.
+LC_ALL=C.UTF-8 timeout 60 wine "$install_dir/weir-head.exe" head --width 300 --flow 300 --min 20 --max 100 \
+    | tr -d '\r' | grep -q '^Head (mm)	43\.83$'
 
 echo "-- a console, as cmd.exe gives one"
 # Wine's console on a terminal of script's: what the program writes reaches
@@ -99,8 +100,11 @@ on_console() {
     LC_ALL=C.UTF-8 timeout 60 script -qec "wine cmd /c '$program_path $*'" /dev/null < /dev/null \
         | sed 's/\x1b\[[?0-9;]*[a-zA-Z]//g' | tr -d '\r'
 }
-on_console head --width 300 --flow 300 --min 20 --max 100 > "$scratch/console.txt"
-grep -q '越流高さ(mm)' "$scratch/console.txt" && grep -q '43\.83' "$scratch/console.txt" \
+# The Japanese comes from the record's own header, written back beside the
+# flows.
+printf 'h 水位\r\n50\r\n' > "$scratch/record.csv"
+on_console flow --width 300 --column h "<" "$(winepath -w "$scratch/record.csv" 2>/dev/null)" > "$scratch/console.txt"
+grep -q 'h 水位' "$scratch/console.txt" && grep -q '363\.30' "$scratch/console.txt" \
     && ! grep -q $'\xef\xbf\xbd' "$scratch/console.txt" || { echo "the console shows:"; cat -v "$scratch/console.txt"; exit 1; }
 # The help, in the language of Wine's locale here (English): all of it, to
 # its last option.
@@ -166,8 +170,8 @@ wineserver -w
 
 echo "-- the zip, from another folder"
 unzip -q "$(dirname "$setup")"/weir-head-*-windows-x86_64.zip -d "$scratch/any folder"
-timeout 60 wine "$scratch/any folder"/weir-head-*/weir-head.exe flow --width 300 --head 50 | tr -d '\r' \
-    | grep -q '^流量(L/min)	363\.30$'
+LC_ALL=C.UTF-8 timeout 60 wine "$scratch/any folder"/weir-head-*/weir-head.exe flow --width 300 --head 50 \
+    | tr -d '\r' | grep -q '^Flow (L/min)	363\.30$'
 
 echo "-- silent uninstall"
 timeout 300 wine "$install_dir/uninstall.exe" /S
