@@ -2,10 +2,9 @@
 // SPDX-FileCopyrightText: 2026 The Weir Head developers
 #pragma once
 
-#include <QCoreApplication>
+#include "records/record_texts.h" // counted()
 
-#include <algorithm>
-#include <climits>
+#include <QCoreApplication>
 
 namespace weir {
 
@@ -17,13 +16,5 @@ class CommandLineTexts
 {
     Q_DECLARE_TR_FUNCTIONS(CommandLine)
 };
-
-// A count for a text that takes its singular or plural by it (tr's %n, an
-// int): a record's rows can outnumber an int, whose largest value is then
-// plural enough.
-inline int counted(long long count)
-{
-    return int(std::clamp<long long>(count, INT_MIN, INT_MAX));
-}
 
 } // namespace weir

@@ -8,35 +8,38 @@
 #include "app/record_run.h"
 #include "app/subcommand.h"
 #include "app/uncertainty_options.h"
+#include "hydraulics/flow_uncertainty.h"
 #include "hydraulics/units.h"
 #include "hydraulics/weir_domain.h"
 #include "logic/box_number.h"
 #include "logic/texts.h"
 #include "rating/model/rating_table.h"
 #include "rating/model/rating_texts.h"
+#include "records/reading_scale.h"
 
 namespace weir {
 
 namespace {
 
-// A reading as the column holds it (in its unit, from its zero) to the flow
-// over the weir. A reading already in mm from the crest is read exactly as
-// the rating window reads a head.
+// A reading as the column holds it (in its unit, from its zero, rising or
+// falling with the water) to the flow over the weir. A reading already in mm
+// from the crest is read exactly as the rating window reads a head. At or
+// below the crest no water passes: the flow there is 0, and it counts.
 class FlowAtReading
 {
 public:
-    FlowAtReading(double widthMm, units::HeadUnit unit, double zero, const QLocale &locale,
+    FlowAtReading(double widthMm, const ReadingScale &scale, const QLocale &locale,
                   const std::optional<GaugeUncertainty> &gauge)
         : m_domain(units::metresFromMillimetres(widthMm))
         , m_widthMm(widthMm)
-        , m_unit(unit)
-        , m_zero(zero)
+        , m_scale(scale)
         , m_locale(locale)
         , m_gauge(gauge)
     {
     }
 
     const std::optional<GaugeUncertainty> &gauge() const { return m_gauge; }
+    ReadingScale &scale() { return m_scale; }
 
     FlowReading read(const QString &text) const
     {
@@ -47,7 +50,14 @@ public:
         case BoxNumber::Status::TooLarge: reading.message = Texts::tooLarge(Texts::head()); return reading;
         case BoxNumber::Status::Ok: break;
         }
-        return flowReadingAt(units::headMillimetresFromReading(number.value, m_zero, m_unit), m_domain);
+        const double headMm = m_scale.headMm(number.value);
+        if (headMm <= 0) {
+            reading.headMm = headMm;
+            reading.lpm = 0.0;
+            reading.m3s = 0.0;
+            return reading;
+        }
+        return flowReadingAt(headMm, m_domain);
     }
 
     // The texts the row gets: L/min, m³/s, with the user's uncertainties
@@ -55,24 +65,38 @@ public:
     RowAnswer answer(const QString &text) const
     {
         const FlowReading reading = read(text);
+        const bool overflow = reading.headMm && *reading.headMm > 0;
         QStringList columns;
         if (reading.lpm)
             columns << flowLpmText(*reading.lpm, m_locale) << flowM3sText(*reading.m3s, m_locale);
         else
             columns << QString() << QString();
-        if (m_gauge)
-            columns << (reading.lpm ? uncertaintyCells(*m_gauge, *reading.headMm, m_widthMm, *reading.lpm, m_locale)
-                                    : QStringList{QString(), QString()});
+        std::optional<double> u;
+        if (m_gauge) {
+            if (reading.lpm && overflow) {
+                columns << uncertaintyCells(*m_gauge, *reading.headMm, m_widthMm, *reading.lpm, m_locale);
+                const FlowUncertainty flowU = flowUncertainty(units::metresFromMillimetres(*reading.headMm),
+                                                              units::metresFromMillimetres(m_widthMm), m_gauge->si());
+                if (flowU.status == FlowUncertainty::Status::Ok)
+                    u = flowU.expanded * *reading.m3s;
+            } else {
+                columns << QString() << QString();
+                if (reading.lpm)
+                    u = 0.0; // no water over the crest: none to be uncertain of
+            }
+        }
         if (!reading.lpm)
             return {columns << reading.message, false, reading.message, std::nullopt};
-        return {columns << (reading.belowValidRange ? Texts::belowValidRange() : QString()), true, {}, reading.m3s};
+        const QString note = !overflow ? Texts::noOverflow()
+            : reading.belowValidRange  ? Texts::belowValidRange()
+                                       : QString();
+        return {columns << note, true, {}, reading.m3s, u};
     }
 
 private:
     WeirDomain m_domain;
     double m_widthMm;
-    units::HeadUnit m_unit;
-    double m_zero;
+    ReadingScale m_scale;
     QLocale m_locale;
     std::optional<GaugeUncertainty> m_gauge;
 };
@@ -80,8 +104,9 @@ private:
 class FlowAnswers : public RecordAnswers
 {
 public:
-    explicit FlowAnswers(const FlowAtReading &reading)
+    FlowAnswers(FlowAtReading &reading, bool unitTold)
         : m_reading(reading)
+        , m_unitTold(unitTold)
     {
     }
     std::vector<AddedColumn> addedColumns() const override
@@ -93,10 +118,36 @@ public:
         columns.push_back({"reason", false});
         return columns;
     }
+    // The unit the record states for its readings, unless --unit says
+    // otherwise; what --unit overrides is named.
+    QStringList useLayout(const RecordLayout &layout) override
+    {
+        if (!layout.statedUnit)
+            return {};
+        const QString column = layout.headerNames.value(layout.valueColumn);
+        if (!m_unitTold) {
+            m_reading.scale().unit = *layout.statedUnit;
+            return {CommandLineTexts::tr("列 %1 の読みは %2 として読みました（記録に %3 とあります）。")
+                        .arg(column, unitName(*layout.statedUnit), layout.statedUnitText)};
+        }
+        if (*layout.statedUnit != m_reading.scale().unit)
+            return {CommandLineTexts::tr("列 %1 は記録に %2 とありますが、--unit の %3 で読みました。")
+                        .arg(column, layout.statedUnitText, unitName(m_reading.scale().unit))};
+        return {};
+    }
     RowAnswer answer(const QString &value) override { return m_reading.answer(value); }
 
 private:
-    const FlowAtReading &m_reading;
+    static QString unitName(units::HeadUnit unit)
+    {
+        for (const char *name : {"mm", "cm", "m", "in", "ft"})
+            if (headUnitNamed(QLatin1String(name)) == unit)
+                return QLatin1String(name);
+        return {};
+    }
+
+    FlowAtReading &m_reading;
+    bool m_unitTold;
 };
 
 int runFlow(const SubcommandRun &run)
@@ -111,24 +162,28 @@ int runFlow(const SubcommandRun &run)
     const std::optional<units::HeadUnit> unit = headUnitOption(run);
     if (!unit)
         return kFault;
-    double zero = 0.0;
+    ReadingScale scale{*unit, 0.0, run.isSet("falling")};
+    if (scale.falling && !run.isSet("zero")) {
+        run.say(CommandLineTexts::tr("--falling には --zero（水面が堰頂と同じ高さのときの読み）が要ります。"));
+        return kFault;
+    }
     if (run.isSet("zero")) {
         const BoxNumber number = parseBoxNumber(run.value("zero"), run.locale);
         if (number.status != BoxNumber::Status::Ok) {
             run.say(CommandLineTexts::tr("--zero の値 %1 が数値ではありません。").arg(run.value("zero")));
             return kFault;
         }
-        zero = number.value;
+        scale.zero = number.value;
     }
     const GaugeOption gauge = gaugeOption(run);
     if (!gauge.read)
         return kFault;
-    const FlowAtReading reading(*width.value, *unit, zero, run.locale, gauge.gauge);
+    FlowAtReading reading(*width.value, scale, run.locale, gauge.gauge);
     if (run.isSet("column")) {
         const std::optional<RecordOptions> options = recordOptions(run, true);
         if (!options)
             return kFault;
-        FlowAnswers answers(reading);
+        FlowAnswers answers(reading, run.isSet("unit"));
         // The three the added columns come from, said beside the data.
         if (gauge.gauge)
             run.say(gaugeStatement(*gauge.gauge, run.locale));
@@ -162,15 +217,27 @@ const Subcommand &flowSubcommand()
         {{"width", "mm", QT_TRANSLATE_NOOP("CommandLine", "堰の幅 (mm)")},
          {"head", "mm", QT_TRANSLATE_NOOP("CommandLine", "越流高さ (mm、--unit の単位)")},
          {"column", QT_TRANSLATE_NOOP("CommandLine", "列"),
-          QT_TRANSLATE_NOOP("CommandLine", "記録の水位の列: 標準入力の記録の各行に流量を加えます")},
-         {"unit", "mm|cm|m|in|ft", QT_TRANSLATE_NOOP("CommandLine", "水位の単位（既定 mm）")},
+          QT_TRANSLATE_NOOP("CommandLine",
+                            "記録の水位の列（名前か、1から数えた番号）: 標準入力の記録の各行に流量を加えます")},
+         {"unit", "mm|cm|m|in|ft",
+          QT_TRANSLATE_NOOP("CommandLine", "水位の単位（既定: 記録の見出しや単位の行にあればそれ、なければ mm）")},
          {"zero", QT_TRANSLATE_NOOP("CommandLine", "読み"),
           QT_TRANSLATE_NOOP("CommandLine",
                             "水面が堰頂と同じ高さのときの読み（--unit の単位）: 越流高さ = 読み − この値")},
+         {"falling", nullptr,
+          QT_TRANSLATE_NOOP("CommandLine", "水面の上から距離を測る計器（超音波、レーダー）: 越流高さ = --zero − 読み")},
          {"time", QT_TRANSLATE_NOOP("CommandLine", "列"),
           QT_TRANSLATE_NOOP("CommandLine",
                             "記録の時刻の列: 通過した水量を台形公式で求めます。"
-                            "日付と時刻が別の列なら二度指定します")},
+                            "日付と時刻が別の列なら二度指定します（順はどちらでも）")},
+         {"period", "day|month",
+          QT_TRANSLATE_NOOP(
+              "CommandLine",
+              "行の代わりに、日ごと・月ごとの水量、読みの覆う割合、読みの数、最小・平均・最大の流量を書きます")},
+         {"max-gap", QT_TRANSLATE_NOOP("CommandLine", "長さ"),
+          QT_TRANSLATE_NOOP("CommandLine",
+                            "この長さまでの読みのない間は直線でつなぎます（例: 1h。既定: "
+                            "記録の間隔の2倍を超える間は水量に含めません）")},
          {"time-format", QT_TRANSLATE_NOOP("CommandLine", "書式"),
           QT_TRANSLATE_NOOP("CommandLine", "時刻の書き方（例: \"MM/dd/yy hh:mm:ss AP\"、\"yyyy/MM/dd HH:mm\"）")},
          {"encoding", "utf-8|utf-16|cp932|latin-1",

@@ -2,9 +2,9 @@
 // SPDX-FileCopyrightText: 2026 The Weir Head developers
 #include "app/command_line.h"
 #include "app/qt_translations.h"
-#include "app/windows_api.h"
 #include "calculator/weir_head_window.h"
 #include "logic/texts.h"
+#include "records/windows_api.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -3,20 +3,11 @@
 #include "app/record_options.h"
 
 #include "app/command_line_texts.h"
+#include "records/reading_scale.h"
+
+#include <QRegularExpression>
 
 namespace weir {
-
-std::optional<units::HeadUnit> headUnitNamed(const QString &name)
-{
-    using units::HeadUnit;
-    for (const auto &[text, unit] :
-         {std::pair{"mm", HeadUnit::Millimetre}, std::pair{"cm", HeadUnit::Centimetre}, std::pair{"m", HeadUnit::Metre},
-          std::pair{"in", HeadUnit::Inch}, std::pair{"ft", HeadUnit::Foot}}) {
-        if (name == QLatin1String(text))
-            return unit;
-    }
-    return std::nullopt;
-}
 
 std::optional<units::FlowUnit> flowUnitNamed(const QString &name)
 {
@@ -53,12 +44,32 @@ std::optional<units::FlowUnit> flowUnitOption(const SubcommandRun &run)
     return unit;
 }
 
+namespace {
+
+// A length of time as typed: 90s, 10min, 1h, 1.5h, 2d (a unit is needed).
+std::optional<qint64> durationMs(const QString &text)
+{
+    static const QRegularExpression duration(QStringLiteral("^\\s*(\\d+(?:\\.\\d+)?)\\s*(s|min|h|d)\\s*$"));
+    const QRegularExpressionMatch match = duration.match(text);
+    if (!match.hasMatch())
+        return std::nullopt;
+    const double value = match.captured(1).toDouble();
+    const QString unit = match.captured(2);
+    const double seconds = unit == u"s" ? 1 : unit == u"min" ? 60 : unit == u"h" ? 3600 : 86400;
+    const double ms = value * seconds * 1000;
+    if (!(ms > 0) || ms > 1e15)
+        return std::nullopt;
+    return qint64(ms);
+}
+
+} // namespace
+
 std::optional<RecordOptions> recordOptions(const SubcommandRun &run, bool withTimes)
 {
     RecordOptions options;
-    options.column = run.value("column").trimmed();
-    if (options.column.isEmpty()) {
-        run.say(CommandLineTexts::tr("--column に列の名前を指定して下さい。"));
+    options.column = ColumnChoice::fromText(run.value("column"));
+    if (options.column.name.isEmpty() && options.column.number == 0) {
+        run.say(CommandLineTexts::tr("--column に列の名前か番号を指定して下さい。"));
         return std::nullopt;
     }
     if (run.isSet("encoding")) {
@@ -69,14 +80,42 @@ std::optional<RecordOptions> recordOptions(const SubcommandRun &run, bool withTi
             return std::nullopt;
         }
     }
+    if (run.isSet("decimal-comma"))
+        options.decimalMark = ',';
     if (withTimes) {
-        for (const QString &column : run.values("time"))
-            options.timeColumns << column.trimmed();
-        if (options.timeColumns.size() > 2 || options.timeColumns.contains(QString())) {
+        bool named = true;
+        for (const QString &column : run.values("time")) {
+            options.timeColumns.push_back(ColumnChoice::fromText(column));
+            named = named && (!options.timeColumns.back().name.isEmpty() || options.timeColumns.back().number > 0);
+        }
+        if (options.timeColumns.size() > 2 || !named) {
             run.say(CommandLineTexts::tr("--time は時刻の列を一つ、または日付の列と時刻の列の二つ指定して下さい。"));
             return std::nullopt;
         }
         options.timeFormat = run.value("time-format");
+        if (run.isSet("period")) {
+            const QString period = run.value("period");
+            options.period = period == u"day" ? PeriodKind::Day
+                : period == u"month"          ? PeriodKind::Month
+                                              : PeriodKind::None;
+            if (options.period == PeriodKind::None) {
+                run.say(CommandLineTexts::tr("--period は day か month です。"));
+                return std::nullopt;
+            }
+            if (options.timeColumns.empty()) {
+                run.say(CommandLineTexts::tr("--period には --time で時刻の列が要ります。"));
+                return std::nullopt;
+            }
+        }
+        if (run.isSet("max-gap")) {
+            const std::optional<qint64> ms = durationMs(run.value("max-gap"));
+            if (!ms) {
+                run.say(CommandLineTexts::tr("--max-gap の %1 が読めません（例: 90s、10min、1h、2d）。")
+                            .arg(run.value("max-gap")));
+                return std::nullopt;
+            }
+            options.maxGapMs = *ms;
+        }
     }
     return options;
 }

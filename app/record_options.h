@@ -10,9 +10,9 @@
 
 namespace weir {
 
-// The units a column (or one value) may be given in, by the names the
-// command line takes: mm, cm, m, in, ft; L/min, L/s, m3/s, m3/h, m3/d, cfs.
-std::optional<units::HeadUnit> headUnitNamed(const QString &name);
+// The units a column of flows (or one flow) may be given in, by the names the
+// command line takes: L/min, L/s, m3/s, m3/h, m3/d, cfs. Heads: mm, cm, m,
+// in, ft (records/reading_scale.h).
 std::optional<units::FlowUnit> flowUnitNamed(const QString &name);
 
 // --unit read for heads or for flows, the default when not given; none (and
@@ -20,8 +20,9 @@ std::optional<units::FlowUnit> flowUnitNamed(const QString &name);
 std::optional<units::HeadUnit> headUnitOption(const SubcommandRun &run);
 std::optional<units::FlowUnit> flowUnitOption(const SubcommandRun &run);
 
-// --column, --encoding and (for the flow subcommand) --time and
-// --time-format; none, and said why, when one of them is off.
+// --column, --encoding, --decimal-comma and (for the flow subcommand)
+// --time, --time-format, --period and --max-gap; none, and said why, when
+// one of them is off. A column is a name, or a number counting from 1.
 std::optional<RecordOptions> recordOptions(const SubcommandRun &run, bool withTimes);
 
 } // namespace weir

@@ -4,15 +4,13 @@
 
 #include "app/command_line_texts.h"
 #include "app/console_text.h"
-#include "app/csv_reader.h"
 #include "app/json_text.h"
-#include "app/record_file.h"
-#include "app/record_time.h"
-#include "app/record_volume.h"
-#include "app/windows_api.h"
 #include "logic/csv_field.h"
-
-#include <QRegularExpression>
+#include "records/csv_tokenizer.h"
+#include "records/file_offset.h"
+#include "records/record_scan.h"
+#include "records/record_source.h"
+#include "records/windows_api.h"
 
 #include <algorithm>
 #include <climits>
@@ -33,23 +31,13 @@ struct WrittenAnswer {
     bool answered = false;
     QString reason;
     std::optional<double> flowM3s;
+    std::optional<double> uM3s;
 };
-
-// A USGS RDB file follows its header with a row of field types (5s, 15s,
-// 20d, 14n): a width and s, d, n or f. It describes the columns, holds no
-// reading, and is not written out.
-bool isFieldTypeRow(const std::vector<std::string> &fields)
-{
-    static const QRegularExpression type(QStringLiteral("^\\d+[sndf]$"));
-    return !fields.empty() && std::all_of(fields.begin(), fields.end(), [](const std::string &field) {
-        return type.match(QString::fromLatin1(field.data(), qsizetype(field.size()))).hasMatch();
-    });
-}
 
 class RecordWriter
 {
 public:
-    RecordWriter(const SubcommandRun &run, const RecordFile &file, const RecordHeader &header, RecordAnswers &answers)
+    RecordWriter(const SubcommandRun &run, const RecordSource &file, const RecordLayout &layout, RecordAnswers &answers)
         : m_run(run)
         , m_fileCodec(file.encoding())
         , m_added(answers.addedColumns())
@@ -61,25 +49,36 @@ public:
     {
         m_outDelimiter = run.format == OutputFormat::Tsv ? '\t'
             : run.format == OutputFormat::Csv            ? ','
-                                                         : header.delimiter;
-        m_passThrough = m_outDelimiter == header.delimiter && m_outCodec.encoding() == file.encoding();
+                                                         : layout.delimiter;
+        m_passThrough = m_outDelimiter == layout.delimiter && m_outCodec.encoding() == file.encoding();
+        // The answers are worked with a decimal point; the record's readings
+        // come, and its added numbers go, with the record's own mark (JSON's
+        // is a point).
+        m_fileMark = layout.decimalMark;
+        m_runMark = run.locale.decimalPoint() == u',' ? ',' : '.';
+        m_outMark = m_json ? '.' : layout.decimalMark;
     }
 
-    void start(const CsvReader &reader, bool byteOrderMark)
+    void start(const CsvTokenizer &header, bool byteOrderMark, bool writeHeader)
     {
-        m_headerFields = reader.fields();
-        m_lineEnd = reader.crlf() ? "\r\n" : "\n";
-        if (m_json)
+        m_headerFields = header.fields();
+        m_lineEnd = header.crlf() ? "\r\n" : "\n";
+        if (m_json || !writeHeader)
             return;
         if (m_outCodec.encoding() == TextEncoding::Utf8 && (byteOrderMark || m_run.sink.isFile()))
             m_run.sink.write("\xEF\xBB\xBF");
         std::vector<std::string> names;
         for (const AddedColumn &column : m_added)
             names.emplace_back(column.name);
-        writeRow(reader, names);
+        writeRow(header, names);
     }
 
-    void writeRow(const CsvReader &reader, const std::vector<std::string> &added)
+    // The line end of the record, for a table of its own (the periods).
+    const std::string &lineEnd() const { return m_lineEnd; }
+    char delimiter() const { return m_outDelimiter; }
+    char outMark() const { return m_outMark; }
+
+    void writeRow(const CsvTokenizer &reader, const std::vector<std::string> &added)
     {
         const std::vector<std::string> &fields = reader.fields();
         const std::size_t width = m_headerFields.size();
@@ -127,7 +126,7 @@ public:
     const WrittenAnswer &answerFor(const std::vector<std::string> &fields, long column)
     {
         const std::size_t index = std::size_t(column);
-        if (index >= fields.size() || fields[index].empty()) {
+        if (index >= fields.size() || trimmedField(fields[index]).empty()) {
             if (m_unanswered.columns.empty()) {
                 const QString reason = CommandLineTexts::tr("値がありません。");
                 m_unanswered.columns.assign(m_added.size() - 1, std::string());
@@ -139,7 +138,7 @@ public:
         return remembered(fields[index]);
     }
 
-    QString decode(const std::string &bytes) const { return m_fileCodec.decodeLenient(bytes); }
+    QString decode(std::string_view bytes) const { return m_fileCodec.decodeLenient(bytes); }
 
 private:
     // A logger writes its readings to a fixed resolution (a head to 0.1 or
@@ -151,13 +150,17 @@ private:
     {
         Slot &slot = m_slots[std::hash<std::string>{}(value) % m_slots.size()];
         if (!slot.used || slot.value != value) {
-            const RowAnswer answer = m_answers.answer(decode(value));
+            const RowAnswer answer = m_answers.answer(withMark(decode(trimmedField(value)), m_fileMark, m_runMark));
             slot.answer.columns.clear();
-            for (const QString &column : answer.columns)
-                slot.answer.columns.push_back(encode(column));
+            for (qsizetype i = 0; i < answer.columns.size(); ++i) {
+                const bool number = std::size_t(i) < m_added.size() && m_added[std::size_t(i)].numeric;
+                slot.answer.columns.push_back(
+                    encode(number ? withMark(answer.columns[i], m_runMark, m_outMark) : answer.columns[i]));
+            }
             slot.answer.answered = answer.answered;
             slot.answer.reason = answer.reason;
             slot.answer.flowM3s = answer.flowM3s;
+            slot.answer.uM3s = answer.uM3s;
             slot.value = value;
             slot.used = true;
         }
@@ -165,6 +168,14 @@ private:
     }
 
     std::string encode(const QString &text) const { return m_outCodec.encode(text); }
+    // A plain decimal written with one mark, with the other: 0,032 and
+    // 0.032. A text that is no such number stays as it is.
+    static QString withMark(const QString &text, char from, char to)
+    {
+        if (from == to || text.count(QLatin1Char(from)) != 1 || text.contains(QLatin1Char(to)))
+            return text;
+        return QString(text).replace(QLatin1Char(from), QLatin1Char(to));
+    }
     std::string utf8(const std::string &bytes) const
     {
         return m_fileCodec.encoding() == TextEncoding::Utf8 ? bytes : decode(bytes).toStdString();
@@ -196,6 +207,7 @@ private:
     TextCodec m_outCodec;
     char m_outDelimiter = ',';
     bool m_passThrough = false;
+    char m_fileMark = '.', m_runMark = '.', m_outMark = '.';
     std::string m_lineEnd = "\n";
     std::vector<std::string> m_headerFields;
     std::string m_line;
@@ -203,66 +215,6 @@ private:
     std::vector<Slot> m_slots = std::vector<Slot>(4096);
     WrittenAnswer m_unanswered;
 };
-
-QString joinedTime(const std::vector<std::string> &fields, const std::vector<long> &columns, const RecordWriter &writer)
-{
-    QString text;
-    for (const long column : columns) {
-        if (std::size_t(column) >= fields.size() || fields[std::size_t(column)].empty())
-            continue;
-        if (!text.isEmpty())
-            text += u' ';
-        text += writer.decode(fields[std::size_t(column)]).trimmed();
-    }
-    return text;
-}
-
-// The whole record once before anything is written: a quote left open, or a
-// row with values past the header's last column, refuses the file; so does a
-// first time that reads two ways when no format is given.
-QString check(const RecordFile &file, const RecordHeader &header, const RecordOptions &options,
-              const std::vector<long> &timeColumns)
-{
-    std::fseek(file.stream(), header.offset, SEEK_SET);
-    CsvReader reader(file.stream(), header.delimiter, header.line);
-    const TextCodec codec(file.encoding());
-    std::size_t width = 0;
-    bool timeSeen = !options.timeFormat.isEmpty() || timeColumns.empty();
-    CsvReader::Status status;
-    while ((status = reader.next()) == CsvReader::Status::Record) {
-        const std::vector<std::string> &fields = reader.fields();
-        if (width == 0) {
-            width = fields.size();
-            continue;
-        }
-        for (std::size_t i = width; i < fields.size(); ++i) {
-            if (!fields[i].empty())
-                return CommandLineTexts::tr("%1行目: 見出しの%2列より先に値があります（%3列目）。")
-                    .arg(reader.line())
-                    .arg(width)
-                    .arg(i + 1);
-        }
-        if (!timeSeen) {
-            QString text;
-            for (const long column : timeColumns) {
-                if (std::size_t(column) < fields.size() && !fields[std::size_t(column)].empty())
-                    text += (text.isEmpty() ? QString() : QStringLiteral(" "))
-                        + codec.decodeLenient(fields[std::size_t(column)]).trimmed();
-            }
-            if (!text.isEmpty()) {
-                timeSeen = true;
-                if (RecordClock::readsTwoWays(text))
-                    return CommandLineTexts::tr("%1行目: 列 %2 の時刻 %3 は、月/日か日/月か二通りに読めます。"
-                                                "--time-format で書き方を指定して下さい"
-                                                "（例: --time-format \"MM/dd/yy hh:mm:ss AP\"）。")
-                        .arg(reader.line())
-                        .arg(options.timeColumns.join(QStringLiteral(" + ")))
-                        .arg(text);
-            }
-        }
-    }
-    return status == CsvReader::Status::Error ? reader.error() : QString();
-}
 
 } // namespace
 
@@ -274,62 +226,148 @@ class Progress
 public:
     Progress(const SubcommandRun &run, std::FILE *record)
         : m_err(run.err)
-        , m_record(record)
         , m_shown(isatty(fileno(run.err)))
+        , m_size(m_shown ? streamSize(record) : 0)
     {
-        if (!m_shown)
-            return;
-        const long here = std::ftell(record);
-        if (std::fseek(record, 0, SEEK_END) == 0)
-            m_size = std::ftell(record);
-        std::fseek(record, here, SEEK_SET);
     }
 
-    void show(long long rows) const
+    void show(long long rows, qint64 offset) const
     {
         if (!m_shown)
             return;
-        const long at = std::ftell(m_record);
-        const int percent = m_size > 0 && at >= 0 ? int(std::min<long>(100, at * 100 / m_size)) : 0;
+        const int percent = m_size > 0 && offset >= 0 ? int(std::min<qint64>(100, offset * 100 / m_size)) : 0;
         const QString text
             = CommandLineTexts::tr("読み込み中: %n行（ファイルの %1 %）", nullptr, counted(rows)).arg(percent);
         writeText(m_err, u'\r' + text);
         m_rowsShown = rows;
     }
 
-    void end(long long rows) const
+    void end(long long rows, qint64 offset) const
     {
         if (m_rowsShown == 0)
             return;
         if (m_rowsShown != rows)
-            show(rows);
+            show(rows, offset);
         std::fputc('\n', m_err);
     }
 
 private:
     std::FILE *m_err;
-    std::FILE *m_record;
     bool m_shown;
-    long m_size = 0;
+    qint64 m_size = 0;
     mutable long long m_rowsShown = 0;
 };
 
+namespace {
+
+// A fault of the record's, with what the user could tell the program.
+QString withHint(const RecordFault &fault, const RecordSource &file)
+{
+    switch (fault.kind) {
+    case RecordFault::Kind::Encoding:
+    case RecordFault::Kind::NoHeader:
+    case RecordFault::Kind::Empty:
+        if (file.encodingGuessed() && file.fileEncoding() != TextEncoding::Utf8)
+            return fault.message
+                + CommandLineTexts::tr("文字コードは %1 として読みました（--encoding で変えられます）。")
+                      .arg(encodingName(file.fileEncoding()));
+        return fault.message;
+    case RecordFault::Kind::HeaderOutOfLine: return fault.message + CommandLineTexts::tr("（--column 3 のように）");
+    case RecordFault::Kind::DateTwoWays:
+        if (fault.formats.size() == 2)
+            return fault.message
+                + CommandLineTexts::tr(
+                      "月が先なら --time-format \"%1\"、日が先なら --time-format \"%2\" と指定して下さい。")
+                      .arg(fault.formats[0], fault.formats[1]);
+        return fault.message;
+    default: return fault.message;
+    }
+}
+
+// The numbers of the periods' table, with the output's decimal mark.
+std::string numberText(double value, int decimals, char mark)
+{
+    std::string text = QString::number(value, 'f', decimals).toStdString();
+    if (mark != '.')
+        std::replace(text.begin(), text.end(), '.', mark);
+    return text;
+}
+
+void writePeriods(const SubcommandRun &run, const VolumeResult &result, char delimiter, char mark,
+                  const std::string &lineEnd)
+{
+    const bool json = run.format == OutputFormat::Json;
+    const bool u = result.withUncertainty;
+    std::vector<const char *> names{"period",  "volume_m3", "cover_percent", "readings",
+                                    "min_lpm", "mean_lpm",  "max_lpm"};
+    if (u)
+        names.push_back("volume_u_m3");
+    names.push_back("incomplete");
+    std::string text;
+    if (!json) {
+        if (run.sink.isFile())
+            text += "\xEF\xBB\xBF";
+        for (std::size_t i = 0; i < names.size(); ++i)
+            text += (i ? std::string(1, delimiter) : std::string()) + names[i];
+        text += lineEnd;
+    } else {
+        text += "[";
+    }
+    bool first = true;
+    for (const PeriodVolume &period : result.periods) {
+        const auto lpm = [](double m3s) { return units::litresPerMinuteFromCubicMetresPerSecond(m3s); };
+        const bool readings = period.readings > 0;
+        const std::optional<double> mean = period.meanM3s();
+        std::vector<std::pair<std::string, bool>> cells{
+            {period.name.toStdString(), false},
+            {numberText(period.volumeM3, 3, mark), true},
+            {numberText(period.coverPercent(), 1, mark), true},
+            {std::to_string(period.readings), true},
+            {readings ? numberText(lpm(period.smallestM3s), 2, mark) : std::string(), true},
+            {mean ? numberText(lpm(*mean), 2, mark) : std::string(), true},
+            {readings ? numberText(lpm(period.largestM3s), 2, mark) : std::string(), true}};
+        if (u)
+            cells.push_back({numberText(period.uM3, 3, mark), true});
+        cells.push_back({period.whyIncomplete().toStdString(), false});
+        if (json) {
+            std::vector<std::pair<std::string, JsonValue>> members;
+            for (std::size_t i = 0; i < cells.size(); ++i)
+                members.emplace_back(names[i],
+                                     cells[i].second ? JsonValue::number(cells[i].first)
+                                                     : JsonValue::stringOrNull(cells[i].first));
+            text += (first ? "\n" : ",\n") + jsonObject(members);
+        } else {
+            for (std::size_t i = 0; i < cells.size(); ++i) {
+                if (i)
+                    text += delimiter;
+                appendCsvField(text, cells[i].first, delimiter);
+            }
+            text += lineEnd;
+        }
+        first = false;
+    }
+    if (json)
+        text += first ? "]\n" : "\n]\n";
+    run.sink.write(text);
+}
+
+} // namespace
+
 int runRecord(const SubcommandRun &run, const RecordOptions &options, RecordAnswers &answers)
 {
-    RecordFile file;
-    if (const QString failure = file.open(run.in, options.encoding); !failure.isEmpty()) {
-        run.say(failure);
+    RecordSource file;
+    if (const std::optional<RecordFault> fault = file.open(run.in, options.encoding)) {
+        run.say(withHint(*fault, file));
         return kFault;
     }
-    const RecordHeader header = findHeader(file, QStringList{options.column} + options.timeColumns);
-    if (header.line == 0) {
-        run.say(header.failure);
+    const RecordLayout layout = findLayout(file, {options.column, options.timeColumns, options.decimalMark});
+    if (layout.fault) {
+        run.say(withHint(*layout.fault, file));
         return kFault;
     }
-    const long valueColumn = header.columns.front();
-    const std::vector<long> timeColumns(header.columns.begin() + 1, header.columns.end());
-    if (const QString failure = check(file, header, options, timeColumns); !failure.isEmpty()) {
-        run.say(failure);
+    const RecordScan scan = scanRecord(file, layout, options.timeFormat);
+    if (scan.fault) {
+        run.say(withHint(*scan.fault, file));
         return kFault;
     }
 
@@ -338,53 +376,92 @@ int runRecord(const SubcommandRun &run, const RecordOptions &options, RecordAnsw
                     ? CommandLineTexts::tr("文字コード %1 として読みました（--encoding で変えられます）。")
                           .arg(encodingName(file.fileEncoding()))
                     : CommandLineTexts::tr("文字コード %1 として読みました。").arg(encodingName(file.fileEncoding())));
-    if (header.line > 1)
+    if (layout.headerLine > 1)
         run.say(CommandLineTexts::tr("見出しは%1行目です（その上の%n行は読み飛ばしました）。", nullptr,
-                                     counted(header.line - 1))
-                    .arg(header.line));
+                                     counted(layout.headerLine - 1))
+                    .arg(layout.headerLine));
+    for (const QString &note : layoutNotes(layout))
+        run.say(note);
+    for (const QString &note : answers.useLayout(layout))
+        run.say(note);
 
-    std::fseek(file.stream(), header.offset, SEEK_SET);
-    CsvReader reader(file.stream(), header.delimiter, header.line);
-    reader.next();
-    RecordWriter writer(run, file, header, answers);
-    writer.start(reader, file.byteOrderMark());
+    // The header as it stands, then the rows from below what was passed over.
+    if (!seekStream(file.stream(), layout.headerOffset)) {
+        run.say(RecordTexts::tr("記録を読み直せません。"));
+        return kFault;
+    }
+    CsvTokenizer header(file.stream(), layout.delimiter, layout.headerLine, layout.headerOffset);
+    header.next();
+    const bool periods = options.period != PeriodKind::None;
+    RecordWriter writer(run, file, layout, answers);
+    writer.start(header, file.byteOrderMark(), !periods);
+    if (!seekStream(file.stream(), layout.dataOffset)) {
+        run.say(RecordTexts::tr("記録を読み直せません。"));
+        return kFault;
+    }
+    CsvTokenizer reader(file.stream(), layout.delimiter, layout.dataLine, layout.dataOffset);
 
-    const RecordClock clock(options.timeFormat);
-    VolumeTally volume([&run](const QString &text) { run.say(text); });
-    long long rows = 0, answered = 0;
+    const TextCodec codec(file.encoding());
+    const RecordClock clock(options.timeFormat, scan.dateOrder);
+    const bool timed = !layout.timeColumns.empty();
+    VolumeTally volume(options.period, options.maxGapMs);
+    long long rows = 0, answered = 0, notes = 0;
     const Progress progress(run, file.stream());
-    bool first = true;
-    CsvReader::Status status;
-    while ((status = reader.next()) == CsvReader::Status::Record) {
+    const std::vector<std::string> noAnswer(answers.addedColumns().size());
+    while (reader.next() == CsvTokenizer::Status::Record) {
         const std::vector<std::string> &fields = reader.fields();
-        if (first && header.delimiter == '\t' && isFieldTypeRow(fields)) {
-            first = false;
+        if (reader.line() == scan.footerLine) {
+            run.say(CommandLineTexts::tr("%1行目は記録の終わりの行として読み飛ばしました: %2")
+                        .arg(reader.line())
+                        .arg(codec.decodeLenient(reader.raw()).trimmed()));
+            break;
+        }
+        const QString timeText = timed ? timeTextOf(fields, layout.timeColumns, codec) : QString();
+        if (timed && timeText.isEmpty()
+            && trimmedField(fields.size() > std::size_t(layout.valueColumn) ? fields[std::size_t(layout.valueColumn)]
+                                                                            : std::string())
+                   .empty()
+            && isWordsOnly(fields)) {
+            // A note typed among the readings: kept in the output, no row of
+            // readings, and no break in the volume.
+            if (++notes <= 5)
+                run.say(CommandLineTexts::tr("%1行目は注記として読み飛ばしました: %2")
+                            .arg(reader.line())
+                            .arg(codec.decodeLenient(reader.raw()).trimmed()));
+            if (!periods)
+                writer.writeRow(reader, noAnswer);
             continue;
         }
-        first = false;
         ++rows;
-        const WrittenAnswer &answer = writer.answerFor(fields, valueColumn);
+        const WrittenAnswer &answer = writer.answerFor(fields, layout.valueColumn);
         if (answer.answered)
             ++answered;
         else
             run.say(CommandLineTexts::tr("%1行目: %2").arg(reader.line()).arg(answer.reason));
-        if (!timeColumns.empty()) {
-            const QString timeText = joinedTime(fields, timeColumns, writer);
-            const bool blank = timeText.isEmpty() || (timeText.front().isSpace() && timeText.trimmed().isEmpty());
-            volume.add(reader.line(), answer.flowM3s, blank ? std::nullopt : clock.read(timeText),
-                       blank ? QString() : timeText);
-        }
-        writer.writeRow(reader, answer.columns);
+        if (timed)
+            volume.add({reader.line(), answer.flowM3s, answer.uM3s,
+                        timeText.isEmpty() ? std::nullopt : clock.read(timeText), timeText});
+        if (!periods)
+            writer.writeRow(reader, answer.columns);
         if (rows % 200000 == 0)
-            progress.show(rows);
+            progress.show(rows, reader.nextOffset());
     }
-    progress.end(rows);
-    writer.end();
+    progress.end(rows, reader.nextOffset());
+    if (!periods)
+        writer.end();
 
     run.say(CommandLineTexts::tr("%n行のうち %1行に答えがあり、%2行にありません。", nullptr, counted(rows))
                 .arg(answered)
                 .arg(rows - answered));
-    const bool wholeVolume = timeColumns.empty() || volume.finish();
+    bool wholeVolume = true;
+    if (timed) {
+        const VolumeResult result = volume.finish();
+        for (const QString &line : result.messages())
+            run.say(line);
+        wholeVolume = result.whole;
+        if (periods)
+            writePeriods(run, result, writer.delimiter(), writer.outMark(), writer.lineEnd());
+    }
     return answered == rows && wholeVolume ? kAllFound : kSomeNotFound;
 }
 

@@ -3,7 +3,9 @@
 #pragma once
 
 #include "app/subcommand.h"
-#include "app/text_codec.h"
+#include "records/record_layout.h"
+#include "records/text_codec.h"
+#include "records/volume_tally.h"
 
 #include <QString>
 #include <QStringList>
@@ -20,12 +22,14 @@ struct AddedColumn {
 };
 
 // The answer for one value: the texts of the added columns (the reason
-// last), whether there is one, and the flow for the volume.
+// last), whether there is one, and the flow and its expanded uncertainty
+// for the volume.
 struct RowAnswer {
     QStringList columns;
     bool answered = false;
     QString reason;
     std::optional<double> flowM3s;
+    std::optional<double> uM3s = std::nullopt;
 };
 
 class RecordAnswers
@@ -33,22 +37,30 @@ class RecordAnswers
 public:
     virtual ~RecordAnswers() = default;
     virtual std::vector<AddedColumn> addedColumns() const = 0;
-    // The answer for a value as the row holds it (decoded); an empty value
-    // never comes here.
+    // The layout found, before the first answer: a unit the record states
+    // is the subcommand's to take or to override. Returns what to say.
+    virtual QStringList useLayout(const RecordLayout &) { return {}; }
+    // The answer for a value as the row holds it (decoded, with a decimal
+    // point); an empty value never comes here.
     virtual RowAnswer answer(const QString &value) = 0;
 };
 
 // How a record is read: the column of values, the time (one column, or a
-// date column and a time column), the times' format, the encoding.
+// date column and a time column in either order), the times' format, the
+// encoding, the decimal mark when told, and what the volume is given for.
 struct RecordOptions {
-    QString column;
-    QStringList timeColumns; // empty: no volume
+    ColumnChoice column;
+    std::vector<ColumnChoice> timeColumns; // empty: no volume
     QString timeFormat;
     std::optional<TextEncoding> encoding;
+    std::optional<char> decimalMark;
+    PeriodKind period = PeriodKind::None;
+    qint64 maxGapMs = 0;
 };
 
 // Reads the record on the run's input, writes every row with the answers
-// added, and says what could not be answered (and the volume, with times).
+// added (or, with a period, one row a day or a month), and says what could
+// not be answered and the volume, with times.
 int runRecord(const SubcommandRun &run, const RecordOptions &options, RecordAnswers &answers);
 
 } // namespace weir

@@ -29,7 +29,9 @@ const std::vector<SubcommandOption> &commonOptions()
         {"format", "csv|tsv|json", QT_TRANSLATE_NOOP("CommandLine", "出力の形式（記録では既定で記録と同じ区切り）")},
         {"output", QT_TRANSLATE_NOOP("CommandLine", "ファイル"),
          QT_TRANSLATE_NOOP("CommandLine", "出力先のファイル（全部書けたときだけ置き換えます）")},
-        {"decimal-comma", nullptr, QT_TRANSLATE_NOOP("CommandLine", "数値の小数点をコンマにします")},
+        {"decimal-comma", nullptr,
+         QT_TRANSLATE_NOOP("CommandLine",
+                           "読み書きする数値の小数点をコンマにします（既定: 記録はその小数点で読み書きし、ほかは点）")},
         {"help", nullptr, QT_TRANSLATE_NOOP("CommandLine", "この説明を表示します")}};
     return options;
 }

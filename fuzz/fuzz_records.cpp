@@ -4,8 +4,8 @@
 // Any bytes as a record file for `weir-head flow --column head_mm --time t`:
 // the reader ends, line numbers only grow, the exit status is one of the
 // three, and a refused file writes nothing at all.
-#include "app/csv_reader.h"
 #include "app/subcommands.h"
+#include "records/csv_tokenizer.h"
 
 #include <QCoreApplication>
 
@@ -35,11 +35,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     std::FILE *in = fileOf(data, size);
     {
-        CsvReader reader(in, ',');
+        CsvTokenizer reader(in, ',');
         long long line = 0;
         for (;;) {
-            const CsvReader::Status status = reader.next();
-            if (status != CsvReader::Status::Record)
+            const CsvTokenizer::Status status = reader.next();
+            if (status != CsvTokenizer::Status::Record)
                 break;
             if (reader.line() <= line || reader.fields().empty())
                 std::abort();

@@ -148,6 +148,11 @@ QString Texts::answerOfEarlierInputs()
     return tr("入力が変わりました。この値は前回の計算のものです。");
 }
 
+QString Texts::noOverflow()
+{
+    return tr("越流なし（水面が堰頂の高さ以下）");
+}
+
 QString Texts::headBelowPeak(const QString &mm)
 {
     return tr("この流量の越流高さは約%1mmです。").arg(mm);

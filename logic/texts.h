@@ -83,6 +83,8 @@ public:
     // A head found at or past that peak: shown as found, with this red line
     // and, under it, where the head for that flow lies below the peak.
     static QString foundBeyondPeak(const QString &peakMm);
+    // A reading at or below the crest: no water passes, the flow is 0.
+    static QString noOverflow();
     static QString headBelowPeak(const QString &mm);
     // Said of the head and trials shown once an input has changed since.
     static QString answerOfEarlierInputs();

@@ -8,10 +8,10 @@
 #include "app/qt_translations.h"
 #include "app/subcommand_texts.h"
 #include "app/subcommands.h"
-#include "app/text_codec.h"
 #include "logic/calculation.h"
 #include "rating/model/rating_table.h"
 #include "rating/model/table_export.h"
+#include "records/text_codec.h"
 #include "tests/support/calculation_cases.h"
 #include "tests/support/locales.h"
 
@@ -261,12 +261,13 @@ void CommandLineTest::badRowsKeepTheirPlace()
     QCOMPARE(rows.size(), 7); // header, five rows, and the last line end
     QCOMPARE(rows[2], QByteArray("abc,b,,,越流高さ(mm)が数値ではありません。"));
     QCOMPARE(rows[3], QByteArray(",c,,,値がありません。"));
-    QCOMPARE(rows[4], QByteArray("-1,d,,,越流高さ(mm)は0より大きい値にして下さい。"));
+    // At or below the crest no water passes: a flow of 0, and an answer.
+    QCOMPARE(rows[4], QByteArray("-1,d,0.00,0.0000000,越流なし（水面が堰頂の高さ以下）"));
     // Below 20 mm: a flow, and the note beside it.
     QCOMPARE(rows[5], QByteArray("10,e,36.38,0.0006063,20mm未満は公式の適用範囲外です。"));
-    for (const char *named : {"3行目", "4行目", "5行目"})
+    for (const char *named : {"3行目", "4行目"})
         QVERIFY2(result.err.contains(QString::fromUtf8(named)), qPrintable(result.err));
-    QVERIFY(result.err.contains(u"5行のうち 2行に答えがあり、3行にありません。"_qs));
+    QVERIFY(result.err.contains(u"5行のうち 3行に答えがあり、2行にありません。"_qs));
 }
 
 void CommandLineTest::malformedFileWritesNothing_data()
@@ -277,8 +278,13 @@ void CommandLineTest::malformedFileWritesNothing_data()
     QTest::newRow("missing column") << QByteArray("height\n50\n")
                                     << u"列 「head_mm」 を含む見出しの行がありません（最初の1000行を調べました）。"_qs;
     QTest::newRow("empty file") << QByteArray() << u"見出しの行がありません。"_qs;
-    QTest::newRow("values past the header's columns")
-        << QByteArray("t,head_mm\nA,50,,\nB,50,x\n") << u"3行目: 見出しの2列より先に値があります（3列目）。"_qs;
+    QTest::newRow("header out of line with its rows")
+        << QByteArray("t,head_mm\nA,50,,\nB,50,x\n") << u"1行目の見出しは2列ですが、その下の3行目は3列あります。"_qs;
+    QByteArray longRecord("t,head_mm\n");
+    for (int row = 0; row < 30; ++row)
+        longRecord += "A,50\n";
+    QTest::newRow("values past the header's columns further down") << longRecord
+            + "B,50,x\n" << u"32行目: 見出しの2列より先に値があります（3列目）。"_qs;
 }
 
 void CommandLineTest::malformedFileWritesNothing()
@@ -587,8 +593,10 @@ void CommandLineTest::faultsNamedNotHidden_data()
         << record << QByteArray("time,head_mm,note\n2026-12-09T10:00,43.83,a\n2026-12-09T10:10\n") << 1
         << QStringList{u"2026-12-09T10:10,,,,,値がありません。"_qs} << QStringList{u"3行目: 値がありません。"_qs};
     QTest::newRow("a date that reads two ways")
-        << record << QByteArray("time,head_mm\n08/08/21 05:41:00 PM,43.83\n") << 2 << QStringList{}
-        << QStringList{u"2行目: 列 time の時刻 08/08/21 05:41:00 PM は、月/日か日/月か二通りに読めます。"_qs};
+        << record << QByteArray("time,head_mm\n08/09/21 05:41:00 PM,43.83\n") << 2 << QStringList{}
+        << QStringList{
+               u"2行目: 列 time の日付 08/09/21 05:41:00 PM は、月が先なら 2021-08-09、日が先なら 2021-09-08"_qs,
+               u"月が先なら --time-format \"M/d/yy h:mm:ss AP\"、日が先なら --time-format \"d/M/yy h:mm:ss AP\""_qs};
     QTest::newRow("a time that cannot be read")
         << record
         << QByteArray("time,head_mm\n2026/12/09 10:00,43.83\n2026/12/09 10:10'00,44.10\n"
@@ -1000,7 +1008,7 @@ void CommandLineTest::excelReadsWhatIsWritten_data()
     };
     QTest::newRow("a record's flows, --output")
         << writtenTo({"flow", "--width", "300", "--column", "head_mm"}, "head_mm\n-1\n")
-        << u"越流高さ(mm)は0より大きい値にして下さい。"_qs;
+        << u"越流なし（水面が堰頂の高さ以下）"_qs;
     QTest::newRow("a record's flows on the output stream, a file")
         << run({"flow", "--width", "300", "--column", u"水位"_qs}, u"水位\nabc\n"_qs.toUtf8()).out << u"水位"_qs;
     QTest::newRow("a CP932 record's flows, in CP932") << writtenTo(

@@ -309,5 +309,9 @@
         <source>%1 を保存できません: %2</source>
         <translation>Cannot save %1: %2</translation>
     </message>
+    <message>
+        <source>越流なし（水面が堰頂の高さ以下）</source>
+        <translation>no overflow (the water at or below the crest)</translation>
+    </message>
 </context>
 </TS>

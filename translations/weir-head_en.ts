@@ -17,10 +17,6 @@ the weir&apos;s width and a bracket of heads, by bisection.</translation>
         <translation>weir-head: cannot load the calculation module (weir-head-cli): %1</translation>
     </message>
     <message>
-        <source>%1行目: 引用符 &quot; が閉じていません。</source>
-        <translation>line %1: a quotation mark &quot; is not closed.</translation>
-    </message>
-    <message>
         <source>--zero の値 %1 が数値ではありません。</source>
         <translation>The value %1 of --zero is not a number.</translation>
     </message>
@@ -41,24 +37,12 @@ the weir&apos;s width and a bracket of heads, by bisection.</translation>
         <translation>column</translation>
     </message>
     <message>
-        <source>記録の水位の列: 標準入力の記録の各行に流量を加えます</source>
-        <translation>the record&apos;s column of levels: a flow is added to every row of the record on standard input</translation>
-    </message>
-    <message>
-        <source>水位の単位（既定 mm）</source>
-        <translation>unit of the levels (default mm)</translation>
-    </message>
-    <message>
         <source>読み</source>
         <translation>reading</translation>
     </message>
     <message>
         <source>水面が堰頂と同じ高さのときの読み（--unit の単位）: 越流高さ = 読み − この値</source>
         <translation>the reading when the water stands level with the crest (in the unit of --unit): head = reading - this value</translation>
-    </message>
-    <message>
-        <source>記録の時刻の列: 通過した水量を台形公式で求めます。日付と時刻が別の列なら二度指定します</source>
-        <translation>the record&apos;s column of times: the volume passed, by the trapezoidal rule. Give it twice when the date and the time are separate columns</translation>
     </message>
     <message>
         <source>書式</source>
@@ -89,40 +73,8 @@ the weir&apos;s width and a bracket of heads, by bisection.</translation>
         <translation>upper end of the bracket of heads (mm)</translation>
     </message>
     <message>
-        <source>記録の流量の列: 標準入力の記録の各行に越流高さを加えます</source>
-        <translation>the record&apos;s column of flows: a head is added to every row of the record on standard input</translation>
-    </message>
-    <message>
         <source>流量の単位（既定 L/min）</source>
         <translation>unit of the flows (default L/min)</translation>
-    </message>
-    <message>
-        <source>一時ファイルを作れません。</source>
-        <translation>Cannot create a temporary file.</translation>
-    </message>
-    <message>
-        <source>一時ファイルに書けません。</source>
-        <translation>Cannot write to the temporary file.</translation>
-    </message>
-    <message>
-        <source>%1 として読めない文字があります。</source>
-        <translation>Some characters cannot be read as %1.</translation>
-    </message>
-    <message>
-        <source>文字コード %1 はここでは読めません。</source>
-        <translation>The encoding %1 cannot be read here.</translation>
-    </message>
-    <message>
-        <source>記録が空です。見出しの行がありません。</source>
-        <translation>The record is empty: it has no header line.</translation>
-    </message>
-    <message>
-        <source>%1行目の見出しに 列 %2 がありません。</source>
-        <translation>The header on line %1 has no column %2.</translation>
-    </message>
-    <message>
-        <source>列 %1 を含む見出しの行がありません（最初の%2行を調べました）。</source>
-        <translation>No header line holds the column %1 (the first %2 lines were searched).</translation>
     </message>
     <message>
         <source>文字コードは %1 として読みました（--encoding で変えられます）。</source>
@@ -137,10 +89,6 @@ the weir&apos;s width and a bracket of heads, by bisection.</translation>
         <translation>The unit %1 is not known (flows: L/min, L/s, m3/s, m3/h, m3/d, cfs).</translation>
     </message>
     <message>
-        <source>--column に列の名前を指定して下さい。</source>
-        <translation>Give the name of a column to --column.</translation>
-    </message>
-    <message>
         <source>文字コード %1 は使えません（utf-8, utf-16, cp932, latin-1）。</source>
         <translation>The encoding %1 is not known (utf-8, utf-16, cp932, latin-1).</translation>
     </message>
@@ -151,14 +99,6 @@ the weir&apos;s width and a bracket of heads, by bisection.</translation>
     <message>
         <source>値がありません。</source>
         <translation>No value.</translation>
-    </message>
-    <message>
-        <source>%1行目: 見出しの%2列より先に値があります（%3列目）。</source>
-        <translation>line %1: there are values beyond the header&apos;s %2 columns (column %3).</translation>
-    </message>
-    <message>
-        <source>%1行目: 列 %2 の時刻 %3 は、月/日か日/月か二通りに読めます。--time-format で書き方を指定して下さい（例: --time-format &quot;MM/dd/yy hh:mm:ss AP&quot;）。</source>
-        <translation>line %1: the time %3 in column %2 reads two ways, month/day or day/month. Say how times are written with --time-format (for example --time-format &quot;MM/dd/yy hh:mm:ss AP&quot;).</translation>
     </message>
     <message>
         <source>文字コード %1 として読みました（--encoding で変えられます）。</source>
@@ -173,38 +113,6 @@ the weir&apos;s width and a bracket of heads, by bisection.</translation>
         <translation>line %1: %2</translation>
     </message>
     <message>
-        <source>%1行目: 時刻がありません。</source>
-        <translation>line %1: no time.</translation>
-    </message>
-    <message>
-        <source>%1行目: 時刻 %2 が読めません。</source>
-        <translation>line %1: the time %2 cannot be read.</translation>
-    </message>
-    <message>
-        <source>%1行目: 時刻 %2 が%3行目の時刻より前か同じです（この間は水量に含めません）。</source>
-        <translation>line %1: the time %2 is not after the time on line %3 (the volume leaves this interval out).</translation>
-    </message>
-    <message>
-        <source>欠測: %1行目から%2行目まで（水量に含めません）</source>
-        <translation>missing: lines %1 to %2 (left out of the volume)</translation>
-    </message>
-    <message>
-        <source>通過した水量: 求められません。時刻にオフセットのないもの（%1行目）とあるもの（%2行目）が混ざっていて、同じ時計で並べられません。</source>
-        <translation>Volume passed: cannot be found. Times without an offset (line %1) and with one (line %2) are mixed, and cannot be put on one clock.</translation>
-    </message>
-    <message>
-        <source>通過した水量: %1 m³</source>
-        <translation>Volume passed: %1 m³</translation>
-    </message>
-    <message>
-        <source>通過した水量: %1 m³（時刻の続く区間がありません）</source>
-        <translation>Volume passed: %1 m³ (no run of successive times)</translation>
-    </message>
-    <message>
-        <source>%1行目から%2行目まで</source>
-        <translation>lines %1 to %2</translation>
-    </message>
-    <message>
         <source>出力の形式（記録では既定で記録と同じ区切り）</source>
         <translation>output format (for a record, by default the record&apos;s own delimiter)</translation>
     </message>
@@ -215,10 +123,6 @@ the weir&apos;s width and a bracket of heads, by bisection.</translation>
     <message>
         <source>出力先のファイル（全部書けたときだけ置き換えます）</source>
         <translation>the output file (replaced only once all of it is written)</translation>
-    </message>
-    <message>
-        <source>数値の小数点をコンマにします</source>
-        <translation>write numbers with a decimal comma</translation>
     </message>
     <message>
         <source>この説明を表示します</source>
@@ -373,6 +277,202 @@ the weir&apos;s width and a bracket of heads, by bisection.</translation>
             <numerusform>%n rows: %1 with an answer, %2 without.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>列 %1 の読みは %2 として読みました（記録に %3 とあります）。</source>
+        <translation>The readings of column %1 were read in %2 (the record says %3).</translation>
+    </message>
+    <message>
+        <source>列 %1 は記録に %2 とありますが、--unit の %3 で読みました。</source>
+        <translation>The record says %2 for column %1; it was read in %3, as --unit says.</translation>
+    </message>
+    <message>
+        <source>--falling には --zero（水面が堰頂と同じ高さのときの読み）が要ります。</source>
+        <translation>--falling needs --zero (the reading when the water stands level with the crest).</translation>
+    </message>
+    <message>
+        <source>記録の水位の列（名前か、1から数えた番号）: 標準入力の記録の各行に流量を加えます</source>
+        <translation>the record&apos;s column of levels (its name, or its number counting from 1): adds the flow to every row of the record on standard input</translation>
+    </message>
+    <message>
+        <source>水位の単位（既定: 記録の見出しや単位の行にあればそれ、なければ mm）</source>
+        <translation>unit of the levels (default: the one the record&apos;s header or units row states, else mm)</translation>
+    </message>
+    <message>
+        <source>水面の上から距離を測る計器（超音波、レーダー）: 越流高さ = --zero − 読み</source>
+        <translation>a gauge that measures the distance down to the water (ultrasonic, radar): head = --zero - reading</translation>
+    </message>
+    <message>
+        <source>記録の時刻の列: 通過した水量を台形公式で求めます。日付と時刻が別の列なら二度指定します（順はどちらでも）</source>
+        <translation>the record&apos;s column of times: gives the volume passed by the trapezoidal rule. Give it twice for a date column and a time column (in either order)</translation>
+    </message>
+    <message>
+        <source>行の代わりに、日ごと・月ごとの水量、読みの覆う割合、読みの数、最小・平均・最大の流量を書きます</source>
+        <translation>instead of the rows, writes each day&apos;s or month&apos;s volume, the share of it the readings cover, the readings, and the smallest, mean and largest flow</translation>
+    </message>
+    <message>
+        <source>長さ</source>
+        <translation>length</translation>
+    </message>
+    <message>
+        <source>この長さまでの読みのない間は直線でつなぎます（例: 1h。既定: 記録の間隔の2倍を超える間は水量に含めません）</source>
+        <translation>bridges a stretch without readings up to this length by a straight line (e.g. 1h; by default a stretch over twice the record&apos;s step is left out of the volume)</translation>
+    </message>
+    <message>
+        <source>記録の流量の列（名前か、1から数えた番号）: 標準入力の記録の各行に越流高さを加えます</source>
+        <translation>the record&apos;s column of flows (its name, or its number counting from 1): adds the head to every row of the record on standard input</translation>
+    </message>
+    <message>
+        <source>--column に列の名前か番号を指定して下さい。</source>
+        <translation>Give --column the name or the number of a column.</translation>
+    </message>
+    <message>
+        <source>--period は day か month です。</source>
+        <translation>--period is day or month.</translation>
+    </message>
+    <message>
+        <source>--period には --time で時刻の列が要ります。</source>
+        <translation>--period needs the column of times, with --time.</translation>
+    </message>
+    <message>
+        <source>--max-gap の %1 が読めません（例: 90s、10min、1h、2d）。</source>
+        <translation>--max-gap: %1 does not read (e.g. 90s, 10min, 1h, 2d).</translation>
+    </message>
+    <message>
+        <source>（--column 3 のように）</source>
+        <translation> (as in --column 3)</translation>
+    </message>
+    <message>
+        <source>月が先なら --time-format &quot;%1&quot;、日が先なら --time-format &quot;%2&quot; と指定して下さい。</source>
+        <translation> Give --time-format &quot;%1&quot; for month first, or --time-format &quot;%2&quot; for day first.</translation>
+    </message>
+    <message>
+        <source>%1行目は記録の終わりの行として読み飛ばしました: %2</source>
+        <translation>Line %1 is the record&apos;s last line and was passed over: %2</translation>
+    </message>
+    <message>
+        <source>%1行目は注記として読み飛ばしました: %2</source>
+        <translation>Line %1 is a note and was passed over: %2</translation>
+    </message>
+    <message>
+        <source>読み書きする数値の小数点をコンマにします（既定: 記録はその小数点で読み書きし、ほかは点）</source>
+        <translation>numbers read and written with a decimal comma (by default a record is read and written with its own decimal mark, everything else with a point)</translation>
+    </message>
+</context>
+<context>
+    <name>Records</name>
+    <message>
+        <source>記録を読み直せません。</source>
+        <translation>The record cannot be read again.</translation>
+    </message>
+    <message>
+        <source>%1行目: 引用符 &quot; が閉じていません。</source>
+        <translation>line %1: a quotation mark &quot; is not closed.</translation>
+    </message>
+    <message>
+        <source>列 %1 の日付は、%2行目（%3）では日が先、%4行目（%5）では月が先です。</source>
+        <translation>The dates of column %1 put the day first on line %2 (%3) and the month first on line %4 (%5).</translation>
+    </message>
+    <message>
+        <source>%1行目: 列 %2 の日付 %3 は、月が先なら %4、日が先なら %5 と二通りに読め、この列にはどちらかに決める日付（13以上の日）がありません。</source>
+        <translation>line %1: the date %3 of column %2 reads two ways, %4 month first and %5 day first, and no date of the column (a day past 12) decides which.</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <comment>between the items of a list</comment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>%1行目の見出しは%2列ですが、その下の%3行目は%4列あります。見出しが行と揃っていないため、列を名前では選べません。列は番号（1から数えて）でも選べます。</source>
+        <translation>The header on line %1 has %2 columns, but line %3 below it has %4. The header is out of line with the rows, so its names cannot choose a column; a column can also be chosen by its number, counting from 1.</translation>
+    </message>
+    <message>
+        <source>記録が空です。見出しの行がありません。</source>
+        <translation>The record is empty: it has no header line.</translation>
+    </message>
+    <message>
+        <source>%1行目の見出しに 列 %2 がありません。</source>
+        <translation>The header on line %1 has no column %2.</translation>
+    </message>
+    <message>
+        <source>列 %1 を含む見出しの行がありません（最初の%2行を調べました）。</source>
+        <translation>No header line holds the column %1 (the first %2 lines were searched).</translation>
+    </message>
+    <message>
+        <source>%1行目: 見出しの%2列より先に値があります（%3列目）。</source>
+        <translation>line %1: there are values beyond the header&apos;s %2 columns (column %3).</translation>
+    </message>
+    <message>
+        <source>読みの小数点はコンマとして読みました（0,032 のように書かれています）。</source>
+        <translation>The readings&apos; decimal mark was read as a comma (they are written as 0,032).</translation>
+    </message>
+    <message>
+        <source>%1行目は単位の行として読み飛ばしました。</source>
+        <translation>Line %1 is a row of units and was passed over.</translation>
+    </message>
+    <message>
+        <source>%1行目は読みのない行として読み飛ばしました。</source>
+        <translation>Line %1 holds no readings and was passed over.</translation>
+    </message>
+    <message>
+        <source>時刻の時間帯: %1（見出しによる）。日ごと・月ごとの区切りはこの時刻のままです。</source>
+        <translation>Time zone of the times: %1 (from the header). Days and months are divided by these times as they stand.</translation>
+    </message>
+    <message>
+        <source>一時ファイルを作れません。</source>
+        <translation>Cannot create a temporary file.</translation>
+    </message>
+    <message>
+        <source>一時ファイルに書けません。</source>
+        <translation>Cannot write to the temporary file.</translation>
+    </message>
+    <message>
+        <source>%1 として読めない文字があります。</source>
+        <translation>Some characters cannot be read as %1.</translation>
+    </message>
+    <message>
+        <source>文字コード %1 はここでは読めません。</source>
+        <translation>The encoding %1 cannot be read here.</translation>
+    </message>
+    <message>
+        <source>記録の始まる前</source>
+        <translation>before the record begins</translation>
+    </message>
+    <message>
+        <source>記録の終わった後</source>
+        <translation>after the record ends</translation>
+    </message>
+    <message>
+        <source>欠測</source>
+        <translation>missing readings</translation>
+    </message>
+    <message>
+        <source>読みのない間</source>
+        <translation>a stretch without readings</translation>
+    </message>
+    <message>
+        <source>時刻の戻り</source>
+        <translation>a time that goes back</translation>
+    </message>
+    <message>
+        <source>%1行目: 時刻がありません。</source>
+        <translation>line %1: no time.</translation>
+    </message>
+    <message>
+        <source>%1行目: 時刻 %2 が読めません。</source>
+        <translation>line %1: the time %2 cannot be read.</translation>
+    </message>
+    <message>
+        <source>欠測: %1行目から%2行目まで（水量に含めません）</source>
+        <translation>missing: lines %1 to %2 (left out of the volume)</translation>
+    </message>
+    <message>
+        <source>%1行目: 時刻 %2 が%3行目の時刻より前か同じです（この間は水量に含めません）。</source>
+        <translation>line %1: the time %2 is not after the time on line %3 (the volume leaves this interval out).</translation>
+    </message>
+    <message>
+        <source>通過した水量: 求められません。時刻にオフセットのないもの（%1行目）とあるもの（%2行目）が混ざっていて、同じ時計で並べられません。</source>
+        <translation>Volume passed: cannot be found. Times without an offset (line %1) and with one (line %2) are mixed, and cannot be put on one clock.</translation>
+    </message>
     <message numerus="yes">
         <source>ほか %n行の時刻が読めません。</source>
         <translation>
@@ -386,6 +486,33 @@ the weir&apos;s width and a bracket of heads, by bisection.</translation>
             <numerusform>and %n more line whose time goes back or repeats.</numerusform>
             <numerusform>and %n more lines whose times go back or repeat.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1行目から%2行目までの %3 の間は読みがなく、直線でつなぎました。</source>
+        <translation>Lines %1 to %2: %3 without readings, bridged by a straight line.</translation>
+    </message>
+    <message>
+        <source>%1行目から%2行目までの %3 の間は読みがありません（記録の間隔 %4 の2倍を超えるため、水量に含めません）。</source>
+        <translation>Lines %1 to %2: %3 without readings (over twice the record&apos;s step of %4, so left out of the volume).</translation>
+    </message>
+    <message numerus="yes">
+        <source>ほか %n か所、読みのない間があります。</source>
+        <translation>
+            <numerusform>and %n more stretch without readings.</numerusform>
+            <numerusform>and %n more stretches without readings.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>通過した水量: %1 m³</source>
+        <translation>Volume passed: %1 m³</translation>
+    </message>
+    <message>
+        <source>通過した水量: %1 m³（時刻の続く区間がありません）</source>
+        <translation>Volume passed: %1 m³ (no run of successive times)</translation>
+    </message>
+    <message>
+        <source>%1行目から%2行目まで</source>
+        <translation>lines %1 to %2</translation>
     </message>
     <message numerus="yes">
         <source>ほか%n区間</source>
@@ -402,9 +529,8 @@ the weir&apos;s width and a bracket of heads, by bisection.</translation>
         </translation>
     </message>
     <message>
-        <source>、</source>
-        <comment>between the items of a list</comment>
-        <translation>, </translation>
+        <source>水量の拡張不確かさ: ±%1 m³（三つの不確かさを記録を通じて系統的なものとした上限）</source>
+        <translation>Expanded uncertainty of the volume: ±%1 m³ (an upper bound, the three uncertainties taken as systematic over the record)</translation>
     </message>
 </context>
 </TS>

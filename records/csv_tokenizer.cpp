@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Weir Head developers
-#include "app/csv_reader.h"
+#include "records/csv_tokenizer.h"
 
-#include "app/command_line_texts.h"
+#include "records/record_texts.h"
 
 #include <algorithm>
 
@@ -12,17 +12,38 @@ namespace {
 constexpr std::size_t kChunk = 1 << 16;
 } // namespace
 
-CsvReader::CsvReader(std::FILE *in, char delimiter, long long firstLine)
+CsvTokenizer::CsvTokenizer(std::FILE *in, char delimiter, long long firstLine, qint64 offset)
     : m_in(in)
     , m_buffer(kChunk)
     , m_delimiter(delimiter)
     , m_line(firstLine)
+    , m_consumed(offset)
 {
 }
 
-bool CsvReader::fill()
+CsvTokenizer::CsvTokenizer(const std::string &bytes, char delimiter, long long firstLine, qint64 offset)
+    : m_buffer(bytes.begin(), bytes.end())
+    , m_end(bytes.size())
+    , m_eof(true)
+    , m_delimiter(delimiter)
+    , m_line(firstLine)
+    , m_consumed(offset)
 {
-    if (m_eof)
+}
+
+std::string_view trimmedField(std::string_view field)
+{
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!field.empty() && blank(field.front()))
+        field.remove_prefix(1);
+    while (!field.empty() && blank(field.back()))
+        field.remove_suffix(1);
+    return field;
+}
+
+bool CsvTokenizer::fill()
+{
+    if (m_eof || !m_in)
         return false;
     // Keep what is unread at the front; grow only when nothing was consumed.
     if (m_pos > 0) {
@@ -41,22 +62,24 @@ bool CsvReader::fill()
     return true;
 }
 
-int CsvReader::peek()
+int CsvTokenizer::peek()
 {
     if (m_pos == m_end && !fill())
         return EOF;
     return static_cast<unsigned char>(m_buffer[m_pos]);
 }
 
-int CsvReader::get()
+int CsvTokenizer::get()
 {
     const int c = peek();
-    if (c != EOF)
+    if (c != EOF) {
         ++m_pos;
+        ++m_consumed;
+    }
     return c;
 }
 
-CsvReader::Status CsvReader::next()
+CsvTokenizer::Status CsvTokenizer::next()
 {
     m_raw.clear();
     if (peek() == EOF) {
@@ -80,9 +103,10 @@ CsvReader::Status CsvReader::next()
     };
 
     m_recordLine = m_line;
+    m_recordOffset = m_consumed;
     std::string *field = &startField();
     bool quoted = false;
-    bool fieldStart = true; // nothing of the field read yet
+    bool fieldStart = true; // nothing of the field read yet but spaces
     for (;;) {
         if (!quoted && peek() != EOF) {
             // A run of ordinary bytes, taken whole.
@@ -95,14 +119,15 @@ CsvReader::Status CsvReader::next()
                 field->append(from, stop);
                 m_raw.append(from, stop);
                 m_pos += std::size_t(stop - from);
-                fieldStart = false;
+                m_consumed += stop - from;
+                fieldStart = fieldStart && trimmedField(*field).empty();
                 continue;
             }
         }
         const int c = get();
         if (c == EOF) {
             if (quoted) {
-                m_error = CommandLineTexts::tr("%1行目: 引用符 \" が閉じていません。").arg(m_recordLine);
+                m_error = RecordTexts::tr("%1行目: 引用符 \" が閉じていません。").arg(m_recordLine);
                 return Status::Error;
             }
             return endRecord();
@@ -136,7 +161,10 @@ CsvReader::Status CsvReader::next()
             field = &startField();
             fieldStart = true;
         } else if (c == '"' && fieldStart) {
-            quoted = true; // a quote opens a field only at its start
+            // A quote opens a field only at its start, spaces before it
+            // aside: they are layout, and go.
+            field->clear();
+            quoted = true;
             fieldStart = false;
         } else {
             field->push_back(char(c));

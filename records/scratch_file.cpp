@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Weir Head developers
-#include "app/scratch_file.h"
+#include "records/scratch_file.h"
 
-#include "app/windows_api.h"
+#include "records/windows_api.h"
 
 namespace weir {
 
