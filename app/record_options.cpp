@@ -68,7 +68,7 @@ std::optional<RecordOptions> recordOptions(const SubcommandRun &run, bool withTi
 {
     RecordOptions options;
     options.column = ColumnChoice::fromText(run.value("column"));
-    if (options.column.name.isEmpty() && options.column.number == 0) {
+    if (options.column.name.isEmpty()) {
         run.say(CommandLineTexts::tr("--column に列の名前か番号を指定して下さい。"));
         return std::nullopt;
     }
@@ -86,7 +86,7 @@ std::optional<RecordOptions> recordOptions(const SubcommandRun &run, bool withTi
         bool named = true;
         for (const QString &column : run.values("time")) {
             options.timeColumns.push_back(ColumnChoice::fromText(column));
-            named = named && (!options.timeColumns.back().name.isEmpty() || options.timeColumns.back().number > 0);
+            named = named && !options.timeColumns.back().name.isEmpty();
         }
         if (options.timeColumns.size() > 2 || !named) {
             run.say(CommandLineTexts::tr("--time は時刻の列を一つ、または日付の列と時刻の列の二つ指定して下さい。"));

@@ -55,6 +55,7 @@ public:
         // come, and its added numbers go, with the record's own mark (JSON's
         // is a point).
         m_fileMark = layout.decimalMark;
+        m_fieldCount = layout.fieldCount;
         m_runMark = run.locale.decimalPoint() == u',' ? ',' : '.';
         m_outMark = m_json ? '.' : layout.decimalMark;
     }
@@ -62,6 +63,9 @@ public:
     void start(const CsvTokenizer &header, bool byteOrderMark, bool writeHeader)
     {
         m_headerFields = header.fields();
+        // A header of fewer names than the rows have fields (columns chosen
+        // by number): the rows keep all of theirs, under empty names.
+        m_headerFields.resize(std::max(m_headerFields.size(), m_fieldCount));
         m_lineEnd = header.crlf() ? "\r\n" : "\n";
         if (m_json || !writeHeader)
             return;
@@ -208,6 +212,7 @@ private:
     char m_outDelimiter = ',';
     bool m_passThrough = false;
     char m_fileMark = '.', m_runMark = '.', m_outMark = '.';
+    std::size_t m_fieldCount = 0;
     std::string m_lineEnd = "\n";
     std::vector<std::string> m_headerFields;
     std::string m_line;
@@ -417,11 +422,11 @@ int runRecord(const SubcommandRun &run, const RecordOptions &options, RecordAnsw
             break;
         }
         const QString timeText = timed ? timeTextOf(fields, layout.timeColumns, codec) : QString();
-        if (timed && timeText.isEmpty()
-            && trimmedField(fields.size() > std::size_t(layout.valueColumn) ? fields[std::size_t(layout.valueColumn)]
-                                                                            : std::string())
-                   .empty()
-            && isWordsOnly(fields)) {
+        // A row of words alone, no reading and no time in it (whatever its
+        // time column holds is words too).
+        const bool noReading = std::size_t(layout.valueColumn) >= fields.size()
+            || trimmedField(fields[std::size_t(layout.valueColumn)]).empty();
+        if (timed && noReading && isWordsOnly(fields)) {
             // A note typed among the readings: kept in the output, no row of
             // readings, and no break in the volume.
             if (++notes <= 5)

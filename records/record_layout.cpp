@@ -18,14 +18,12 @@ ColumnChoice ColumnChoice::fromText(const QString &text)
     const QString t = text.trimmed();
     bool ok = false;
     const int number = t.toInt(&ok);
-    if (ok && number > 0 && !t.startsWith(u'+'))
-        return {QString(), number};
-    return {t, 0};
+    return {t, ok && number > 0 && !t.startsWith(u'+') ? number : 0};
 }
 
 QString ColumnChoice::shown() const
 {
-    return number > 0 ? QString::number(number) : name;
+    return name;
 }
 
 namespace {
@@ -97,11 +95,15 @@ long columnNamed(const QStringList &fields, const QString &name)
     return found;
 }
 
-long columnOf(const QStringList &fields, const ColumnChoice &choice)
+// A column by its name, else by its number: a header may name a column
+// with digits (USGS's parameter codes, 00065).
+long columnOf(const QStringList &fields, const ColumnChoice &choice, bool &byNumber)
 {
-    if (choice.number > 0)
+    const long named = columnNamed(fields, choice.name);
+    byNumber = named < 0 && choice.number > 0;
+    if (byNumber)
         return choice.number <= fields.size() ? long(choice.number - 1) : -1;
-    return columnNamed(fields, choice.name);
+    return named;
 }
 
 // The fields a row has, its trailing empty ones aside.
@@ -152,7 +154,7 @@ struct Agreement {
     std::size_t metaRows = 0; // rows of words directly below
 };
 
-Agreement agreement(const std::vector<SampleRow> &rows, std::size_t header, long valueColumn)
+Agreement agreement(const std::vector<SampleRow> &rows, std::size_t header, long valueColumn, bool byNumber)
 {
     Agreement result;
     const std::size_t width = rows[header].fields.size();
@@ -171,14 +173,16 @@ Agreement agreement(const std::vector<SampleRow> &rows, std::size_t header, long
         if (isEmptyRow(fields) || isWordsOnly(fields))
             continue; // a note among the readings, or a footer
         ++seen;
-        if (filledWidth(fields) > width && result.rowsWidth == 0) {
+        if (filledWidth(fields) > std::max(width, result.rowsWidth) && (result.rowsWidth == 0 || byNumber)) {
             result.rowsWidth = filledWidth(fields);
             result.rowsLine = rows[i].line;
         }
         if (readsAsNumber(cell(fields, valueColumn)))
             ++result.readings;
     }
-    result.agrees = result.rowsWidth == 0 && (seen == 0 || result.readings > 0);
+    // Columns chosen by number read the rows as they are: a header of fewer
+    // names than the rows have fields is no fault then.
+    result.agrees = (result.rowsWidth == 0 || byNumber) && (seen == 0 || result.readings > 0);
     if (result.readings == 0)
         result.metaRows = 0; // rows of words with no readings below are the record's rows
     return result;
@@ -279,8 +283,6 @@ RecordLayout findLayout(const RecordSource &source, const LayoutQuestion &questi
     const std::string bytes = sample(source);
     std::vector<ColumnChoice> choices{question.value};
     choices.insert(choices.end(), question.time.begin(), question.time.end());
-    const bool anyByName
-        = std::any_of(choices.begin(), choices.end(), [](const ColumnChoice &c) { return c.number == 0; });
 
     struct Candidate {
         std::vector<SampleRow> rows;
@@ -299,7 +301,7 @@ RecordLayout findLayout(const RecordSource &source, const LayoutQuestion &questi
     const std::size_t lines = candidates.front().rows.size();
     for (std::size_t i = 0; i < lines && i < std::size_t(kHeaderSearchLines); ++i) {
         const Candidate *chosen = nullptr;
-        std::size_t chosenIndex = 0, chosenWidth = 0, chosenMeta = 0;
+        std::size_t chosenIndex = 0, chosenWidth = 0, chosenMeta = 0, chosenRowsWidth = 0;
         std::vector<long> chosenColumns;
         for (const Candidate &candidate : candidates) {
             // Rows in one delimiter line up with the first delimiter's only
@@ -313,8 +315,11 @@ RecordLayout findLayout(const RecordSource &source, const LayoutQuestion &questi
             const SampleRow &row = *at;
             std::vector<long> columns;
             QStringList missing;
+            bool anyByName = false;
             for (const ColumnChoice &choice : choices) {
-                columns.push_back(columnOf(row.names, choice));
+                bool byNumber = false;
+                columns.push_back(columnOf(row.names, choice, byNumber));
+                anyByName = anyByName || !byNumber;
                 if (columns.back() < 0)
                     missing << choice.shown();
             }
@@ -330,7 +335,7 @@ RecordLayout findLayout(const RecordSource &source, const LayoutQuestion &questi
             // the readings, not a reading.
             if (!anyByName && readsAsNumber(cell(row.fields, columns.front())))
                 continue;
-            const Agreement agreed = agreement(candidate.rows, index, columns.front());
+            const Agreement agreed = agreement(candidate.rows, index, columns.front(), !anyByName);
             if (!agreed.agrees) {
                 if (agreed.rowsWidth > 0 && !outOfLine && anyByName)
                     outOfLine = RecordFault{RecordFault::Kind::HeaderOutOfLine, row.line,
@@ -349,6 +354,7 @@ RecordLayout findLayout(const RecordSource &source, const LayoutQuestion &questi
                 chosenWidth = row.fields.size();
                 chosenColumns = columns;
                 chosenMeta = agreed.metaRows;
+                chosenRowsWidth = agreed.rowsWidth;
             }
         }
         if (!chosen)
@@ -360,6 +366,7 @@ RecordLayout findLayout(const RecordSource &source, const LayoutQuestion &questi
         layout.headerLine = header->line;
         layout.headerOffset = header->offset;
         layout.headerNames = header->names;
+        layout.fieldCount = std::max(header->fields.size(), chosenRowsWidth);
         layout.valueColumn = chosenColumns.front();
         layout.timeColumns.assign(chosenColumns.begin() + 1, chosenColumns.end());
         // The rows passed over: empty lines, then the rows of words.

@@ -15,14 +15,15 @@
 
 namespace weir {
 
-// A column asked for: by its name in the header, or by its number counting
-// from 1 ("3"), for a header that does not line up with its rows.
+// A column asked for: by its name in the header, or, when no column has
+// that name, by its number counting from 1 ("3"), for a header that does
+// not line up with its rows.
 struct ColumnChoice {
     QString name;
-    int number = 0; // 0: by name
+    int number = 0; // 0: not a number
 
     static ColumnChoice fromText(const QString &text);
-    // As a message names it: the name, or "3" for a number.
+    // As a message names it.
     QString shown() const;
 };
 
@@ -67,8 +68,9 @@ struct RecordLayout {
     bool decimalMarkFromData = false; // decided by the readings, not told
     long long headerLine = 0;         // counting from 1
     qint64 headerOffset = 0;
-    QStringList headerNames; // decoded and trimmed
-    long long dataLine = 0;  // the first line after the header and the rows passed over
+    QStringList headerNames;    // decoded and trimmed
+    std::size_t fieldCount = 0; // the header's, or the rows' when columns go by number and they have more
+    long long dataLine = 0;     // the first line after the header and the rows passed over
     qint64 dataOffset = 0;
     long valueColumn = -1; // counting from 0
     std::vector<long> timeColumns;

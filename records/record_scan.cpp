@@ -33,7 +33,7 @@ RecordScan scanRecord(const RecordSource &source, const RecordLayout &layout, co
     }
     CsvTokenizer tokenizer(source.stream(), layout.delimiter, layout.dataLine, layout.dataOffset);
     const TextCodec codec(source.encoding());
-    const std::size_t width = std::size_t(layout.headerNames.size());
+    const std::size_t width = layout.fieldCount;
     const bool dates = timeFormat.isEmpty() && !layout.timeColumns.empty();
     DateEvidence evidence;
     long long lastLine = 0;
