@@ -125,14 +125,20 @@ public:
         if (!layout.statedUnit)
             return {};
         const QString column = layout.headerNames.value(layout.valueColumn);
+        const QString where = layout.statedUnitLine > 0
+            ? CommandLineTexts::tr("%1行目の単位の行").arg(layout.statedUnitLine)
+            : CommandLineTexts::tr("列の名前");
         if (!m_unitTold) {
             m_reading.scale().unit = *layout.statedUnit;
-            return {CommandLineTexts::tr("列 %1 の読みは %2 として読みました（記録に %3 とあります）。")
-                        .arg(column, unitName(*layout.statedUnit), layout.statedUnitText)};
+            // A head in mm is read as it would be without a word.
+            if (*layout.statedUnit == units::HeadUnit::Millimetre)
+                return {};
+            return {CommandLineTexts::tr("列 %1 の読みは %2 で読みました（%3による）。")
+                        .arg(column, unitName(*layout.statedUnit), where)};
         }
         if (*layout.statedUnit != m_reading.scale().unit)
-            return {CommandLineTexts::tr("列 %1 は記録に %2 とありますが、--unit の %3 で読みました。")
-                        .arg(column, layout.statedUnitText, unitName(m_reading.scale().unit))};
+            return {CommandLineTexts::tr("列 %1 の単位は%2では %3 ですが、--unit の %4 で読みました。")
+                        .arg(column, where, unitName(*layout.statedUnit), unitName(m_reading.scale().unit))};
         return {};
     }
     RowAnswer answer(const QString &value) override { return m_reading.answer(value); }

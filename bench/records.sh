@@ -46,6 +46,10 @@ measure "heads -> flows, weir-head" "$head_rows" "$work/heads.csv" \
     "$program" flow --width 300 --column head_mm --time time
 measure "heads -> flows, pandas" "$head_rows" "$work/heads.csv" \
     "$python" "$here/records/pandas_pipeline.py" flow 300 head_mm time
+# The machine's own pace at text: the same heads through mawk, the formula
+# alone (records/flows.awk). Rows per second move with the machine; the
+# program's share of mawk's pace is what to compare between machines.
+measure "heads -> flows, mawk" "$head_rows" "$work/heads.csv" mawk -f "$here/records/flows.awk"
 measure "flows -> heads, weir-head" "$flow_rows" "$work/flows.csv" \
     "$program" head --width 300 --column flow_lpm --min 20 --max 100
 measure "flows -> heads, pandas" "$flow_rows" "$work/flows.csv" \

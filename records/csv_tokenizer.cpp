@@ -17,7 +17,7 @@ CsvTokenizer::CsvTokenizer(std::FILE *in, char delimiter, long long firstLine, q
     , m_buffer(kChunk)
     , m_delimiter(delimiter)
     , m_line(firstLine)
-    , m_consumed(offset)
+    , m_bufferOffset(offset)
 {
 }
 
@@ -27,18 +27,8 @@ CsvTokenizer::CsvTokenizer(const std::string &bytes, char delimiter, long long f
     , m_eof(true)
     , m_delimiter(delimiter)
     , m_line(firstLine)
-    , m_consumed(offset)
+    , m_bufferOffset(offset)
 {
-}
-
-std::string_view trimmedField(std::string_view field)
-{
-    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!field.empty() && blank(field.front()))
-        field.remove_prefix(1);
-    while (!field.empty() && blank(field.back()))
-        field.remove_suffix(1);
-    return field;
 }
 
 bool CsvTokenizer::fill()
@@ -47,6 +37,7 @@ bool CsvTokenizer::fill()
         return false;
     // Keep what is unread at the front; grow only when nothing was consumed.
     if (m_pos > 0) {
+        m_bufferOffset += qint64(m_pos);
         std::copy(m_buffer.begin() + std::ptrdiff_t(m_pos), m_buffer.begin() + std::ptrdiff_t(m_end), m_buffer.begin());
         m_end -= m_pos;
         m_pos = 0;
@@ -72,10 +63,8 @@ int CsvTokenizer::peek()
 int CsvTokenizer::get()
 {
     const int c = peek();
-    if (c != EOF) {
+    if (c != EOF)
         ++m_pos;
-        ++m_consumed;
-    }
     return c;
 }
 
@@ -103,7 +92,7 @@ CsvTokenizer::Status CsvTokenizer::next()
     };
 
     m_recordLine = m_line;
-    m_recordOffset = m_consumed;
+    m_recordOffset = m_bufferOffset + qint64(m_pos);
     std::string *field = &startField();
     bool quoted = false;
     bool fieldStart = true; // nothing of the field read yet but spaces
@@ -119,8 +108,7 @@ CsvTokenizer::Status CsvTokenizer::next()
                 field->append(from, stop);
                 m_raw.append(from, stop);
                 m_pos += std::size_t(stop - from);
-                m_consumed += stop - from;
-                fieldStart = fieldStart && trimmedField(*field).empty();
+                fieldStart = fieldStart && std::all_of(from, stop, [](char c) { return c == ' ' || c == '\t'; });
                 continue;
             }
         }

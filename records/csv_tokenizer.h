@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace weir {
@@ -41,7 +42,7 @@ public:
     long long line() const { return m_recordLine; }
     qint64 offset() const { return m_recordOffset; }
     // Where the next record begins.
-    qint64 nextOffset() const { return m_consumed; }
+    qint64 nextOffset() const { return m_bufferOffset + qint64(m_pos); }
     // After Error: the line the open quote is on.
     QString error() const { return m_error; }
 
@@ -64,7 +65,7 @@ private:
     bool m_crlf = false;
     long long m_line;
     long long m_recordLine = 0;
-    qint64 m_consumed;
+    qint64 m_bufferOffset; // where m_buffer[0] stands in the file
     qint64 m_recordOffset = 0;
     std::vector<std::string> m_fields;
     std::string m_raw;
@@ -73,6 +74,13 @@ private:
 
 // A field without the spaces and tabs around it (a tab that is not the
 // delimiter: spaces around fields are the writer's layout, never data).
-std::string_view trimmedField(std::string_view field);
+inline std::string_view trimmedField(std::string_view field)
+{
+    while (!field.empty() && (field.front() == ' ' || field.front() == '\t'))
+        field.remove_prefix(1);
+    while (!field.empty() && (field.back() == ' ' || field.back() == '\t'))
+        field.remove_suffix(1);
+    return field;
+}
 
 } // namespace weir

@@ -6,7 +6,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <string>
 
 namespace weir {
 
@@ -91,24 +90,26 @@ std::optional<double> readDecimal(std::string_view text, char decimalMark)
         text.remove_prefix(1);
     while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
         text.remove_suffix(1);
-    if (text.empty() || text.size() > 64)
+    // A reading is short: anything longer is no number a logger writes.
+    char plain[64];
+    if (text.empty() || text.size() >= sizeof plain)
         return std::nullopt;
-    std::string plain;
+    std::size_t size = 0;
     bool digits = false, mark = false, exponent = false;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
         if (c >= '0' && c <= '9') {
             digits = true;
-            plain.push_back(c);
+            plain[size++] = c;
         } else if ((c == '+' || c == '-') && (i == 0 || ((text[i - 1] == 'e' || text[i - 1] == 'E') && exponent))) {
             if (c == '-')
-                plain.push_back(c);
+                plain[size++] = c;
         } else if (c == decimalMark && !mark && !exponent) {
             mark = true;
-            plain.push_back('.');
+            plain[size++] = '.';
         } else if ((c == 'e' || c == 'E') && digits && !exponent && i + 1 < text.size()) {
             exponent = true;
-            plain.push_back('e');
+            plain[size++] = 'e';
         } else {
             return std::nullopt;
         }
@@ -116,8 +117,8 @@ std::optional<double> readDecimal(std::string_view text, char decimalMark)
     if (!digits)
         return std::nullopt;
     double value = 0.0;
-    const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
-    if (error != std::errc() || end != plain.data() + plain.size() || !std::isfinite(value))
+    const auto [end, error] = std::from_chars(plain, plain + size, value);
+    if (error != std::errc() || end != plain + size || !std::isfinite(value))
         return std::nullopt;
     return value;
 }

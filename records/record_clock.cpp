@@ -203,6 +203,14 @@ QString formatFor(const QString &text, DateOrder order)
 
 void DateEvidence::observe(const QString &text, long long line)
 {
+    // Most records write their times year first: a date written day or
+    // month first, or a time of day before its date, has a '.', '/', '-' or
+    // ':' within its first three characters.
+    const auto separatorAt = [&text](qsizetype i) {
+        return i < text.size() && (text[i] == u'.' || text[i] == u'/' || text[i] == u'-' || text[i] == u':');
+    };
+    if (!separatorAt(1) && !separatorAt(2) && !(text.startsWith(u' ') || text.startsWith(u'\t')))
+        return;
     const QString t = dateFirst(text.trimmed());
     static const QRegularExpression date(QStringLiteral("^(\\d{1,2})([./-])(\\d{1,2})\\2(\\d{4}|\\d{2})\\b"));
     const QRegularExpressionMatch match = date.match(t);

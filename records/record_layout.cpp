@@ -246,8 +246,6 @@ bool looksLikeReading(std::string_view field)
     field = trimmedField(field);
     if (field.empty())
         return false;
-    if (readsAsNumber(field))
-        return true;
     // A date or a time: digits on both sides of a '-', '/', '.' or ':'.
     for (std::size_t i = 1; i + 1 < field.size(); ++i) {
         const char c = field[i];
@@ -255,7 +253,7 @@ bool looksLikeReading(std::string_view field)
             && std::isdigit(static_cast<unsigned char>(field[i + 1])))
             return true;
     }
-    return false;
+    return readsAsNumber(field);
 }
 
 bool isWordsOnly(const std::vector<std::string> &fields)
@@ -384,6 +382,7 @@ RecordLayout findLayout(const RecordSource &source, const LayoutQuestion &questi
                 if (const std::optional<units::HeadUnit> stated = headUnitStated(unit)) {
                     layout.statedUnit = stated;
                     layout.statedUnitText = unit;
+                    layout.statedUnitLine = row.line;
                 }
             }
         }

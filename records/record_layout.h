@@ -75,9 +75,10 @@ struct RecordLayout {
     long valueColumn = -1; // counting from 0
     std::vector<long> timeColumns;
     std::optional<units::HeadUnit> statedUnit;
-    QString statedUnitText; // as the file writes it
-    QString timeZone;       // as stated, empty when none
-    long zoneColumn = -1;   // a column of zones, -1 when none
+    QString statedUnitText;       // as the file writes it
+    long long statedUnitLine = 0; // the units row it is on, 0 when the column's name states it
+    QString timeZone;             // as stated, empty when none
+    long zoneColumn = -1;         // a column of zones, -1 when none
     std::vector<PassedLine> passed;
     std::optional<RecordFault> fault;
 };

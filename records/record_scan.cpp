@@ -10,6 +10,10 @@ namespace weir {
 
 QString timeTextOf(const std::vector<std::string> &fields, const std::vector<long> &columns, const TextCodec &codec)
 {
+    if (columns.size() == 1)
+        return std::size_t(columns[0]) < fields.size()
+            ? codec.decodeLenient(trimmedField(fields[std::size_t(columns[0])]))
+            : QString();
     QString text;
     for (const long column : columns) {
         if (std::size_t(column) >= fields.size())
@@ -23,6 +27,26 @@ QString timeTextOf(const std::vector<std::string> &fields, const std::vector<lon
     }
     return text;
 }
+
+namespace {
+
+// Whether a row's time may be a date written day or month first, or a time
+// of day before its date: a separator within its first three bytes. The
+// year-first times most records hold are passed by without decoding them.
+bool mayNeedOrder(const std::vector<std::string> &fields, const std::vector<long> &columns)
+{
+    for (const long column : columns) {
+        if (std::size_t(column) >= fields.size())
+            continue;
+        const std::string_view time = trimmedField(fields[std::size_t(column)]);
+        for (std::size_t i = 1; i < 3 && i < time.size(); ++i)
+            if (time[i] == '.' || time[i] == '/' || time[i] == '-' || time[i] == ':')
+                return true;
+    }
+    return false;
+}
+
+} // namespace
 
 RecordScan scanRecord(const RecordSource &source, const RecordLayout &layout, const QString &timeFormat)
 {
@@ -49,8 +73,11 @@ RecordScan scanRecord(const RecordSource &source, const RecordLayout &layout, co
             continue;
         lastLine = tokenizer.line();
         // A footer: words alone on a line that has not the rows' shape.
-        lastWords = isWordsOnly(fields) && fields.size() < width;
-        if (isWordsOnly(fields)) {
+        const bool words = !(std::size_t(layout.valueColumn) < fields.size()
+                             && looksLikeReading(fields[std::size_t(layout.valueColumn)]))
+            && isWordsOnly(fields);
+        lastWords = words && fields.size() < width;
+        if (words) {
             lastText = codec.decodeLenient(tokenizer.raw()).trimmed();
             continue; // a note, or the footer: no row of readings
         }
@@ -64,7 +91,7 @@ RecordScan scanRecord(const RecordSource &source, const RecordLayout &layout, co
                 return scan;
             }
         }
-        if (dates)
+        if (dates && mayNeedOrder(fields, layout.timeColumns))
             evidence.observe(timeTextOf(fields, layout.timeColumns, codec), tokenizer.line());
     }
     if (status == CsvTokenizer::Status::Error) {

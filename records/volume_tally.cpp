@@ -132,14 +132,13 @@ void VolumeTally::add(const FlowAtTime &row)
         return;
     }
     m_anyUncertainty = m_anyUncertainty || row.uM3s.has_value();
-    const Reading reading{row.line, row.time->ms, *row.flowM3s, row.uM3s.value_or(0.0),
-                          m_broken, m_breakLine,  row.timeText};
+    const Reading reading{row.line, row.time->ms, *row.flowM3s, row.uM3s.value_or(0.0), m_broken, m_breakLine};
     m_broken = false;
     if (m_stepKnown) {
-        take(reading);
+        take(reading, row.timeText);
         return;
     }
-    m_pending.push_back(reading);
+    m_pending.emplace_back(reading, row.timeText);
     if (m_pending.size() > kStepSample)
         decideStep();
 }
@@ -148,8 +147,8 @@ void VolumeTally::decideStep()
 {
     std::vector<qint64> steps;
     for (std::size_t i = 1; i < m_pending.size(); ++i) {
-        const qint64 step = m_pending[i].ms - m_pending[i - 1].ms;
-        if (!m_pending[i].afterBreak && step > 0)
+        const qint64 step = m_pending[i].first.ms - m_pending[i - 1].first.ms;
+        if (!m_pending[i].first.afterBreak && step > 0)
             steps.push_back(step);
     }
     if (!steps.empty()) {
@@ -160,10 +159,10 @@ void VolumeTally::decideStep()
     }
     m_gapMs = m_result.usualStepMs > 0 ? 2 * m_result.usualStepMs : std::numeric_limits<qint64>::max();
     m_stepKnown = true;
-    const std::vector<Reading> pending = std::move(m_pending);
+    const std::vector<std::pair<Reading, QString>> pending = std::move(m_pending);
     m_pending.clear();
-    for (const Reading &reading : pending)
-        take(reading);
+    for (const auto &[reading, timeText] : pending)
+        take(reading, timeText);
 }
 
 PeriodVolume &VolumeTally::periodAt(qint64 ms)
@@ -219,7 +218,7 @@ void VolumeTally::endStretch()
     m_stretchFrom = m_stretchTo = 0;
 }
 
-void VolumeTally::take(const Reading &reading)
+void VolumeTally::take(const Reading &reading, const QString &timeText)
 {
     if (!m_first)
         m_first = reading;
@@ -241,7 +240,7 @@ void VolumeTally::take(const Reading &reading)
             fault(RecordFault::Kind::Backwards, reading.line,
                   RecordTexts::tr("%1行目: 時刻 %2 が%3行目の時刻より前か同じです（この間は水量に含めません）。")
                       .arg(reading.line)
-                      .arg(reading.timeText)
+                      .arg(timeText)
                       .arg(last.line),
                   m_result.backwards);
             if (m_periodKind != PeriodKind::None)

@@ -115,10 +115,9 @@ private:
         double u = 0.0;
         bool afterBreak = false; // a row without a flow or time came before it
         long long breakLine = 0;
-        QString timeText;
     };
     void decideStep();
-    void take(const Reading &reading);
+    void take(const Reading &reading, const QString &timeText);
     void endStretch();
     void addInterval(const Reading &from, const Reading &to);
     void markLeftOut(qint64 fromMs, qint64 toMs, bool PeriodVolume::*why);
@@ -127,7 +126,7 @@ private:
 
     PeriodKind m_periodKind;
     qint64 m_maxGapMs;
-    std::vector<Reading> m_pending; // until the usual step is known
+    std::vector<std::pair<Reading, QString>> m_pending; // until the usual step is known, with the times' texts
     bool m_stepKnown = false;
     qint64 m_gapMs = 0; // a step longer than this is a gap
     std::optional<Reading> m_last;

@@ -278,14 +278,6 @@ the weir&apos;s width and a bracket of heads, by bisection.</translation>
         </translation>
     </message>
     <message>
-        <source>列 %1 の読みは %2 として読みました（記録に %3 とあります）。</source>
-        <translation>The readings of column %1 were read in %2 (the record says %3).</translation>
-    </message>
-    <message>
-        <source>列 %1 は記録に %2 とありますが、--unit の %3 で読みました。</source>
-        <translation>The record says %2 for column %1; it was read in %3, as --unit says.</translation>
-    </message>
-    <message>
         <source>--falling には --zero（水面が堰頂と同じ高さのときの読み）が要ります。</source>
         <translation>--falling needs --zero (the reading when the water stands level with the crest).</translation>
     </message>
@@ -356,6 +348,22 @@ the weir&apos;s width and a bracket of heads, by bisection.</translation>
     <message>
         <source>読み書きする数値の小数点をコンマにします（既定: 記録はその小数点で読み書きし、ほかは点）</source>
         <translation>numbers read and written with a decimal comma (by default a record is read and written with its own decimal mark, everything else with a point)</translation>
+    </message>
+    <message>
+        <source>%1行目の単位の行</source>
+        <translation>the units row on line %1</translation>
+    </message>
+    <message>
+        <source>列の名前</source>
+        <translation>the column&apos;s name</translation>
+    </message>
+    <message>
+        <source>列 %1 の読みは %2 で読みました（%3による）。</source>
+        <translation>The readings of column %1 were read in %2 (from %3).</translation>
+    </message>
+    <message>
+        <source>列 %1 の単位は%2では %3 ですが、--unit の %4 で読みました。</source>
+        <translation>The unit of column %1 is %3 by %2; it was read in %4, as --unit says.</translation>
     </message>
 </context>
 <context>
