@@ -41,16 +41,43 @@ public:
     const std::optional<GaugeUncertainty> &gauge() const { return m_gauge; }
     ReadingScale &scale() { return m_scale; }
 
+    // The value typed on the command line, read as a box reads it.
     FlowReading read(const QString &text) const
     {
         const BoxNumber number = parseBoxNumber(text, m_locale);
-        FlowReading reading;
         switch (number.status) {
-        case BoxNumber::Status::NotANumber: reading.message = Texts::notANumber(Texts::head()); return reading;
-        case BoxNumber::Status::TooLarge: reading.message = Texts::tooLarge(Texts::head()); return reading;
+        case BoxNumber::Status::NotANumber: return refused(Texts::notANumber(Texts::head()));
+        case BoxNumber::Status::TooLarge: return refused(Texts::tooLarge(Texts::head()));
         case BoxNumber::Status::Ok: break;
         }
-        const double headMm = m_scale.headMm(number.value);
+        return at(number.value);
+    }
+
+    // A record's value, read with the record's decimal mark.
+    FlowReading read(const RecordValue &value) const
+    {
+        switch (value.reading.status) {
+        case DecimalReading::Status::NotANumber: return refused(Texts::notANumber(Texts::head()));
+        case DecimalReading::Status::TooLarge: return refused(Texts::tooLarge(Texts::head()));
+        case DecimalReading::Status::Ok: break;
+        }
+        return at(value.reading.value);
+    }
+
+    template <typename Value> RowAnswer answer(const Value &value) const { return answerFor(read(value)); }
+
+private:
+    static FlowReading refused(const QString &message)
+    {
+        FlowReading reading;
+        reading.message = message;
+        return reading;
+    }
+
+    FlowReading at(double readingValue) const
+    {
+        FlowReading reading;
+        const double headMm = m_scale.headMm(readingValue);
         if (headMm <= 0) {
             reading.headMm = headMm;
             reading.lpm = 0.0;
@@ -62,9 +89,8 @@ public:
 
     // The texts the row gets: L/min, m³/s, with the user's uncertainties
     // its ± and U, and the reason or note last.
-    RowAnswer answer(const QString &text) const
+    RowAnswer answerFor(const FlowReading &reading) const
     {
-        const FlowReading reading = read(text);
         const bool overflow = reading.headMm && *reading.headMm > 0;
         QStringList columns;
         if (reading.lpm)
@@ -93,7 +119,6 @@ public:
         return {columns << note, true, {}, reading.m3s, u};
     }
 
-private:
     WeirDomain m_domain;
     double m_widthMm;
     ReadingScale m_scale;
@@ -141,7 +166,7 @@ public:
                         .arg(column, where, unitName(*layout.statedUnit), unitName(m_reading.scale().unit))};
         return {};
     }
-    RowAnswer answer(const QString &value) override { return m_reading.answer(value); }
+    RowAnswer answer(const RecordValue &value) override { return m_reading.answer(value); }
 
 private:
     static QString unitName(units::HeadUnit unit)

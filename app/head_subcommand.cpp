@@ -43,17 +43,39 @@ public:
     // asked; empty texts when none was found.
     QStringList uncertainty(const QString &flow, const CalculationOutcome &outcome) const
     {
-        const std::optional<double> lpm = positiveBoxNumber(litresPerMinute(flow), m_locale);
+        return uncertainty(positiveBoxNumber(litresPerMinute(flow), m_locale), outcome);
+    }
+    QStringList uncertainty(const std::optional<double> &lpm, const CalculationOutcome &outcome) const
+    {
         const std::optional<double> head = positiveBoxNumber(outcome.headText, m_locale);
-        if (!m_gauge || !m_widthMm || !lpm || !head || outcome.kind != CalculationOutcome::Kind::Shown)
+        const double flow = lpm.value_or(0.0);
+        if (!m_gauge || !m_widthMm || !(flow > 0) || !head || outcome.kind != CalculationOutcome::Kind::Shown)
             return {QString(), QString()};
-        return uncertaintyCells(*m_gauge, *head, *m_widthMm, *lpm, m_locale);
+        return uncertaintyCells(*m_gauge, *head, *m_widthMm, flow, m_locale);
     }
 
     CalculationOutcome outcome(const QString &flow)
     {
         const QString lpm = litresPerMinute(flow);
         return m_search ? m_search->forFlow(lpm) : calculateUnbracketed(m_width, lpm, m_locale);
+    }
+
+    // A record's flow, read with the record's decimal mark: the number goes
+    // to the search as it is. One that does not read is refused as the
+    // window refuses its flow box.
+    CalculationOutcome outcome(const RecordValue &flow)
+    {
+        if (flow.reading.status != DecimalReading::Status::Ok)
+            return outcome(flow.text);
+        const double lpm = units::litresPerMinuteFromReading(flow.reading.value, m_unit);
+        return m_search ? m_search->forFlowLpm(lpm) : calculateUnbracketed(m_width, lpm, m_locale);
+    }
+
+    std::optional<double> litresPerMinute(const RecordValue &flow) const
+    {
+        if (flow.reading.status != DecimalReading::Status::Ok)
+            return std::nullopt;
+        return units::litresPerMinuteFromReading(flow.reading.value, m_unit);
     }
 
 private:
@@ -94,14 +116,14 @@ public:
         columns.push_back({"reason", false});
         return columns;
     }
-    RowAnswer answer(const QString &value) override
+    RowAnswer answer(const RecordValue &value) override
     {
         const CalculationOutcome outcome = m_heads.outcome(value);
         const QString said = outcome.texts().join(u' ');
         const bool shown = outcome.kind == CalculationOutcome::Kind::Shown;
         QStringList columns{shown ? outcome.headText : QString(), shown ? outcome.trialsText : QString()};
         if (m_heads.gauge())
-            columns << m_heads.uncertainty(value, outcome);
+            columns << m_heads.uncertainty(m_heads.litresPerMinute(value), outcome);
         columns << said;
         return {columns, outcome.found(), outcome.found() ? QString() : said, std::nullopt};
     }

@@ -51,9 +51,9 @@ public:
             : run.format == OutputFormat::Csv            ? ','
                                                          : layout.delimiter;
         m_passThrough = m_outDelimiter == layout.delimiter && m_outCodec.encoding() == file.encoding();
-        // The answers are worked with a decimal point; the record's readings
-        // come, and its added numbers go, with the record's own mark (JSON's
-        // is a point).
+        // The record's readings are read, and the added numbers written, with
+        // the record's own mark (JSON's is a point); the answers come in the
+        // run's.
         m_fileMark = layout.decimalMark;
         m_fieldCount = layout.fieldCount;
         m_runMark = run.locale.decimalPoint() == u',' ? ',' : '.';
@@ -154,7 +154,8 @@ private:
     {
         Slot &slot = m_slots[std::hash<std::string>{}(value) % m_slots.size()];
         if (!slot.used || slot.value != value) {
-            const RowAnswer answer = m_answers.answer(withMark(decode(trimmedField(value)), m_fileMark, m_runMark));
+            const std::string_view field = trimmedField(value);
+            const RowAnswer answer = m_answers.answer({decode(field), readReading(field, m_fileMark)});
             slot.answer.columns.clear();
             for (qsizetype i = 0; i < answer.columns.size(); ++i) {
                 const bool number = std::size_t(i) < m_added.size() && m_added[std::size_t(i)].numeric;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/subcommand.h"
+#include "records/reading_scale.h"
 #include "records/record_layout.h"
 #include "records/text_codec.h"
 #include "records/volume_tally.h"
@@ -32,6 +33,14 @@ struct RowAnswer {
     std::optional<double> uM3s = std::nullopt;
 };
 
+// A row's value as the record holds it: its text, decoded, and the number
+// it reads as with the record's own decimal mark. The number goes to the
+// calculation as it is, never written out and read again.
+struct RecordValue {
+    QString text;
+    DecimalReading reading;
+};
+
 class RecordAnswers
 {
 public:
@@ -40,9 +49,8 @@ public:
     // The layout found, before the first answer: a unit the record states
     // is the subcommand's to take or to override. Returns what to say.
     virtual QStringList useLayout(const RecordLayout &) { return {}; }
-    // The answer for a value as the row holds it (decoded, with a decimal
-    // point); an empty value never comes here.
-    virtual RowAnswer answer(const QString &value) = 0;
+    // The answer for a row's value; an empty value never comes here.
+    virtual RowAnswer answer(const RecordValue &value) = 0;
 };
 
 // How a record is read: the column of values, the time (one column, or a

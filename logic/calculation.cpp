@@ -259,6 +259,13 @@ CalculationOutcome HeadSearch::forFlow(const QString &flow)
     return calculateInto(*m_boxes, m_locale, nullptr);
 }
 
+CalculationOutcome HeadSearch::forFlowLpm(double litresPerMinute)
+{
+    m_boxes->empty[std::size_t(InputBox::Flow)] = false;
+    m_boxes->read[std::size_t(InputBox::Flow)] = litresPerMinute;
+    return calculateInto(*m_boxes, m_locale, nullptr);
+}
+
 CalculationOutcome calculateUnbracketed(const QString &widthText, const QString &flowText, const QLocale &locale)
 {
     const auto width = readBox(InputBox::Width, widthText, locale);
@@ -267,12 +274,19 @@ CalculationOutcome calculateUnbracketed(const QString &widthText, const QString 
     const auto flow = readBox(InputBox::Flow, flowText, locale);
     if (const auto *refused = std::get_if<CalculationOutcome>(&flow))
         return *refused;
+    return calculateUnbracketed(widthText, std::get<double>(flow), locale);
+}
+
+CalculationOutcome calculateUnbracketed(const QString &widthText, double flowLpm, const QLocale &locale)
+{
+    const auto width = readBox(InputBox::Width, widthText, locale);
+    if (const auto *refused = std::get_if<CalculationOutcome>(&width))
+        return *refused;
     const double widthM = units::metresFromMillimetres(std::get<double>(width));
     if (!(widthM > 0))
         return printed(Texts::notPositive(Texts::width()), InputBox::Width);
 
-    const HeadLocation located
-        = locateHead(units::cubicMetresPerSecondFromLitresPerMinute(std::get<double>(flow)), widthM);
+    const HeadLocation located = locateHead(units::cubicMetresPerSecondFromLitresPerMinute(flowLpm), widthM);
     switch (located.status) {
     case HeadLocation::Status::FlowNotPositive: return printed(Texts::notPositive(Texts::flow()), InputBox::Flow);
     case HeadLocation::Status::FlowAbovePeak: return printed(Texts::flowBeyondWeir());

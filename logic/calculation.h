@@ -89,6 +89,8 @@ public:
     HeadSearch &operator=(const HeadSearch &) = delete;
 
     CalculationOutcome forFlow(const QString &flow);
+    // A flow already read as a number (L/min), as a record's row gives it.
+    CalculationOutcome forFlowLpm(double litresPerMinute);
 
 private:
     std::unique_ptr<ReadInputs> m_boxes;
@@ -100,5 +102,6 @@ private:
 // head_location.h), shown as the head box shows a head, with no trial count.
 // Read and refused as the window reads its width and flow boxes.
 CalculationOutcome calculateUnbracketed(const QString &widthText, const QString &flowText, const QLocale &locale);
+CalculationOutcome calculateUnbracketed(const QString &widthText, double flowLpm, const QLocale &locale);
 
 } // namespace weir

@@ -86,6 +86,13 @@ std::optional<units::HeadUnit> headUnitStated(const QString &text)
 
 std::optional<double> readDecimal(std::string_view text, char decimalMark)
 {
+    const DecimalReading reading = readReading(text, decimalMark);
+    return reading.status == DecimalReading::Status::Ok ? std::optional<double>(reading.value) : std::nullopt;
+}
+
+DecimalReading readReading(std::string_view text, char decimalMark)
+{
+    using Status = DecimalReading::Status;
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
         text.remove_prefix(1);
     while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
@@ -93,7 +100,7 @@ std::optional<double> readDecimal(std::string_view text, char decimalMark)
     // A reading is short: anything longer is no number a logger writes.
     char plain[64];
     if (text.empty() || text.size() >= sizeof plain)
-        return std::nullopt;
+        return {};
     std::size_t size = 0;
     bool digits = false, mark = false, exponent = false;
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -111,16 +118,26 @@ std::optional<double> readDecimal(std::string_view text, char decimalMark)
             exponent = true;
             plain[size++] = 'e';
         } else {
-            return std::nullopt;
+            return {};
         }
     }
     if (!digits)
-        return std::nullopt;
+        return {};
     double value = 0.0;
     const auto [end, error] = std::from_chars(plain, plain + size, value);
-    if (error != std::errc() || end != plain + size || !std::isfinite(value))
-        return std::nullopt;
-    return value;
+    if (end != plain + size)
+        return {};
+    if (error == std::errc::result_out_of_range) {
+        // Past a double's range: too small to tell from 0 (a negative
+        // exponent) reads as 0; too large, as too large.
+        const std::string_view digitsRead(plain, size);
+        const std::size_t e = digitsRead.find('e');
+        const bool tiny = e != std::string_view::npos && e + 1 < size && plain[e + 1] == '-';
+        return tiny ? DecimalReading{Status::Ok, 0.0} : DecimalReading{Status::TooLarge, 0.0};
+    }
+    if (error != std::errc() || !std::isfinite(value))
+        return {Status::TooLarge, 0.0};
+    return {Status::Ok, value};
 }
 
 } // namespace weir

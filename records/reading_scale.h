@@ -24,7 +24,14 @@ std::optional<units::HeadUnit> headUnitStated(const QString &text);
 // A plain decimal as a logger writes it, with the record's decimal mark
 // ('.' or ','): an optional sign, digits, the mark and digits, an optional
 // exponent; spaces around it are layout. No digit grouping: a mark is the
-// decimal mark or the number does not read.
+// decimal mark or the number does not read. A number past a double's range
+// reads, as too large.
+struct DecimalReading {
+    enum class Status { Ok, NotANumber, TooLarge };
+    Status status = Status::NotANumber;
+    double value = 0.0;
+};
+DecimalReading readReading(std::string_view text, char decimalMark);
 std::optional<double> readDecimal(std::string_view text, char decimalMark);
 
 // A level reading to the head over the crest, in mm. The reading is in its
