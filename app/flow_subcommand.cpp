@@ -15,6 +15,7 @@
 #include "logic/texts.h"
 #include "rating/model/rating_table.h"
 #include "rating/model/rating_texts.h"
+#include "records/flow_record.h"
 #include "records/reading_scale.h"
 
 namespace weir {
@@ -74,18 +75,7 @@ private:
         return reading;
     }
 
-    FlowReading at(double readingValue) const
-    {
-        FlowReading reading;
-        const double headMm = m_scale.headMm(readingValue);
-        if (headMm <= 0) {
-            reading.headMm = headMm;
-            reading.lpm = 0.0;
-            reading.m3s = 0.0;
-            return reading;
-        }
-        return flowReadingAt(headMm, m_domain);
-    }
+    FlowReading at(double readingValue) const { return flowOfReading(readingValue, m_scale, m_domain); }
 
     // The texts the row gets: L/min, m³/s, with the user's uncertainties
     // its ± and U, and the reason or note last.

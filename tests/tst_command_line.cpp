@@ -11,6 +11,7 @@
 #include "logic/calculation.h"
 #include "rating/model/rating_table.h"
 #include "rating/model/table_export.h"
+#include "records/flow_record.h"
 #include "records/text_codec.h"
 #include "tests/support/calculation_cases.h"
 #include "tests/support/locales.h"
@@ -95,6 +96,8 @@ const QByteArray kBom("\xEF\xBB\xBF");
 
 } // namespace
 
+Q_DECLARE_METATYPE(weir::FlowRecordSettings)
+
 class CommandLineTest : public QObject
 {
     Q_OBJECT
@@ -129,6 +132,8 @@ private slots:
     void helpIsInOneLanguage();
     void englishRunInOneLanguage_data();
     void englishRunInOneLanguage();
+    void windowEngineAgreesWithPeriodDay_data();
+    void windowEngineAgreesWithPeriodDay();
     void excelReadsWhatIsWritten_data();
     void excelReadsWhatIsWritten();
 };
@@ -989,6 +994,100 @@ void CommandLineTest::englishRunInOneLanguage()
         QVERIFY2(written.contains(text), qPrintable(written));
     static const QRegularExpression japanese(u"[\\x{3000}-\\x{30FF}\\x{4E00}-\\x{9FFF}\\x{FF00}-\\x{FFEF}]"_qs);
     QVERIFY2(!written.contains(japanese), qPrintable(written));
+}
+
+// The records window reads a record with records/flow_record.h, the
+// command line with its own loop over the same layer: for the same file and
+// choices, the days they give agree to the last digit written.
+void CommandLineTest::windowEngineAgreesWithPeriodDay_data()
+{
+    QTest::addColumn<QByteArray>("record");
+    QTest::addColumn<QStringList>("options"); // the command line's, past --width 300
+    QTest::addColumn<FlowRecordSettings>("settings");
+
+    // Ten-minute heads in cm under a TOA5 header, across two midnights,
+    // the logger down for two hours and one reading bad.
+    QByteArray toa5("\"TOA5\",\"W\",\"CR1000\"\r\n\"TIMESTAMP\",\"RECORD\",\"Level\"\r\n\"TS\",\"RN\",\"cm\"\r\n"
+                    "\"\",\"\",\"Smp\"\r\n");
+    const QDateTime start(QDate(2026, 12, 8), QTime(21, 0), Qt::UTC);
+    for (int step = 0; step <= 36 * 6; ++step) {
+        const QDateTime t = start.addSecs(600LL * step);
+        if (step > 96 && step < 108)
+            continue; // the logger down
+        const QByteArray level = step == 50 ? QByteArray("ERR") : QByteArray::number(4.2 + (step % 37) * 0.05, 'f', 2);
+        toa5 += '"' + t.toString(u"yyyy-MM-dd HH:mm:ss"_qs).toUtf8() + "\"," + QByteArray::number(step) + ',' + level
+            + "\r\n";
+    }
+    FlowRecordSettings toa5Settings;
+    toa5Settings.columns = {ColumnChoice::fromText(u"Level"_qs), {ColumnChoice::fromText(u"TIMESTAMP"_qs)}, {}};
+    toa5Settings.widthMm = 300;
+    QTest::newRow("TOA5, a gap, a bad reading")
+        << toa5 << QStringList{"--column", "Level", "--time", "TIMESTAMP"} << toa5Settings;
+
+    // Day-first dates, decimal commas, metres above a zero, the water
+    // falling to the crest and below it, a note, the three uncertainties.
+    QByteArray tabs("Datum\tUhrzeit\tFüllstand [m]\n");
+    for (int step = 0; step < 300; ++step) {
+        const QDateTime t = QDateTime(QDate(2014, 3, 27), QTime(20, 0), Qt::UTC).addSecs(900LL * step);
+        const double level = 0.32 + 0.05 * std::cos(step / 20.0);
+        tabs += t.toString(u"dd.MM.yyyy\tHH:mm:ss"_qs).toUtf8() + '\t'
+            + QByteArray::number(level, 'f', 4).replace('.', ',') + '\n';
+        if (step == 120)
+            tabs += "//Uhrzeit verstellt\t\t\n";
+    }
+    FlowRecordSettings tabSettings;
+    tabSettings.columns = {ColumnChoice::fromText(u"Füllstand"_qs),
+                           {ColumnChoice::fromText(u"Datum"_qs), ColumnChoice::fromText(u"Uhrzeit"_qs)},
+                           {}};
+    tabSettings.zero = 0.32;
+    tabSettings.widthMm = 300;
+    tabSettings.gauge = GaugeUncertainty{0.5, 0.5, 1.0};
+    QTest::newRow("tabs, decimal commas, the crest, uncertainties")
+        << tabs
+        << QStringList{"--column", u"Füllstand"_qs, "--time", "Datum",     "--time", "Uhrzeit",         "--zero",
+                       "0.32",     "--u-head",      "0.5",    "--u-width", "0.5",    "--u-coefficient", "1"}
+        << tabSettings;
+}
+
+void CommandLineTest::windowEngineAgreesWithPeriodDay()
+{
+    QFETCH(QByteArray, record);
+    QFETCH(QStringList, options);
+    QFETCH(FlowRecordSettings, settings);
+    const Run line = run(QStringList{"flow", "--width", "300", "--period", "day", "--format", "tsv"} + options, record);
+    QVERIFY2(line.status == 0 || line.status == 1, qPrintable(line.err));
+    QStringList rows = QString::fromUtf8(line.out).remove(u'\uFEFF').remove(u'\r').split(u'\n', Qt::SkipEmptyParts);
+    QVERIFY(rows.size() > 2);
+    rows.removeFirst(); // the header
+
+    std::FILE *in = std::tmpfile();
+    std::fwrite(record.constData(), 1, std::size_t(record.size()), in);
+    std::rewind(in);
+    const FlowRecord read = readFlowRecord(in, settings);
+    std::fclose(in);
+    QVERIFY2(!read.fault, read.fault ? qPrintable(read.fault->message) : "");
+    QCOMPARE(std::size_t(rows.size()), read.days.periods.size());
+    const auto fixed = [](double value, int decimals) { return QString::number(value, 'f', decimals); };
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        const PeriodVolume &day = read.days.periods[std::size_t(i)];
+        const auto lpm = [](double m3s) { return units::litresPerMinuteFromCubicMetresPerSecond(m3s); };
+        QStringList cells{day.name,
+                          fixed(day.volumeM3, 3),
+                          fixed(day.coverPercent(), 1),
+                          QString::number(day.readings),
+                          fixed(lpm(day.smallestM3s), 2),
+                          fixed(lpm(*day.meanM3s()), 2),
+                          fixed(lpm(day.largestM3s), 2)};
+        if (settings.gauge)
+            cells << fixed(day.uM3, 3);
+        cells << day.whyIncomplete();
+        QCOMPARE(rows[i].replace(u',', u'.'), cells.join(u'\t'));
+    }
+    QVERIFY2(line.err.contains(fixed(read.days.volumeM3, 3).replace(u'.', u',') + u" m³"_qs)
+                 || line.err.contains(fixed(read.days.volumeM3, 3) + u" m³"_qs),
+             qPrintable(line.err));
+    QCOMPARE(fixed(read.months.volumeM3, 6), fixed(read.days.volumeM3, 6));
+    QVERIFY(!read.hydrograph.spans().empty());
 }
 
 // Excel opening a CSV file reads UTF-8 only behind a byte-order mark, and

@@ -8,6 +8,7 @@
 // gaps and calendar days against hand-worked values.
 #include "records/csv_tokenizer.h"
 #include "records/file_offset.h"
+#include "records/hydrograph.h"
 #include "records/reading_scale.h"
 #include "records/record_layout.h"
 #include "records/record_scan.h"
@@ -17,8 +18,10 @@
 #include <QDateTime>
 #include <QTest>
 
+#include <cmath>
 #include <cstdio>
 #include <memory>
+#include <numbers>
 
 using namespace weir;
 
@@ -78,6 +81,7 @@ private slots:
     void readingToHead();
     void daysAddUpToTheVolume();
     void intervalSplitAtMidnight();
+    void hydrographKeepsItsPeaks();
 };
 
 // Fields as spreadsheets quote them; each record's first line and offset.
@@ -438,6 +442,40 @@ void RecordsTest::intervalSplitAtMidnight()
     QVERIFY(std::abs(result.periods[0].volumeM3 - 18) < 1e-9);
     QVERIFY(std::abs(result.periods[1].volumeM3 - 54) < 1e-9);
     QVERIFY(std::abs(result.volumeM3 - 72) < 1e-9);
+}
+
+// A year of minute readings (525,600) kept in at most 64 spans: every
+// reading within a span's bounds, the year's peak and trough still there,
+// and the day without readings still a break.
+void RecordsTest::hydrographKeepsItsPeaks()
+{
+    Hydrograph plot(64);
+    double highest = 0, lowest = 1e9;
+    for (qint64 minute = 0; minute < 525600; ++minute) {
+        if (minute >= 200 * 1440 && minute < 201 * 1440) {
+            plot.addBreak();
+            continue;
+        }
+        const double head
+            = 50 + 30 * std::sin(double(minute) / 1440 * 2 * std::numbers::pi) + (minute == 300000 ? 40 : 0);
+        highest = std::max(highest, head);
+        lowest = std::min(lowest, head);
+        plot.add(minute * kMinute, head, head * 10);
+    }
+    const std::vector<Hydrograph::Span> &spans = plot.spans();
+    QVERIFY(spans.size() <= 64 && spans.size() > 16);
+    double top = 0, bottom = 1e9;
+    int breaks = 0;
+    for (std::size_t i = 0; i < spans.size(); ++i) {
+        top = std::max(top, spans[i].largestHeadMm);
+        bottom = std::min(bottom, spans[i].smallestHeadMm);
+        QVERIFY(spans[i].fromMs <= spans[i].toMs && (i == 0 || spans[i - 1].toMs < spans[i].fromMs));
+        QCOMPARE(spans[i].largestLpm, spans[i].largestHeadMm * 10);
+        breaks += spans[i].breakBefore ? 1 : 0;
+    }
+    QCOMPARE(top, highest);
+    QCOMPARE(bottom, lowest);
+    QCOMPARE(breaks, 1);
 }
 
 QTEST_GUILESS_MAIN(RecordsTest)

@@ -540,5 +540,9 @@ the weir&apos;s width and a bracket of heads, by bisection.</translation>
         <source>水量の拡張不確かさ: ±%1 m³（三つの不確かさを記録を通じて系統的なものとした上限）</source>
         <translation>Expanded uncertainty of the volume: ±%1 m³ (an upper bound, the three uncertainties taken as systematic over the record)</translation>
     </message>
+    <message>
+        <source>値がありません。</source>
+        <translation>No value.</translation>
+    </message>
 </context>
 </TS>

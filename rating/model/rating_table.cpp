@@ -56,30 +56,6 @@ FlowReading readFlowAtHead(const QString &headText, double widthMm, const QLocal
     return flowReadingAt(*head.value, WeirDomain(units::metresFromMillimetres(widthMm)));
 }
 
-FlowReading flowReadingAt(double headMm, const WeirDomain &domain)
-{
-    FlowReading reading;
-    const Discharge discharge = domain.dischargeAt(units::metresFromMillimetres(headMm));
-    switch (discharge.status) {
-    case Discharge::Status::Ok: break;
-    case Discharge::Status::HeadNotPositive: reading.message = Texts::notPositive(Texts::head()); return reading;
-    case Discharge::Status::BeyondPeak:
-        reading.message = Texts::beyondFormula(peakHeadText(domain.peakHead(), QLocale::c()));
-        return reading;
-    case Discharge::Status::NotComputable: reading.message = Texts::notComputable(); return reading;
-    }
-    const double lpm = units::litresPerMinuteFromCubicMetresPerSecond(discharge.flow);
-    if (!std::isfinite(lpm)) {
-        reading.message = Texts::notComputable();
-        return reading;
-    }
-    reading.headMm = headMm;
-    reading.lpm = lpm;
-    reading.m3s = discharge.flow;
-    reading.belowValidRange = headMm < kMinimumValidHeadMm;
-    return reading;
-}
-
 RatingRead readRatingBoxes(const RatingBoxTexts &texts, const QLocale &locale, int maxRows)
 {
     const std::pair<RatingBox, const QString *> boxes[] = {{RatingBox::Width, &texts.width},

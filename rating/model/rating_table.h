@@ -3,6 +3,7 @@
 #pragma once
 
 #include "hydraulics/weir_domain.h"
+#include "logic/flow_reading.h"
 #include "logic/gauge_uncertainty.h"
 
 #include <QAbstractTableModel>
@@ -61,19 +62,9 @@ FlowAtHead flowAtHead(const QString &headText, double widthMm, const QLocale &lo
                       const std::optional<GaugeUncertainty> &gauge = std::nullopt);
 
 // The flow at a measured head (typed in mm) over a weir of a width in mm, as
-// numbers, or the message about the head when it gives none.
-struct FlowReading {
-    std::optional<double> headMm;
-    std::optional<double> lpm; // L/min
-    std::optional<double> m3s; // m³/s
-    bool belowValidRange = false;
-    QString message;
-};
+// numbers, or the message about the head when it gives none
+// (logic/flow_reading.h).
 FlowReading readFlowAtHead(const QString &headText, double widthMm, const QLocale &locale);
-// The same for a head already read as a number (mm), over a weir whose
-// domain is known (hydraulics/weir_domain.h): the message says why there is
-// no flow when the head is not above zero or at or past the formula's peak.
-FlowReading flowReadingAt(double headMm, const WeirDomain &domain);
 
 // Flows as the table writes them: L/min to 0.01, m³/s to 0.0000001.
 QString flowLpmText(double litresPerMinute, const QLocale &locale);

@@ -1,0 +1,74 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Weir Head developers
+#pragma once
+
+#include "hydraulics/weir_domain.h"
+#include "logic/flow_reading.h"
+#include "logic/gauge_uncertainty.h"
+#include "records/hydrograph.h"
+#include "records/reading_scale.h"
+#include "records/record_layout.h"
+#include "records/record_scan.h"
+#include "records/volume_tally.h"
+
+#include <cstdio>
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace weir {
+
+// A level reading to the flow over the weir: the head by the reading's
+// scale, and at or below the crest no water passes (a flow of 0, an answer,
+// with no message: the caller notes it as no overflow).
+FlowReading flowOfReading(double reading, const ReadingScale &scale, const WeirDomain &domain);
+
+// What a records window asks of a logger's record: the columns, the times'
+// format when the dates leave their order open, the encoding when the bytes
+// cannot tell, the unit (else the one the record states, else mm), the
+// zero, a gauge that reads down to the water, the weir's width, the three
+// uncertainties, and the longest step to bridge.
+struct FlowRecordSettings {
+    LayoutQuestion columns;
+    QString timeFormat;
+    std::optional<TextEncoding> encoding;
+    std::optional<units::HeadUnit> unit;
+    double zero = 0.0;
+    bool falling = false;
+    double widthMm = 0.0;
+    std::optional<GaugeUncertainty> gauge;
+    qint64 maxGapMs = 0;
+};
+
+// A row that has no flow: its line and why.
+struct UnansweredRow {
+    long long line = 0;
+    QString reason;
+};
+
+// A logger's record of heads read whole into what a window shows: the
+// layout found, the rows without an answer (the first hundred, then a
+// count), the volume by days and by months, and the hydrograph (a step
+// between its spans longer than twice days.usualStepMs is a gap, to be
+// drawn as a break).
+struct FlowRecord {
+    std::optional<RecordFault> fault;
+    bool cancelled = false;
+    RecordLayout layout;
+    RecordScan scan;
+    ReadingScale scale;
+    long long rows = 0, answered = 0, notes = 0;
+    std::vector<UnansweredRow> unanswered;
+    long long unansweredCount = 0;
+    VolumeResult days, months;
+    Hydrograph hydrograph;
+};
+
+// Reads the record from the stream; `progress` is told the bytes read and
+// the file's size now and then, and stops the reading when it returns
+// false. The numbers are those of `weir-head flow --period day` (and month)
+// for the same file and choices: the same layer, tally and formula.
+FlowRecord readFlowRecord(std::FILE *in, const FlowRecordSettings &settings,
+                          const std::function<bool(qint64, qint64)> &progress = {});
+
+} // namespace weir
