@@ -9,6 +9,7 @@
 #include "app/subcommand.h"
 #include "app/uncertainty_options.h"
 #include "hydraulics/flow_uncertainty.h"
+#include "hydraulics/standard_weirs.h"
 #include "hydraulics/units.h"
 #include "hydraulics/weir_domain.h"
 #include "logic/box_number.h"
@@ -21,6 +22,17 @@
 namespace weir {
 
 namespace {
+
+std::optional<StandardWeir> standardWeirNamed(const QString &name)
+{
+    for (const auto &[text, weir] :
+         {std::pair{"jis-rect", StandardWeir::JisRectangular}, std::pair{"jis-full", StandardWeir::JisFullWidth},
+          std::pair{"jis-francis", StandardWeir::JisFrancis}, std::pair{"iso-full", StandardWeir::IsoFullWidth}}) {
+        if (name == QLatin1String(text))
+            return weir;
+    }
+    return std::nullopt;
+}
 
 // A reading as the column holds it (in its unit, from its zero, rising or
 // falling with the water) to the flow over the weir. A reading already in mm
@@ -41,6 +53,13 @@ public:
 
     const std::optional<GaugeUncertainty> &gauge() const { return m_gauge; }
     ReadingScale &scale() { return m_scale; }
+    // A standard's formula instead of the program's own, for a weir in its
+    // channel (m).
+    void useStandard(StandardWeir weir, const WeirChannel &channel)
+    {
+        m_standard = weir;
+        m_channel = channel;
+    }
 
     // The value typed on the command line, read as a box reads it.
     FlowReading read(const QString &text) const
@@ -75,7 +94,35 @@ private:
         return reading;
     }
 
-    FlowReading at(double readingValue) const { return flowOfReading(readingValue, m_scale, m_domain); }
+    FlowReading at(double readingValue) const
+    {
+        if (!m_standard)
+            return flowOfReading(readingValue, m_scale, m_domain);
+        FlowReading reading;
+        const double headMm = m_scale.headMm(readingValue);
+        const StandardDischarge q = standardDischarge(*m_standard, units::metresFromMillimetres(headMm), m_channel);
+        switch (q.status) {
+        case StandardDischarge::Status::Ok: break;
+        case StandardDischarge::Status::HeadNotPositive:
+            reading.headMm = headMm;
+            reading.lpm = reading.m3s = 0.0;
+            return reading;
+        case StandardDischarge::Status::BeyondPeak:
+            reading.message = CommandLineTexts::tr("この越流高さでは公式の流量が増えないため、流量を求められません。");
+            return reading;
+        case StandardDischarge::Status::GeometryInvalid:
+        case StandardDischarge::Status::NotComputable: reading.message = Texts::notComputable(); return reading;
+        }
+        reading.headMm = headMm;
+        reading.m3s = q.flow;
+        reading.lpm = units::litresPerMinuteFromCubicMetresPerSecond(q.flow);
+        reading.belowValidRange = !q.outside.empty();
+        QStringList limits;
+        for (const RangeLimit limit : q.outside)
+            limits << QString::fromUtf8(rangeLimitText(limit));
+        reading.message = limits.join(QStringLiteral(", "));
+        return reading;
+    }
 
     // The texts the row gets: L/min, m³/s, with the user's uncertainties
     // its ± and U, and the reason or note last.
@@ -103,9 +150,12 @@ private:
         }
         if (!reading.lpm)
             return {columns << reading.message, false, reading.message, std::nullopt};
+        // A standard's range names the limits broken; the program's own, its
+        // 20 mm.
         const QString note = !overflow ? Texts::noOverflow()
-            : reading.belowValidRange  ? Texts::belowValidRange()
-                                       : QString();
+            : !reading.belowValidRange ? QString()
+            : m_standard               ? CommandLineTexts::tr("公式の適用範囲外（%1）").arg(reading.message)
+                                       : Texts::belowValidRange();
         return {columns << note, true, {}, reading.m3s, u};
     }
 
@@ -114,6 +164,8 @@ private:
     ReadingScale m_scale;
     QLocale m_locale;
     std::optional<GaugeUncertainty> m_gauge;
+    std::optional<StandardWeir> m_standard;
+    WeirChannel m_channel;
 };
 
 class FlowAnswers : public RecordAnswers
@@ -200,6 +252,38 @@ int runFlow(const SubcommandRun &run)
     if (!gauge.read)
         return kFault;
     FlowAtReading reading(*width.value, scale, run.locale, gauge.gauge);
+    if (run.isSet("formula") && run.value("formula") != u"own") {
+        const std::optional<StandardWeir> standard = standardWeirNamed(run.value("formula"));
+        if (!standard) {
+            run.say(CommandLineTexts::tr("--formula は own, jis-rect, jis-full, jis-francis, iso-full のどれかです。"));
+            return kFault;
+        }
+        if (gauge.gauge) {
+            run.say(CommandLineTexts::tr("流量の不確かさは、本プログラムの公式（--formula own）でのみ求められます。"));
+            return kFault;
+        }
+        WeirChannel channel{units::metresFromMillimetres(*width.value), 0.0, 0.0};
+        for (const auto &[name, metres] :
+             {std::pair{"channel-width", &channel.channelWidth}, std::pair{"crest-height", &channel.crestHeight}}) {
+            if (!run.isSet(name))
+                continue;
+            const BoxNumber number = parseBoxNumber(run.value(name), run.locale);
+            if (number.status != BoxNumber::Status::Ok) {
+                run.say(optionFault(name, CommandLineTexts::tr("%1 が数値ではありません。").arg(run.value(name))));
+                return kFault;
+            }
+            *metres = units::metresFromMillimetres(number.value);
+        }
+        if (!geometryHolds(*standard, channel)) {
+            run.say(
+                CommandLineTexts::tr("この堰はあり得ません: 公式 %1 には、正の堰の幅と（四角せき・全幅せき・ISO では）"
+                                     "正の堰頂の高さ --crest-height、四角せきでは堰の幅以上の水路の幅 "
+                                     "--channel-width が要ります。")
+                    .arg(run.value("formula")));
+            return kFault;
+        }
+        reading.useStandard(*standard, channel);
+    }
     if (run.isSet("column")) {
         const std::optional<RecordOptions> options = recordOptions(run, true);
         if (!options)
@@ -245,6 +329,14 @@ const Subcommand &flowSubcommand()
          {"zero", QT_TRANSLATE_NOOP("CommandLine", "読み"),
           QT_TRANSLATE_NOOP("CommandLine",
                             "水面が堰頂と同じ高さのときの読み（--unit の単位）: 越流高さ = 読み − この値")},
+         {"formula", "own|jis-rect|jis-full|jis-francis|iso-full",
+          QT_TRANSLATE_NOOP(
+              "CommandLine",
+              "流量の公式（既定 own: 本プログラムの公式）。jis-rect: JIS B 8302 四角せき、jis-full: 全幅せき、"
+              "jis-francis: JIS K 0094 Francis、iso-full: ISO 1438 全幅")},
+         {"channel-width", "mm", QT_TRANSLATE_NOOP("CommandLine", "水路の幅 B (mm、jis-rect)")},
+         {"crest-height", "mm",
+          QT_TRANSLATE_NOOP("CommandLine", "水路の底から堰頂までの高さ D (mm、jis-rect, jis-full, iso-full)")},
          {"falling", nullptr,
           QT_TRANSLATE_NOOP("CommandLine", "水面の上から距離を測る計器（超音波、レーダー）: 越流高さ = --zero − 読み")},
          {"time", QT_TRANSLATE_NOOP("CommandLine", "列"),

@@ -947,6 +947,18 @@ void CommandLineTest::englishRunInOneLanguage_data()
     QTest::newRow("table step too small")
         << QStringList{"table", "--width", "300", "--from", "20", "--to", "30", "--step", "0"} << QByteArray() << 2
         << QStringList{"--step"};
+    // JIS B 8302's rectangular weir: 5.6527 m³/min for b 0.6, B 1.2, D 0.5,
+    // h 0.2 m; over 0.45√b its range is named.
+    const QStringList jisRect{"flow", "--formula",      "jis-rect", "--width", "600", "--channel-width",
+                              "1200", "--crest-height", "500",      "--head"};
+    QTest::newRow("JIS rectangular weir")
+        << (jisRect + QStringList{"200"}) << QByteArray() << 0 << QStringList{"Flow (L/min)\t5652.71\n"};
+    QTest::newRow("JIS rectangular weir past its range") << (jisRect + QStringList{"360"}) << QByteArray() << 0
+                                                         << QStringList{"outside the formula's range (h > 0.45√b)"};
+    QTest::newRow("a weir that cannot be")
+        << QStringList{"flow", "--formula",      "jis-rect", "--width", "1300", "--channel-width",
+                       "1200", "--crest-height", "500",      "--head",  "200"}
+        << QByteArray() << 2 << QStringList{"No such weir can be"};
     QTest::newRow("design") << QStringList{"design",     "--min-flow", "100",     "--max-flow", "500",
                                            "--max-head", "200",        "--width", "200"}
                             << QByteArray() << 0

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Weir Head developers
 #include "hydraulics/bisection.h"
 #include "hydraulics/flow_uncertainty.h"
+#include "hydraulics/standard_weirs.h"
 #include "hydraulics/weir_design.h"
 #include "hydraulics/weir_domain.h"
 #include "hydraulics/weir_formula.h"
@@ -111,6 +112,13 @@ private slots:
     void widthsForARangeOfFlows();
     void designEndsWhateverItIsGiven_data();
     void designEndsWhateverItIsGiven();
+
+    void standardFormulasWorkedValues_data();
+    void standardFormulasWorkedValues();
+    void standardRangesMarked_data();
+    void standardRangesMarked();
+    void standardHeadRecovered_data();
+    void standardHeadRecovered();
 };
 
 void WeirCalcTest::residualIsBitExact_data()
@@ -513,6 +521,134 @@ void WeirCalcTest::designEndsWhateverItIsGiven()
     const DesignPoint point = designPoint(request, range.narrowest);
     if (point.found)
         QVERIFY(point.smallestFlowHead > 0 && point.smallestFlowHead <= point.largestFlowHead);
+}
+
+// The standards' formulas against values worked from their printed forms
+// (the JIS ones in m³/min, here ÷ 60): K and the flow.
+void WeirCalcTest::standardFormulasWorkedValues_data()
+{
+    QTest::addColumn<int>("formula");
+    QTest::addColumn<double>("width");
+    QTest::addColumn<double>("channelWidth");
+    QTest::addColumn<double>("crestHeight");
+    QTest::addColumn<double>("head");
+    QTest::addColumn<double>("coefficient");
+    QTest::addColumn<double>("flow"); // m³/s
+    QTest::newRow("四角せき b 0.6 B 1.2 D 0.5 h 0.2: K 105.332, 5.6527 m³/min")
+        << int(StandardWeir::JisRectangular) << 0.6 << 1.2 << 0.5 << 0.2 << 105.331965 << 5.6527064 / 60;
+    QTest::newRow("全幅せき B 1 D 0.5 h 0.2: K 113.665, 10.1665 m³/min")
+        << int(StandardWeir::JisFullWidth) << 1.0 << 1.0 << 0.5 << 0.2 << 113.665 << 10.1665067 / 60;
+    QTest::newRow("全幅せき D 1.5 (ε 0.275): K 110.642")
+        << int(StandardWeir::JisFullWidth) << 1.0 << 1.0 << 1.5 << 0.2 << 110.642375 << 0.1649359145;
+    QTest::newRow("Francis b 0.6 h 0.2") << int(StandardWeir::JisFrancis) << 0.6 << 0.0 << 0.0 << 0.2 << 1.838
+                                         << 0.0920616019;
+    QTest::newRow("ISO full width b 1 D 0.5 h 0.2: Ce 0.632, 0.167981 m³/s")
+        << int(StandardWeir::IsoFullWidth) << 1.0 << 1.0 << 0.5 << 0.2 << 0.632 << 0.1679812193;
+}
+
+void WeirCalcTest::standardFormulasWorkedValues()
+{
+    QFETCH(int, formula);
+    QFETCH(double, width);
+    QFETCH(double, channelWidth);
+    QFETCH(double, crestHeight);
+    QFETCH(double, head);
+    QFETCH(double, coefficient);
+    QFETCH(double, flow);
+    const StandardDischarge q = standardDischarge(StandardWeir(formula), head, {width, channelWidth, crestHeight});
+    QCOMPARE(q.status, StandardDischarge::Status::Ok);
+    QVERIFY2(std::abs(q.coefficient - coefficient) < 5e-7 * coefficient,
+             qPrintable(QString::number(q.coefficient, 'g', 12)));
+    QVERIFY2(std::abs(q.flow - flow) < 1e-7 * flow, qPrintable(QString::number(q.flow, 'g', 12)));
+    QVERIFY(q.outside.empty());
+}
+
+// Each side of a range's edges: outside, the flow is still given and the
+// limit named; a weir that cannot be is refused.
+void WeirCalcTest::standardRangesMarked_data()
+{
+    QTest::addColumn<int>("formula");
+    QTest::addColumn<double>("width");
+    QTest::addColumn<double>("channelWidth");
+    QTest::addColumn<double>("crestHeight");
+    QTest::addColumn<double>("head");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QList<int>>("outside");
+    using L = RangeLimit;
+    const int ok = int(StandardDischarge::Status::Ok);
+    const int rect = int(StandardWeir::JisRectangular), full = int(StandardWeir::JisFullWidth);
+    const int iso = int(StandardWeir::IsoFullWidth), francis = int(StandardWeir::JisFrancis);
+    // 0.45√0.6 = 0.34857 m
+    QTest::newRow("四角せき h just under 0.45√b") << rect << 0.6 << 1.2 << 0.5 << 0.3485 << ok << QList<int>{};
+    QTest::newRow("四角せき h just over 0.45√b")
+        << rect << 0.6 << 1.2 << 0.5 << 0.3486 << ok << QList<int>{int(L::HeadAboveRootWidth)};
+    QTest::newRow("四角せき h under 0.03")
+        << rect << 0.6 << 1.2 << 0.5 << 0.0299 << ok << QList<int>{int(L::HeadBelow)};
+    // 0.15 × 0.5 / 1.2² = 0.052
+    QTest::newRow("四角せき bD/B² 0.052")
+        << rect << 0.15 << 1.2 << 0.5 << 0.1 << ok << QList<int>{int(L::ContractionBelow)};
+    QTest::newRow("四角せき b wider than B")
+        << rect << 1.3 << 1.2 << 0.5 << 0.1 << int(StandardDischarge::Status::GeometryInvalid) << QList<int>{};
+    QTest::newRow("四角せき D 0") << rect << 0.6 << 1.2 << 0.0 << 0.1 << int(StandardDischarge::Status::GeometryInvalid)
+                                  << QList<int>{};
+    QTest::newRow("全幅せき h at B/4") << full << 1.0 << 1.0 << 0.5 << 0.25 << ok << QList<int>{};
+    QTest::newRow("全幅せき h over B/4 and over D")
+        << full << 1.0 << 1.0 << 0.26 << 0.27 << ok
+        << QList<int>{int(L::CrestHeightBelow), int(L::HeadAboveCrest), int(L::HeadAboveQuarter)};
+    QTest::newRow("ISO h/D 2.6") << iso << 1.0 << 1.0 << 0.5 << 1.3 << ok << QList<int>{int(L::HeadOverCrestAbove)};
+    QTest::newRow("Francis past 3b") << francis << 0.2 << 0.0 << 0.0 << 0.61
+                                     << int(StandardDischarge::Status::BeyondPeak) << QList<int>{};
+    QTest::newRow("no head") << iso << 1.0 << 1.0 << 0.5 << 0.0 << int(StandardDischarge::Status::HeadNotPositive)
+                             << QList<int>{};
+}
+
+void WeirCalcTest::standardRangesMarked()
+{
+    QFETCH(int, formula);
+    QFETCH(double, width);
+    QFETCH(double, channelWidth);
+    QFETCH(double, crestHeight);
+    QFETCH(double, head);
+    QFETCH(int, status);
+    QFETCH(QList<int>, outside);
+    const StandardDischarge q = standardDischarge(StandardWeir(formula), head, {width, channelWidth, crestHeight});
+    QCOMPARE(int(q.status), status);
+    QList<int> broken;
+    for (const RangeLimit limit : q.outside)
+        broken << int(limit);
+    QCOMPARE(broken, outside);
+    if (q.status == StandardDischarge::Status::Ok)
+        QVERIFY(q.flow > 0);
+}
+
+// The head for a flow on each formula gives back the head the flow came
+// from, to a micrometre, across each formula's range and past it.
+void WeirCalcTest::standardHeadRecovered_data()
+{
+    QTest::addColumn<int>("formula");
+    QTest::addColumn<double>("head");
+    for (const int formula : {int(StandardWeir::JisRectangular), int(StandardWeir::JisFullWidth),
+                              int(StandardWeir::JisFrancis), int(StandardWeir::IsoFullWidth)})
+        for (const double head : {0.005, 0.03, 0.2, 0.34, 0.79, 1.7})
+            QTest::addRow("formula %d, h %g", formula, head) << formula << head;
+}
+
+void WeirCalcTest::standardHeadRecovered()
+{
+    QFETCH(int, formula);
+    QFETCH(double, head);
+    const WeirChannel channel{0.6, 1.2, 0.5};
+    const StandardDischarge q = standardDischarge(StandardWeir(formula), head, channel);
+    QCOMPARE(q.status, StandardDischarge::Status::Ok);
+    const StandardHead found = standardHeadFor(StandardWeir(formula), q.flow, channel);
+    QCOMPARE(found.status, StandardHead::Status::Found);
+    QVERIFY2(std::abs(found.head - head) < 1e-6, qPrintable(QString::number(found.head, 'g', 12)));
+    // Past the formula's end, no head: Francis' flow peaks at 3b.
+    if (StandardWeir(formula) == StandardWeir::JisFrancis) {
+        const double peak = 1.0652844; // m³/s at h = 3b = 1.8 m: 1.838 × 0.24 × 1.8^1.5
+        QCOMPARE(standardHeadFor(StandardWeir::JisFrancis, peak * 1.01, channel).status,
+                 StandardHead::Status::BeyondFormula);
+    }
 }
 
 QTEST_APPLESS_MAIN(WeirCalcTest)

@@ -365,6 +365,42 @@ the weir&apos;s width and a bracket of heads, by bisection.</translation>
         <source>列 %1 の単位は%2では %3 ですが、--unit の %4 で読みました。</source>
         <translation>The unit of column %1 is %3 by %2; it was read in %4, as --unit says.</translation>
     </message>
+    <message>
+        <source>この越流高さでは公式の流量が増えないため、流量を求められません。</source>
+        <translation>At this head the formula&apos;s flow no longer rises, so no flow can be given.</translation>
+    </message>
+    <message>
+        <source>公式の適用範囲外（%1）</source>
+        <translation>outside the formula&apos;s range (%1)</translation>
+    </message>
+    <message>
+        <source>--formula は own, jis-rect, jis-full, jis-francis, iso-full のどれかです。</source>
+        <translation>--formula is one of own, jis-rect, jis-full, jis-francis, iso-full.</translation>
+    </message>
+    <message>
+        <source>流量の不確かさは、本プログラムの公式（--formula own）でのみ求められます。</source>
+        <translation>The flow&apos;s uncertainty is given with the program&apos;s own formula only (--formula own).</translation>
+    </message>
+    <message>
+        <source>%1 が数値ではありません。</source>
+        <translation>%1 is not a number.</translation>
+    </message>
+    <message>
+        <source>この堰はあり得ません: 公式 %1 には、正の堰の幅と（四角せき・全幅せき・ISO では）正の堰頂の高さ --crest-height、四角せきでは堰の幅以上の水路の幅 --channel-width が要ります。</source>
+        <translation>No such weir can be: the formula %1 needs a positive width, (for jis-rect, jis-full and iso-full) a positive crest height --crest-height, and for jis-rect a channel width --channel-width no narrower than the weir.</translation>
+    </message>
+    <message>
+        <source>流量の公式（既定 own: 本プログラムの公式）。jis-rect: JIS B 8302 四角せき、jis-full: 全幅せき、jis-francis: JIS K 0094 Francis、iso-full: ISO 1438 全幅</source>
+        <translation>the flow formula (default own: the program&apos;s own). jis-rect: JIS B 8302 rectangular weir, jis-full: its full-width weir, jis-francis: JIS K 0094 Francis, iso-full: ISO 1438 full-width weir</translation>
+    </message>
+    <message>
+        <source>水路の幅 B (mm、jis-rect)</source>
+        <translation>width B of the channel (mm, jis-rect)</translation>
+    </message>
+    <message>
+        <source>水路の底から堰頂までの高さ D (mm、jis-rect, jis-full, iso-full)</source>
+        <translation>height D of the crest above the channel bed (mm, jis-rect, jis-full, iso-full)</translation>
+    </message>
 </context>
 <context>
     <name>Records</name>
