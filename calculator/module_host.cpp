@@ -9,6 +9,7 @@
 #include "logic/save_whole.h"
 #include "logic/texts.h"
 #include "rating/rating_window_interface.h"
+#include "records/window/records_window_interface.h"
 
 #include <QEvent>
 #include <QFileInfo>
@@ -78,6 +79,22 @@ QString ModuleHost::openDesignWindow(const QLocale &locale, const std::optional<
         showBeside(design->widget());
     }
     return failure;
+}
+
+QString ModuleHost::openRecordsWindow(const QLocale &locale, const std::optional<GaugeUncertainty> &gauge,
+                                      const QString &widthMm, const QString &path)
+{
+    if (!m_records) {
+        const ModuleLoad<RecordsWindowFactory> load = loadRecordsModule();
+        if (!load.module)
+            return load.failure;
+        m_records = load.module->createRecordsWindow(m_calculator);
+    }
+    m_records->takeSettings(locale, gauge, widthMm);
+    showBeside(m_records->widget());
+    if (!path.isEmpty())
+        m_records->openFile(path);
+    return {};
 }
 
 QString ModuleHost::openHelpWindow()

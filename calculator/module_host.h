@@ -19,6 +19,7 @@ namespace weir {
 
 class DesignWindow;
 class RatingWindow;
+class RecordsWindow;
 
 // The calculator's three modules, each loaded the first time it is asked for
 // and held from then on (calculator/module_loader.h finds them): the rating
@@ -42,6 +43,12 @@ public:
     DesignWindow *createdDesignWindow() const { return m_design; }
     QString openDesignWindow(const QLocale &locale, const std::optional<GaugeUncertainty> &gauge,
                              const std::function<void(const QString &)> &apply);
+    // The records window, given the calculator's locale, uncertainties and
+    // width, and a file to read when one was dropped: empty, or why its
+    // module could not be loaded.
+    RecordsWindow *createdRecordsWindow() const { return m_records; }
+    QString openRecordsWindow(const QLocale &locale, const std::optional<GaugeUncertainty> &gauge,
+                              const QString &widthMm, const QString &path = {});
     // The manual's window, beside the calculator: empty, or why its module
     // could not be loaded.
     QString openHelpWindow();
@@ -73,6 +80,7 @@ private:
     QWidget *m_calculator;
     RatingWindow *m_rating = nullptr;       // a child window of the calculator
     DesignWindow *m_design = nullptr;       // the same
+    RecordsWindow *m_records = nullptr;     // the same
     QWidget *m_help = nullptr;              // the same
     SheetPrinter *m_sheetPrinter = nullptr; // owned by Qt's plugin loader
     // Until the window manager has framed a module's window, its frame is

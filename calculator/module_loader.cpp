@@ -5,6 +5,7 @@
 #include "design/design_window_interface.h"
 #include "help/help_window_interface.h"
 #include "rating/rating_window_interface.h"
+#include "records/window/records_window_interface.h"
 #include "sheet/sheet_printer_interface.h"
 
 #include <QCoreApplication>
@@ -52,6 +53,11 @@ ModuleLoad<RatingWindowFactory> loadRatingModule()
 ModuleLoad<DesignWindowFactory> loadDesignModule()
 {
     return loadModule<DesignWindowFactory>(QStringLiteral("weir-head-design"));
+}
+
+ModuleLoad<RecordsWindowFactory> loadRecordsModule()
+{
+    return loadModule<RecordsWindowFactory>(QStringLiteral("weir-head-records"));
 }
 
 ModuleLoad<HelpWindowFactory> loadHelpModule()

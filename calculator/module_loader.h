@@ -11,10 +11,11 @@ namespace weir {
 class DesignWindowFactory;
 class HelpWindowFactory;
 class RatingWindowFactory;
+class RecordsWindowFactory;
 class SheetPrinter;
 
-// The program's modules (the rating window, the design window, the
-// calculation sheet's pages, the subcommands),
+// The program's modules (the rating window, the design window, the records
+// window, the calculation sheet's pages, the subcommands),
 // each loaded the first time it is needed and found by its base name
 // (weir-head-rating, with whatever suffix the platform gives a loadable module:
 // .so, .dll) in:
@@ -30,6 +31,7 @@ template <typename Interface> struct ModuleLoad {
 ModuleLoad<RatingWindowFactory> loadRatingModule();
 ModuleLoad<DesignWindowFactory> loadDesignModule();
 ModuleLoad<HelpWindowFactory> loadHelpModule();
+ModuleLoad<RecordsWindowFactory> loadRecordsModule();
 ModuleLoad<SheetPrinter> loadSheetModule();
 
 // Any module, by its base name: the root object of the first one found that

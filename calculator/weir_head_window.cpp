@@ -26,11 +26,14 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QMoveEvent>
 #include <QPushButton>
 #include <QScreen>
@@ -77,6 +80,7 @@ WeirHeadWindow::WeirHeadWindow(QWidget *parent)
     // A fixed size: no maximise button that would do nothing.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setAcceptDrops(true); // a logger's export dropped here opens the records window
     setWindowTitle(Texts::windowTitle());
     setFont(designFont());
 
@@ -513,6 +517,26 @@ void WeirHeadWindow::openDesignWindow()
     if (const QString failure = m_modules->openDesignWindow(locale(), storedGaugeUncertainty(), apply);
         !failure.isEmpty())
         warnCannotOpen(this, Texts::designName(), failure);
+}
+
+void WeirHeadWindow::openRecordsWindow(const QString &path)
+{
+    if (const QString failure
+        = m_modules->openRecordsWindow(locale(), storedGaugeUncertainty(), m_widthBox->text(), path);
+        !failure.isEmpty())
+        warnCannotOpen(this, Texts::recordsName(), failure);
+}
+
+void WeirHeadWindow::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (event->mimeData()->hasUrls() && event->mimeData()->urls().value(0).isLocalFile())
+        event->acceptProposedAction();
+}
+
+void WeirHeadWindow::dropEvent(QDropEvent *event)
+{
+    openRecordsWindow(event->mimeData()->urls().value(0).toLocalFile());
+    event->acceptProposedAction();
 }
 
 RatingWindow *WeirHeadWindow::ratingWindow() const

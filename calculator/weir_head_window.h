@@ -116,6 +116,10 @@ public slots:
     // 表示 > 堰の設計: the widths that measure a range of flows, beside this
     // window; この幅を計算機に入れる there puts the chosen one into the width box.
     void openDesignWindow();
+    // 表示 > 記録から流量, or a file dropped on this window: a logger's
+    // record read into its daily volumes, beside this window, the width box
+    // handed to it.
+    void openRecordsWindow(const QString &path = {});
     // ファイル > 計算書を保存 (PDF): asks for the title block and a file and
     // saves the last Calculate's sheet there, whole or not at all.
     void saveSheet();
@@ -140,6 +144,8 @@ public:
 
 protected:
     void moveEvent(QMoveEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void buildClientArea();

@@ -49,6 +49,8 @@ WindowActions buildMenus(QMenuBar *bar, WeirHeadWindow *window)
     actions.rating->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     actions.design = view->addAction(Texts::withAccessKey(Texts::designName(), u'D') + dialog, window,
                                      &WeirHeadWindow::openDesignWindow);
+    actions.records = view->addAction(Texts::withAccessKey(Texts::recordsName(), u'R') + dialog, window,
+                                      [window] { window->openRecordsWindow(); });
 
     QMenu *help = bar->addMenu(Texts::tr("ヘルプ(&H)"));
     actions.manual = help->addAction(Texts::tr("使い方(&M)"), window, &WeirHeadWindow::showManual);

@@ -21,6 +21,7 @@ struct WindowActions {
     QAction *uncertainty = nullptr;  // 編集 > 不確かさ
     QAction *rating = nullptr;       // 表示 > 水位流量表 (Ctrl+T)
     QAction *design = nullptr;       // 表示 > 堰の設計
+    QAction *records = nullptr;      // 表示 > 記録から流量
     QAction *manual = nullptr;       // ヘルプ > 使い方 (F1)
     QAction *about = nullptr;        // ヘルプ > このプログラムについて
 };

@@ -168,6 +168,11 @@ QString Texts::ratingName()
     return tr("水位流量表");
 }
 
+QString Texts::recordsName()
+{
+    return tr("記録から流量");
+}
+
 QString Texts::designName()
 {
     return tr("堰の設計");

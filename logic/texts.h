@@ -36,6 +36,7 @@ public:
     // The documents the calculator makes or opens, by name: 計算書, 水位流量表.
     static QString sheetName();
     static QString ratingName();
+    static QString recordsName();
     static QString designName();                       // 堰の設計
     static QString aboutTitle();                       // このプログラムについて
     static QString saveTitle(const QString &document); // a save dialog's title

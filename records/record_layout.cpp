@@ -36,12 +36,16 @@ std::string sample(const RecordSource &source)
     if (!seekStream(source.stream(), source.dataStart()))
         return bytes;
     long long lines = 0;
+    // Pieces from 4 KiB, where most headers lie, doubling to the buffer's
+    // size: a short file is read in a read or two.
     char buffer[1 << 16];
-    std::size_t got;
+    std::size_t piece = 4096, got;
     while (lines < kHeaderSearchLines + kConfirmingRows + 8 && bytes.size() < kMostBytes
-           && (got = std::fread(buffer, 1, sizeof buffer, source.stream())) > 0) {
+           && (got = std::fread(buffer, 1, piece, source.stream())) > 0) {
         bytes.append(buffer, got);
         lines += std::count(buffer, buffer + got, '\n');
+        if (piece < sizeof buffer)
+            piece *= 2;
     }
     if (std::fgetc(source.stream()) != EOF) {
         // Cut after the last whole line: a line cut short would be a row of

@@ -78,7 +78,7 @@ void MenusTest::menusHaveMnemonics()
     QCOMPARE(items,
              (QStringList{u"計算書を保存 (PDF)(&S)..."_qs, u"印刷(&P)..."_qs, u"印刷プレビュー(&V)..."_qs,
                           u"終了(&X)"_qs, u"結果をコピー(&C)"_qs, u"計算過程をコピー(&T)"_qs, u"不確かさ(&U)..."_qs,
-                          u"水位流量表(&T)..."_qs, u"堰の設計(&D)..."_qs, u"使い方(&M)"_qs,
+                          u"水位流量表(&T)..."_qs, u"堰の設計(&D)..."_qs, u"記録から流量(&R)..."_qs, u"使い方(&M)"_qs,
                           u"このプログラムについて(&A)"_qs, u"Qt について(&Q)"_qs}));
     QCOMPARE(w.manualAction()->shortcut(), QKeySequence(QKeySequence::HelpContents));
     QCOMPARE(w.quitAction()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));

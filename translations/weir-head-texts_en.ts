@@ -313,5 +313,9 @@
         <source>越流なし（水面が堰頂の高さ以下）</source>
         <translation>no overflow (the water at or below the crest)</translation>
     </message>
+    <message>
+        <source>記録から流量</source>
+        <translation>Flows from a record</translation>
+    </message>
 </context>
 </TS>
