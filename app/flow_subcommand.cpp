@@ -8,7 +8,6 @@
 #include "app/record_run.h"
 #include "app/subcommand.h"
 #include "app/uncertainty_options.h"
-#include "hydraulics/flow_uncertainty.h"
 #include "hydraulics/standard_weirs.h"
 #include "hydraulics/units.h"
 #include "hydraulics/weir_domain.h"
@@ -134,20 +133,11 @@ private:
             columns << flowLpmText(*reading.lpm, m_locale) << flowM3sText(*reading.m3s, m_locale);
         else
             columns << QString() << QString();
-        std::optional<double> u;
-        if (m_gauge) {
-            if (reading.lpm && overflow) {
-                columns << uncertaintyCells(*m_gauge, *reading.headMm, m_widthMm, *reading.lpm, m_locale);
-                const FlowUncertainty flowU = flowUncertainty(units::metresFromMillimetres(*reading.headMm),
-                                                              units::metresFromMillimetres(m_widthMm), m_gauge->si());
-                if (flowU.status == FlowUncertainty::Status::Ok)
-                    u = flowU.expanded * *reading.m3s;
-            } else {
-                columns << QString() << QString();
-                if (reading.lpm)
-                    u = 0.0; // no water over the crest: none to be uncertain of
-            }
-        }
+        if (m_gauge)
+            columns << (reading.lpm && overflow
+                            ? uncertaintyCells(*m_gauge, *reading.headMm, m_widthMm, *reading.lpm, m_locale)
+                            : QStringList{QString(), QString()});
+        const std::optional<double> u = expandedFlowUncertainty(reading, m_widthMm, m_gauge);
         if (!reading.lpm)
             return {columns << reading.message, false, reading.message, std::nullopt};
         // A standard's range names the limits broken; the program's own, its
@@ -201,24 +191,16 @@ public:
             if (*layout.statedUnit == units::HeadUnit::Millimetre)
                 return {};
             return {CommandLineTexts::tr("列 %1 の読みは %2 で読みました（%3による）。")
-                        .arg(column, unitName(*layout.statedUnit), where)};
+                        .arg(column, headUnitName(*layout.statedUnit), where)};
         }
         if (*layout.statedUnit != m_reading.scale().unit)
             return {CommandLineTexts::tr("列 %1 の単位は%2では %3 ですが、--unit の %4 で読みました。")
-                        .arg(column, where, unitName(*layout.statedUnit), unitName(m_reading.scale().unit))};
+                        .arg(column, where, headUnitName(*layout.statedUnit), headUnitName(m_reading.scale().unit))};
         return {};
     }
     RowAnswer answer(const RecordValue &value) override { return m_reading.answer(value); }
 
 private:
-    static QString unitName(units::HeadUnit unit)
-    {
-        for (const char *name : {"mm", "cm", "m", "in", "ft"})
-            if (headUnitNamed(QLatin1String(name)) == unit)
-                return QLatin1String(name);
-        return {};
-    }
-
     FlowAtReading &m_reading;
     bool m_unitTold;
 };

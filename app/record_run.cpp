@@ -423,13 +423,8 @@ int runRecord(const SubcommandRun &run, const RecordOptions &options, RecordAnsw
             break;
         }
         const QString timeText = timed ? timeTextOf(fields, layout.timeColumns, codec) : QString();
-        // A row of words alone, no reading and no time in it (whatever its
-        // time column holds is words too).
-        const bool noReading = std::size_t(layout.valueColumn) >= fields.size()
-            || trimmedField(fields[std::size_t(layout.valueColumn)]).empty();
-        if (timed && noReading && isWordsOnly(fields)) {
-            // A note typed among the readings: kept in the output, no row of
-            // readings, and no break in the volume.
+        if (isNoteRow(fields, layout)) {
+            // Kept in the output with no answer.
             if (++notes <= 5)
                 run.say(CommandLineTexts::tr("%1行目は注記として読み飛ばしました: %2")
                             .arg(reader.line())

@@ -23,6 +23,18 @@ FlowReading flowOfReading(double reading, const ReadingScale &scale, const WeirD
     return flowReadingAt(headMm, domain);
 }
 
+std::optional<double> expandedFlowUncertainty(const FlowReading &flow, double widthMm,
+                                              const std::optional<GaugeUncertainty> &gauge)
+{
+    if (!gauge || !flow.m3s)
+        return std::nullopt;
+    if (!(flow.headMm && *flow.headMm > 0))
+        return 0.0;
+    const FlowUncertainty u = flowUncertainty(units::metresFromMillimetres(*flow.headMm),
+                                              units::metresFromMillimetres(widthMm), gauge->si());
+    return u.status == FlowUncertainty::Status::Ok ? std::optional<double>(u.expanded * *flow.m3s) : std::nullopt;
+}
+
 namespace {
 
 constexpr std::size_t kNamedRows = 100;
@@ -66,7 +78,7 @@ FlowRecord readFlowRecord(std::FILE *in, const FlowRecordSettings &settings,
         const std::string_view value = std::size_t(layout.valueColumn) < fields.size()
             ? trimmedField(fields[std::size_t(layout.valueColumn)])
             : std::string_view();
-        if (timed && value.empty() && isWordsOnly(fields)) {
+        if (isNoteRow(fields, layout)) {
             ++record.notes;
             continue;
         }
@@ -80,16 +92,7 @@ FlowRecord readFlowRecord(std::FILE *in, const FlowRecordSettings &settings,
             break;
         case DecimalReading::Status::TooLarge: flow.message = Texts::tooLarge(Texts::head()); break;
         }
-        std::optional<double> u;
-        if (flow.m3s && settings.gauge && flow.headMm && *flow.headMm > 0) {
-            const FlowUncertainty flowU
-                = flowUncertainty(units::metresFromMillimetres(*flow.headMm),
-                                  units::metresFromMillimetres(settings.widthMm), settings.gauge->si());
-            if (flowU.status == FlowUncertainty::Status::Ok)
-                u = flowU.expanded * *flow.m3s;
-        } else if (flow.m3s && settings.gauge) {
-            u = 0.0;
-        }
+        const std::optional<double> u = expandedFlowUncertainty(flow, settings.widthMm, settings.gauge);
         if (flow.m3s) {
             ++record.answered;
         } else if (++record.unansweredCount <= static_cast<long long>(kNamedRows)) {

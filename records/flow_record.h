@@ -23,6 +23,12 @@ namespace weir {
 // with no message: the caller notes it as no overflow).
 FlowReading flowOfReading(double reading, const ReadingScale &scale, const WeirDomain &domain);
 
+// The expanded uncertainty (m³/s) of a reading's flow with the user's three
+// uncertainties: none without them or without a flow, 0 at or below the
+// crest, where no water passes to be uncertain of.
+std::optional<double> expandedFlowUncertainty(const FlowReading &flow, double widthMm,
+                                              const std::optional<GaugeUncertainty> &gauge);
+
 // What a records window asks of a logger's record: the columns, the times'
 // format when the dates leave their order open, the encoding when the bytes
 // cannot tell, the unit (else the one the record states, else mm), the

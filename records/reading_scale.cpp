@@ -21,6 +21,14 @@ std::optional<units::HeadUnit> headUnitNamed(const QString &name)
     return std::nullopt;
 }
 
+QString headUnitName(units::HeadUnit unit)
+{
+    for (const char *name : {"mm", "cm", "m", "in", "ft"})
+        if (headUnitNamed(QLatin1String(name)) == unit)
+            return QLatin1String(name);
+    return {};
+}
+
 namespace {
 
 // A unit's word as loggers spell it, in any case.

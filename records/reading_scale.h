@@ -14,6 +14,9 @@ namespace weir {
 // A head unit by the short name a user types: mm, cm, m, in, ft.
 std::optional<units::HeadUnit> headUnitNamed(const QString &name);
 
+// The short name of a head unit, as typed.
+QString headUnitName(units::HeadUnit unit);
+
 // A head unit as a logger states it: a units row's cell ("cm", "meters"),
 // or the unit written into a column's name ("Füllstand [m]", "Level (cm)",
 // "Water Level, meters", "Depth, feet", "Pegel [cmH2O]", "Druck [mWS]",

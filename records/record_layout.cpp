@@ -21,11 +21,6 @@ ColumnChoice ColumnChoice::fromText(const QString &text)
     return {t, ok && number > 0 && !t.startsWith(u'+') ? number : 0};
 }
 
-QString ColumnChoice::shown() const
-{
-    return name;
-}
-
 namespace {
 
 // The first lines of the file, whole, as bytes: the header is among them.
@@ -323,7 +318,7 @@ RecordLayout findLayout(const RecordSource &source, const LayoutQuestion &questi
                 columns.push_back(columnOf(row.names, choice, byNumber));
                 anyByName = anyByName || !byNumber;
                 if (columns.back() < 0)
-                    missing << choice.shown();
+                    missing << choice.name;
             }
             if (!missing.isEmpty()) {
                 if (missing.size() < qsizetype(choices.size())
@@ -417,7 +412,7 @@ RecordLayout findLayout(const RecordSource &source, const LayoutQuestion &questi
 
     QStringList names;
     for (const ColumnChoice &choice : choices)
-        names << choice.shown();
+        names << choice.name;
     if (bytes.empty())
         layout.fault
             = RecordFault{RecordFault::Kind::Empty, 0, RecordTexts::tr("記録が空です。見出しの行がありません。")};

@@ -19,12 +19,10 @@ namespace weir {
 // that name, by its number counting from 1 ("3"), for a header that does
 // not line up with its rows.
 struct ColumnChoice {
-    QString name;
+    QString name;   // as typed, and as a message names it
     int number = 0; // 0: not a number
 
     static ColumnChoice fromText(const QString &text);
-    // As a message names it.
-    QString shown() const;
 };
 
 // What the caller knows that the data cannot say: the column of readings,

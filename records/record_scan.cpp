@@ -112,6 +112,13 @@ RecordScan scanRecord(const RecordSource &source, const RecordLayout &layout, co
     return scan;
 }
 
+bool isNoteRow(const std::vector<std::string> &fields, const RecordLayout &layout)
+{
+    const bool noReading = std::size_t(layout.valueColumn) >= fields.size()
+        || trimmedField(fields[std::size_t(layout.valueColumn)]).empty();
+    return !layout.timeColumns.empty() && noReading && isWordsOnly(fields);
+}
+
 QStringList layoutNotes(const RecordLayout &layout)
 {
     QStringList notes;

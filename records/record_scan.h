@@ -32,6 +32,11 @@ RecordScan scanRecord(const RecordSource &source, const RecordLayout &layout, co
 // joined by a space; empty when the row has none.
 QString timeTextOf(const std::vector<std::string> &fields, const std::vector<long> &columns, const TextCodec &codec);
 
+// A note typed among a timed record's readings (`//Uhrzeit verstellt`): no
+// reading, and words alone in every field, its time column's too. It is no
+// row of readings and breaks no stretch.
+bool isNoteRow(const std::vector<std::string> &fields, const RecordLayout &layout);
+
 // What is worth saying about a layout: the decimal comma found, the unit a
 // column states, the rows passed over, the time zone stated.
 QStringList layoutNotes(const RecordLayout &layout);
