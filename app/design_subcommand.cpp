@@ -24,10 +24,10 @@ int runDesign(const SubcommandRun &run)
     if (!gauge.read)
         return kFault;
     const DesignAnswer answer
-        = designFor({run.value("min-flow"), run.value("max-flow"), run.value("max-head"), run.value("max-u")},
+        = designFor({run.number("min-flow"), run.number("max-flow"), run.number("max-head"), run.number("max-u")},
                     gauge.gauge, run.locale);
     if (!answer.request) {
-        run.say(answer.message);
+        run.say(run.marked(answer.message));
         return kFault;
     }
     const bool found = answer.narrowestMm.has_value();
@@ -46,14 +46,14 @@ int runDesign(const SubcommandRun &run)
         {found ? CommandLineTexts::tr("広い側を決めるもの") : QString(), "widest_by", widestBy, false, widestByKey}};
     QStringList lines = found ? QStringList{} : QStringList{answer.message};
     if (found && run.isSet("width")) {
-        const PositiveNumber width = readPositiveNumber(run.value("width"), Texts::width(), run.locale);
+        const PositiveNumber width = readPositiveNumber(run.number("width"), Texts::width(), run.locale);
         if (!width.value) {
             run.say(optionFault("width", width.message));
             return kFault;
         }
         const DesignPointTexts point = designPointTexts(answer, *width.value, gauge.gauge, run.locale);
         if (!point.found) {
-            run.say(point.lines.join(u' '));
+            run.say(run.marked(point.lines.join(u' ')));
             return kSomeNotFound;
         }
         const auto head = [&run](double value) { return fixedNumberText(value, 2, run.locale); };

@@ -209,7 +209,7 @@ int runFlow(const SubcommandRun &run)
 {
     if (!requireOptions(run, {"width"}) || !requireOneOf(run, "head", "column"))
         return kFault;
-    const PositiveNumber width = readPositiveNumber(run.value("width"), Texts::width(), run.locale);
+    const PositiveNumber width = readPositiveNumber(run.number("width"), Texts::width(), run.locale);
     if (!width.value) {
         run.say(optionFault("width", width.message));
         return kFault;
@@ -223,7 +223,7 @@ int runFlow(const SubcommandRun &run)
         return kFault;
     }
     if (run.isSet("zero")) {
-        const BoxNumber number = parseBoxNumber(run.value("zero"), run.locale);
+        const BoxNumber number = parseBoxNumber(run.number("zero"), run.locale);
         if (number.status != BoxNumber::Status::Ok) {
             run.say(CommandLineTexts::tr("--zero の値 %1 が数値ではありません。").arg(run.value("zero")));
             return kFault;
@@ -249,7 +249,7 @@ int runFlow(const SubcommandRun &run)
              {std::pair{"channel-width", &channel.channelWidth}, std::pair{"crest-height", &channel.crestHeight}}) {
             if (!run.isSet(name))
                 continue;
-            const BoxNumber number = parseBoxNumber(run.value(name), run.locale);
+            const BoxNumber number = parseBoxNumber(run.number(name), run.locale);
             if (number.status != BoxNumber::Status::Ok) {
                 run.say(optionFault(name, CommandLineTexts::tr("%1 が数値ではありません。").arg(run.value(name))));
                 return kFault;
@@ -273,14 +273,14 @@ int runFlow(const SubcommandRun &run)
         FlowAnswers answers(reading, run.isSet("unit"));
         // The three the added columns come from, said beside the data.
         if (gauge.gauge)
-            run.say(gaugeStatement(*gauge.gauge, run.locale));
+            run.say(run.marked(gaugeStatement(*gauge.gauge, run.locale)));
         return runRecord(run, *options, answers);
     }
-    if (parseBoxNumber(run.value("head"), run.locale).status != BoxNumber::Status::Ok) {
-        run.say(optionFault("head", reading.read(run.value("head")).message));
+    if (parseBoxNumber(run.number("head"), run.locale).status != BoxNumber::Status::Ok) {
+        run.say(optionFault("head", reading.read(run.number("head")).message));
         return kFault;
     }
-    const RowAnswer answer = reading.answer(run.value("head"));
+    const RowAnswer answer = reading.answer(run.number("head"));
     // The reason there is no flow, or the note on one below the formula's
     // range: said beside the figure as the rating table's remark is.
     const QString note = answer.columns.last();

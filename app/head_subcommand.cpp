@@ -27,14 +27,14 @@ class HeadForFlow
 {
 public:
     HeadForFlow(const SubcommandRun &run, units::FlowUnit unit, const std::optional<GaugeUncertainty> &gauge)
-        : m_width(run.value("width"))
+        : m_width(run.number("width"))
         , m_unit(unit)
         , m_locale(run.locale)
         , m_gauge(gauge)
         , m_widthMm(positiveBoxNumber(m_width, m_locale))
     {
         if (run.isSet("min") || run.isSet("max"))
-            m_search.emplace(m_width, run.value("min"), run.value("max"), run.locale);
+            m_search.emplace(m_width, run.number("min"), run.number("max"), run.locale);
     }
 
     const std::optional<GaugeUncertainty> &gauge() const { return m_gauge; }
@@ -145,7 +145,7 @@ bool weirOptionsRead(const SubcommandRun &run)
                                     std::pair{"max", InputBox::Maximum}}) {
         if (box != InputBox::Width && !bracket)
             continue;
-        const PositiveNumber number = readPositiveNumber(run.value(name), inputBoxInfo(box).caption(), run.locale);
+        const PositiveNumber number = readPositiveNumber(run.number(name), inputBoxInfo(box).caption(), run.locale);
         if (!number.value) {
             run.say(optionFault(name, number.message));
             return false;
@@ -170,10 +170,10 @@ int runHead(const SubcommandRun &run)
         HeadAnswers answers(heads);
         // The three the added columns come from, said beside the data.
         if (gauge.gauge)
-            run.say(gaugeStatement(*gauge.gauge, run.locale));
+            run.say(run.marked(gaugeStatement(*gauge.gauge, run.locale)));
         return runRecord(run, *options, answers);
     }
-    const CalculationOutcome outcome = heads.outcome(run.value("flow"));
+    const CalculationOutcome outcome = heads.outcome(run.number("flow"));
     if (outcome.box) {
         // Only the flow is left to fault: it does not read as a number.
         run.say(optionFault("flow", outcome.texts().join(u' ')));
@@ -186,7 +186,7 @@ int runHead(const SubcommandRun &run)
     values.push_back({outcome.trialsText.isEmpty() ? QString() : Texts::trials(), "trials", outcome.trialsText});
     if (gauge.gauge)
         for (AnswerValue &value :
-             uncertaintyAnswer(*gauge.gauge, heads.uncertainty(run.value("flow"), outcome), run.locale))
+             uncertaintyAnswer(*gauge.gauge, heads.uncertainty(run.number("flow"), outcome), run.locale))
             values.push_back(std::move(value));
     values.push_back({QString(), "reason", outcome.texts().join(u' '), false});
     return writeAnswer(run, values, outcome.texts(), answered);

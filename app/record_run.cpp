@@ -52,11 +52,10 @@ public:
                                                          : layout.delimiter;
         m_passThrough = m_outDelimiter == layout.delimiter && m_outCodec.encoding() == file.encoding();
         // The record's readings are read, and the added numbers written, with
-        // the record's own mark (JSON's is a point); the answers come in the
-        // run's.
+        // the record's own mark (JSON's is a point); the answers come with a
+        // point.
         m_fileMark = layout.decimalMark;
         m_fieldCount = layout.fieldCount;
-        m_runMark = run.locale.decimalPoint() == u',' ? ',' : '.';
         m_outMark = m_json ? '.' : layout.decimalMark;
     }
 
@@ -160,7 +159,7 @@ private:
             for (qsizetype i = 0; i < answer.columns.size(); ++i) {
                 const bool number = std::size_t(i) < m_added.size() && m_added[std::size_t(i)].numeric;
                 slot.answer.columns.push_back(
-                    encode(number ? withMark(answer.columns[i], m_runMark, m_outMark) : answer.columns[i]));
+                    encode(number ? withMark(answer.columns[i], '.', m_outMark) : answer.columns[i]));
             }
             slot.answer.answered = answer.answered;
             slot.answer.reason = answer.reason;
@@ -212,7 +211,7 @@ private:
     TextCodec m_outCodec;
     char m_outDelimiter = ',';
     bool m_passThrough = false;
-    char m_fileMark = '.', m_runMark = '.', m_outMark = '.';
+    char m_fileMark = '.', m_outMark = '.'; // answers are written with '.', then given the output's mark
     std::size_t m_fieldCount = 0;
     std::string m_lineEnd = "\n";
     std::vector<std::string> m_headerFields;

@@ -5,6 +5,7 @@
 #include "app/command_line_texts.h"
 #include "app/console_text.h"
 #include "app/json_text.h"
+#include "logic/number_text.h"
 
 #include <algorithm>
 
@@ -13,6 +14,28 @@ namespace weir {
 void SubcommandRun::say(const QString &text) const
 {
     writeLine(err, text);
+}
+
+QString SubcommandRun::number(const char *name) const
+{
+    QString text = value(name);
+    if (decimalMark != ',')
+        return text;
+    for (QChar &c : text) {
+        switch (c.unicode()) {
+        case u',': c = u'.'; break;
+        case u'.': c = u','; break;
+        case u'，': c = u'．'; break; // the full-width twins an input method types
+        case u'．': c = u'，'; break;
+        default: break;
+        }
+    }
+    return text;
+}
+
+QString SubcommandRun::marked(const QString &text) const
+{
+    return decimalMark == ',' ? withDecimalComma(text) : text;
 }
 
 bool requireOptions(const SubcommandRun &run, std::initializer_list<const char *> names)
@@ -45,13 +68,12 @@ int writeAnswer(const SubcommandRun &run, const std::vector<AnswerValue> &values
     const bool shown = answered != Answered::None;
     const int status = answered == Answered::Found ? kAllFound : kSomeNotFound;
     for (const QString &line : lines)
-        run.say(line);
+        run.say(run.marked(line));
     if (run.format == OutputFormat::Json) {
         std::vector<std::pair<std::string, JsonValue>> members;
         for (const AnswerValue &value : values) {
-            std::string text = value.text.toStdString();
+            const std::string text = value.text.toStdString(); // JSON's numbers have the point
             if (value.numeric) {
-                std::replace(text.begin(), text.end(), ',', '.'); // a decimal comma is a point in JSON
                 members.emplace_back(value.key, JsonValue::number(shown ? text : std::string()));
             } else {
                 members.emplace_back(value.key,
@@ -66,7 +88,7 @@ int writeAnswer(const SubcommandRun &run, const std::vector<AnswerValue> &values
     std::string text;
     for (const AnswerValue &value : values) {
         if (!value.caption.isEmpty())
-            text += (value.caption + u'\t' + value.text + u'\n').toStdString();
+            text += (value.caption + u'\t' + run.marked(value.text) + u'\n').toStdString();
     }
     run.sink.write(text);
     return status;

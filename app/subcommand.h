@@ -33,12 +33,24 @@ struct SubcommandOption {
 struct SubcommandRun {
     const QCommandLineParser &options;
     OutputFormat format = OutputFormat::RecordsOwn;
-    QLocale locale; // numbers as files write them: '.' or, with --decimal-comma, ','
+    // Numbers are read and written the C way (a point, no grouping); the
+    // decimal comma asked for with --decimal-comma is a mark taken off the
+    // option values as they are read (number()) and put on the numbers
+    // written (marked()), never a locale with rules of its own.
+    QLocale locale;
+    char decimalMark = '.';
     std::FILE *in;
     OutputSink &sink;
     std::FILE *err;
 
     QString value(const char *name) const { return options.value(QString::fromLatin1(name)); }
+    // An option's number as the C locale reads it: with the decimal comma,
+    // commas and points change places, so that 600,5 reads as 600.5 and a
+    // point (1.000, a thousand as a German writes it) is refused, not taken
+    // for a decimal point.
+    QString number(const char *name) const;
+    // A text written the C way, with the decimal comma on its numbers when asked.
+    QString marked(const QString &text) const;
     QStringList values(const char *name) const { return options.values(QString::fromLatin1(name)); }
     bool isSet(const char *name) const { return options.isSet(QString::fromLatin1(name)); }
     void say(const QString &text) const;

@@ -75,11 +75,12 @@ QString helpText(const Subcommand &command)
     return text;
 }
 
-// Numbers in files have a decimal point, or with --decimal-comma a comma;
-// never digit grouping, which a delimiter could be taken for.
-QLocale fileLocale(bool decimalComma)
+// Numbers in files are written and read the C way, never with digit
+// grouping, which a delimiter could be taken for (a decimal comma is a mark
+// put on at the edge: SubcommandRun).
+QLocale fileLocale()
 {
-    QLocale locale = decimalComma ? QLocale(QLocale::German, QLocale::Germany) : QLocale::c();
+    QLocale locale = QLocale::c();
     locale.setNumberOptions(QLocale::OmitGroupSeparator | QLocale::RejectGroupSeparator);
     return locale;
 }
@@ -146,7 +147,8 @@ int runSubcommand(const QStringList &arguments, std::FILE *in, std::FILE *out, s
         writeLine(err, Texts::cannotSave(outputPath, sink.failure()));
         return kFault;
     }
-    const SubcommandRun run{parser, format, fileLocale(parser.isSet(QStringLiteral("decimal-comma"))), in, sink, err};
+    const char decimalMark = parser.isSet(QStringLiteral("decimal-comma")) ? ',' : '.';
+    const SubcommandRun run{parser, format, fileLocale(), decimalMark, in, sink, err};
     const int status = command->run(run);
     if (status == kFault) {
         sink.abandon();

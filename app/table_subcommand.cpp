@@ -67,8 +67,9 @@ int runTable(const SubcommandRun &run)
 {
     if (!requireOptions(run, {"width", "from", "to", "step"}))
         return kFault;
-    const RatingRead read = readRatingBoxes({run.value("width"), run.value("from"), run.value("to"), run.value("step")},
-                                            run.locale, kMaxWrittenRatingRows);
+    const RatingRead read
+        = readRatingBoxes({run.number("width"), run.number("from"), run.number("to"), run.number("step")}, run.locale,
+                          kMaxWrittenRatingRows);
     if (!read.range) {
         const char *option = read.box ? optionOf(*read.box) : nullptr;
         run.say(option ? optionFault(option, read.message) : read.message);
@@ -83,7 +84,7 @@ int runTable(const SubcommandRun &run)
     model.setGauge(gauge.gauge);
     // The three the ± and U columns come from, said beside the table.
     if (gauge.gauge)
-        run.say(gaugeStatement(*gauge.gauge, run.locale));
+        run.say(run.marked(gaugeStatement(*gauge.gauge, run.locale)));
     if (run.format == OutputFormat::Json) {
         writeJson(run, model);
         return kAllFound;
@@ -96,7 +97,8 @@ int runTable(const SubcommandRun &run)
         run.sink.write("\xEF\xBB\xBF");
     run.sink.write(tableHeaderText(model, separator, lineEnd).toStdString());
     for (int first = 0; first < model.rowCount(); first += kRowsAPiece)
-        run.sink.write(tableRowsText(model, separator, lineEnd, first, std::min(model.rowCount(), first + kRowsAPiece))
+        run.sink.write(tableRowsText(model, separator, lineEnd, first, std::min(model.rowCount(), first + kRowsAPiece),
+                                     QChar::fromLatin1(run.decimalMark))
                            .toStdString());
     return kAllFound;
 }

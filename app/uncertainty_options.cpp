@@ -23,7 +23,7 @@ GaugeOption gaugeOption(const SubcommandRun &run)
     }
     double values[3] = {};
     for (int i = 0; i < 3; ++i) {
-        const BoxNumber number = parseBoxNumber(run.value(names[i]), run.locale);
+        const BoxNumber number = parseBoxNumber(run.number(names[i]), run.locale);
         if (number.status != BoxNumber::Status::Ok || number.value < 0) {
             run.say(CommandLineTexts::tr("--%1 の値 %2 が0以上の数値ではありません。")
                         .arg(QLatin1String(names[i]), run.value(names[i])));

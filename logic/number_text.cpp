@@ -151,6 +151,16 @@ QString scientificNumberText(double value, int decimals, const QLocale &locale)
     return withoutGrouping(locale).toString(value, 'e', decimals);
 }
 
+QString withDecimalComma(const QString &text)
+{
+    QString marked = text;
+    for (qsizetype i = 1; i + 1 < marked.size(); ++i) {
+        if (marked[i] == u'.' && marked[i - 1].isDigit() && marked[i + 1].isDigit())
+            marked[i] = u',';
+    }
+    return marked;
+}
+
 QString peakHeadText(double peakMetres, const QLocale &locale)
 {
     return generalNumberText(std::round(units::millimetresFromMetres(peakMetres) * 10) / 10, locale);

@@ -43,6 +43,13 @@ QString significantNumberText(double value, int digits, const QLocale &locale);
 // Scientific form with a number of decimals (1.23457e-03), no grouping.
 QString scientificNumberText(double value, int decimals, const QLocale &locale);
 
+// Numbers written the C way inside a text, given a decimal comma: a point
+// between two digits becomes a comma, every other point (a sentence's full
+// stop, "mm.") stays. For files and answers whose user asked for the comma;
+// the numbers themselves are always written with the point first, so the
+// comma is a mark put on at the edge, never a locale's other rules.
+QString withDecimalComma(const QString &text);
+
 // The head where Q(h) peaks (m), as every message quotes it: in mm to 0.1 mm.
 QString peakHeadText(double peakMetres, const QLocale &locale);
 

@@ -106,6 +106,8 @@ private slots:
     void headAsTheWindowShowsIt_data();
     void headAsTheWindowShowsIt();
     void flowForOneHead();
+    void decimalComma_data();
+    void decimalComma();
     void recordDialects_data();
     void recordDialects();
     void badRowsKeepTheirPlace();
@@ -226,6 +228,45 @@ void CommandLineTest::flowForOneHead()
     result = run({"flow", "--width", "0", "--head", "50"});
     QCOMPARE(result.status, 2);
     QVERIFY(result.err.contains(u"堰の幅(mm)は0より大きい値にして下さい。"_qs));
+}
+
+void CommandLineTest::decimalComma_data()
+{
+    // With --decimal-comma the comma is the decimal mark of the option values
+    // read and the numbers written; a point there is refused rather than
+    // read (1.000 is a thousand to many who write the comma).
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QStringList>("out");
+    QTest::addColumn<QString>("err");
+    const QStringList comma{"--decimal-comma"};
+    QTest::newRow("flow") << QStringList{"flow", "--width", "300,0", "--head", "50"} + comma << 0
+                          << QStringList{u"流量(L/min)\t363,30\n流量(m³/s)\t0,0060551\n"_qs} << QString();
+    QTest::newRow("point refused") << QStringList{"flow", "--width", "300", "--head", "50.0"} + comma << 2
+                                   << QStringList() << u"--head"_qs;
+    QTest::newRow("table cells quoted") << QStringList{"table", "--width", "300", "--from",   "50", "--to",
+                                                       "50",    "--step",  "1",   "--format", "csv"}
+            + comma << 0 << QStringList{u"\n50,\"363,30\",\"0,0060551\",,300\n"_qs}
+                                        << QString();
+    QTest::newRow("stated uncertainty") << QStringList{"head", "--width",   "300", "--flow",          "300", "--u-head",
+                                                       "0,5",  "--u-width", "1",   "--u-coefficient", "1"}
+            + comma << 0 << QStringList{u"43,83"_qs, u"u(h) = 0,5 mm"_qs}
+                                        << QString();
+}
+
+void CommandLineTest::decimalComma()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QStringList, out);
+    QFETCH(QString, err);
+    const Run result = run(arguments);
+    QCOMPARE(result.status, status);
+    for (const QString &text : out)
+        QVERIFY2(QString::fromUtf8(result.out).contains(text), result.out.constData());
+    QVERIFY2(result.err.contains(err), qPrintable(result.err));
+    if (status == 2)
+        QVERIFY(result.out.isEmpty());
 }
 
 void CommandLineTest::recordDialects_data()

@@ -49,14 +49,19 @@ QString tableHeaderText(const RatingTableModel &model, QChar separator, const QS
     return line(header + statedCaptions(model), separator, lineEnd);
 }
 
-QString tableRowsText(const RatingTableModel &model, QChar separator, const QString &lineEnd, int first, int last)
+QString tableRowsText(const RatingTableModel &model, QChar separator, const QString &lineEnd, int first, int last,
+                      QChar decimalMark)
 {
-    const QStringList stated = statedValues(model, model.locale());
+    const auto marked
+        = [decimalMark](const QString &cell) { return decimalMark == u',' ? withDecimalComma(cell) : cell; };
+    QStringList stated = statedValues(model, model.locale());
+    for (QString &value : stated)
+        value = marked(value);
     QString out;
     for (int row = first; row < last; ++row) {
         QStringList cells;
         for (int column = 0; column < model.columnCount(); ++column)
-            cells << model.index(row, column).data().toString();
+            cells << marked(model.index(row, column).data().toString());
         out += line(cells + stated, separator, lineEnd);
     }
     return out;

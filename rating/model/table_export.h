@@ -17,8 +17,11 @@ class RatingTableModel;
 // from, in columns of their own after the table's: a row read alone says
 // what it is, and nothing but rows stands under the header.
 QString tableHeaderText(const RatingTableModel &model, QChar separator, const QString &lineEnd);
-// Rows first to last - 1, for writing a long table a piece at a time.
-QString tableRowsText(const RatingTableModel &model, QChar separator, const QString &lineEnd, int first, int last);
+// Rows first to last - 1, for writing a long table a piece at a time; with
+// a decimal comma, every number's point becomes a comma (the cells are then
+// quoted where the separator is a comma too).
+QString tableRowsText(const RatingTableModel &model, QChar separator, const QString &lineEnd, int first, int last,
+                      QChar decimalMark = u'.');
 QString tableText(const RatingTableModel &model, QChar separator, const QString &lineEnd);
 
 // The CSV file's bytes: UTF-8 with a byte-order mark (so that spreadsheet
