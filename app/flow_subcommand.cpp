@@ -4,6 +4,7 @@
 // weir-head flow: the flow at a head, for one head or for every row of a
 // logger's record, with the volume passed when the record has times.
 #include "app/command_line_texts.h"
+#include "app/formula_option.h"
 #include "app/record_options.h"
 #include "app/record_run.h"
 #include "app/subcommand.h"
@@ -22,17 +23,6 @@ namespace weir {
 
 namespace {
 
-std::optional<StandardWeir> standardWeirNamed(const QString &name)
-{
-    for (const auto &[text, weir] :
-         {std::pair{"jis-rect", StandardWeir::JisRectangular}, std::pair{"jis-full", StandardWeir::JisFullWidth},
-          std::pair{"jis-francis", StandardWeir::JisFrancis}, std::pair{"iso-full", StandardWeir::IsoFullWidth}}) {
-        if (name == QLatin1String(text))
-            return weir;
-    }
-    return std::nullopt;
-}
-
 // A reading as the column holds it (in its unit, from its zero, rising or
 // falling with the water) to the flow over the weir. A reading already in mm
 // from the crest is read exactly as the rating window reads a head. At or
@@ -40,10 +30,9 @@ std::optional<StandardWeir> standardWeirNamed(const QString &name)
 class FlowAtReading
 {
 public:
-    FlowAtReading(double widthMm, const ReadingScale &scale, const QLocale &locale,
+    FlowAtReading(const FlowFormula &formula, const ReadingScale &scale, const QLocale &locale,
                   const std::optional<GaugeUncertainty> &gauge)
-        : m_domain(units::metresFromMillimetres(widthMm))
-        , m_widthMm(widthMm)
+        : m_formula(formula)
         , m_scale(scale)
         , m_locale(locale)
         , m_gauge(gauge)
@@ -52,13 +41,6 @@ public:
 
     const std::optional<GaugeUncertainty> &gauge() const { return m_gauge; }
     ReadingScale &scale() { return m_scale; }
-    // A standard's formula instead of the program's own, for a weir in its
-    // channel (m).
-    void useStandard(StandardWeir weir, const WeirChannel &channel)
-    {
-        m_standard = weir;
-        m_channel = channel;
-    }
 
     // The value typed on the command line, read as a box reads it.
     FlowReading read(const QString &text) const
@@ -93,35 +75,7 @@ private:
         return reading;
     }
 
-    FlowReading at(double readingValue) const
-    {
-        if (!m_standard)
-            return flowOfReading(readingValue, m_scale, m_domain);
-        FlowReading reading;
-        const double headMm = m_scale.headMm(readingValue);
-        const StandardDischarge q = standardDischarge(*m_standard, units::metresFromMillimetres(headMm), m_channel);
-        switch (q.status) {
-        case StandardDischarge::Status::Ok: break;
-        case StandardDischarge::Status::HeadNotPositive:
-            reading.headMm = headMm;
-            reading.lpm = reading.m3s = 0.0;
-            return reading;
-        case StandardDischarge::Status::BeyondPeak:
-            reading.message = CommandLineTexts::tr("この越流高さでは公式の流量が増えないため、流量を求められません。");
-            return reading;
-        case StandardDischarge::Status::GeometryInvalid:
-        case StandardDischarge::Status::NotComputable: reading.message = Texts::notComputable(); return reading;
-        }
-        reading.headMm = headMm;
-        reading.m3s = q.flow;
-        reading.lpm = units::litresPerMinuteFromCubicMetresPerSecond(q.flow);
-        reading.belowValidRange = !q.outside.empty();
-        QStringList limits;
-        for (const RangeLimit limit : q.outside)
-            limits << QString::fromUtf8(rangeLimitText(limit));
-        reading.message = limits.join(QStringLiteral(", "));
-        return reading;
-    }
+    FlowReading at(double readingValue) const { return flowOfReading(readingValue, m_scale, m_formula); }
 
     // The texts the row gets: L/min, m³/s, with the user's uncertainties
     // its ± and U, and the reason or note last.
@@ -134,28 +88,25 @@ private:
         else
             columns << QString() << QString();
         if (m_gauge)
-            columns << (reading.lpm && overflow
-                            ? uncertaintyCells(*m_gauge, *reading.headMm, m_widthMm, *reading.lpm, m_locale)
-                            : QStringList{QString(), QString()});
-        const std::optional<double> u = expandedFlowUncertainty(reading, m_widthMm, m_gauge);
+            columns << (reading.lpm && overflow ? uncertaintyCells(m_formula.uncertaintyAt(*reading.headMm, *m_gauge),
+                                                                   *reading.lpm, m_locale)
+                                                : QStringList{QString(), QString()});
+        const std::optional<double> u = expandedFlowUncertainty(reading, m_formula, m_gauge);
         if (!reading.lpm)
             return {columns << reading.message, false, reading.message, std::nullopt};
         // A standard's range names the limits broken; the program's own, its
         // 20 mm.
         const QString note = !overflow ? Texts::noOverflow()
             : !reading.belowValidRange ? QString()
-            : m_standard               ? CommandLineTexts::tr("公式の適用範囲外（%1）").arg(reading.message)
+            : m_formula.standard()     ? reading.message
                                        : Texts::belowValidRange();
         return {columns << note, true, {}, reading.m3s, u};
     }
 
-    WeirDomain m_domain;
-    double m_widthMm;
+    FlowFormula m_formula;
     ReadingScale m_scale;
     QLocale m_locale;
     std::optional<GaugeUncertainty> m_gauge;
-    std::optional<StandardWeir> m_standard;
-    WeirChannel m_channel;
 };
 
 class FlowAnswers : public RecordAnswers
@@ -233,45 +184,18 @@ int runFlow(const SubcommandRun &run)
     const GaugeOption gauge = gaugeOption(run);
     if (!gauge.read)
         return kFault;
-    FlowAtReading reading(*width.value, scale, run.locale, gauge.gauge);
-    if (run.isSet("formula") && run.value("formula") != u"own") {
-        const std::optional<StandardWeir> standard = standardWeirNamed(run.value("formula"));
-        if (!standard) {
-            run.say(CommandLineTexts::tr("--formula は own, jis-rect, jis-full, jis-francis, iso-full のどれかです。"));
-            return kFault;
-        }
-        if (gauge.gauge) {
-            run.say(CommandLineTexts::tr("流量の不確かさは、本プログラムの公式（--formula own）でのみ求められます。"));
-            return kFault;
-        }
-        WeirChannel channel{units::metresFromMillimetres(*width.value), 0.0, 0.0};
-        for (const auto &[name, metres] :
-             {std::pair{"channel-width", &channel.channelWidth}, std::pair{"crest-height", &channel.crestHeight}}) {
-            if (!run.isSet(name))
-                continue;
-            const BoxNumber number = parseBoxNumber(run.number(name), run.locale);
-            if (number.status != BoxNumber::Status::Ok) {
-                run.say(optionFault(name, CommandLineTexts::tr("%1 が数値ではありません。").arg(run.value(name))));
-                return kFault;
-            }
-            *metres = units::metresFromMillimetres(number.value);
-        }
-        if (!geometryHolds(*standard, channel)) {
-            run.say(
-                CommandLineTexts::tr("この堰はあり得ません: 公式 %1 には、正の堰の幅と（四角せき・全幅せき・ISO では）"
-                                     "正の堰頂の高さ --crest-height、四角せきでは堰の幅以上の水路の幅 "
-                                     "--channel-width が要ります。")
-                    .arg(run.value("formula")));
-            return kFault;
-        }
-        reading.useStandard(*standard, channel);
-    }
+    const std::optional<FlowFormula> formula = formulaOption(run, *width.value);
+    if (!formula)
+        return kFault;
+    FlowAtReading reading(*formula, scale, run.locale, gauge.gauge);
     if (run.isSet("column")) {
         const std::optional<RecordOptions> options = recordOptions(run, true);
         if (!options)
             return kFault;
         FlowAnswers answers(reading, run.isSet("unit"));
-        // The three the added columns come from, said beside the data.
+        // The formula and the three the added columns come from, said beside the data.
+        if (formula->standard())
+            run.say(Texts::formulaStatement(formula->standard()->weir));
         if (gauge.gauge)
             run.say(run.marked(gaugeStatement(*gauge.gauge, run.locale)));
         return runRecord(run, *options, answers);
@@ -301,42 +225,37 @@ const Subcommand &flowSubcommand()
     static const Subcommand command{
         "flow",
         QT_TRANSLATE_NOOP("CommandLine", "越流高さから流量を求めます。一つの値、または記録 (CSV) の各行について。"),
-        {{"width", "mm", QT_TRANSLATE_NOOP("CommandLine", "堰の幅 (mm)")},
-         {"head", "mm", QT_TRANSLATE_NOOP("CommandLine", "越流高さ (mm、--unit の単位)")},
-         {"column", QT_TRANSLATE_NOOP("CommandLine", "列"),
-          QT_TRANSLATE_NOOP("CommandLine",
-                            "記録の水位の列（名前か、1から数えた番号）: 標準入力の記録の各行に流量を加えます")},
-         {"unit", "mm|cm|m|in|ft",
-          QT_TRANSLATE_NOOP("CommandLine", "水位の単位（既定: 記録の見出しや単位の行にあればそれ、なければ mm）")},
-         {"zero", QT_TRANSLATE_NOOP("CommandLine", "読み"),
-          QT_TRANSLATE_NOOP("CommandLine",
-                            "水面が堰頂と同じ高さのときの読み（--unit の単位）: 越流高さ = 読み − この値")},
-         {"formula", "own|jis-rect|jis-full|jis-francis|iso-full",
-          QT_TRANSLATE_NOOP(
-              "CommandLine",
-              "流量の公式（既定 own: 本プログラムの公式）。jis-rect: JIS B 8302 四角せき、jis-full: 全幅せき、"
-              "jis-francis: JIS K 0094 Francis、iso-full: ISO 1438 全幅")},
-         {"channel-width", "mm", QT_TRANSLATE_NOOP("CommandLine", "水路の幅 B (mm、jis-rect)")},
-         {"crest-height", "mm",
-          QT_TRANSLATE_NOOP("CommandLine", "水路の底から堰頂までの高さ D (mm、jis-rect, jis-full, iso-full)")},
-         {"falling", nullptr,
-          QT_TRANSLATE_NOOP("CommandLine", "水面の上から距離を測る計器（超音波、レーダー）: 越流高さ = --zero − 読み")},
-         {"time", QT_TRANSLATE_NOOP("CommandLine", "列"),
-          QT_TRANSLATE_NOOP("CommandLine",
-                            "記録の時刻の列: 通過した水量を台形公式で求めます。"
-                            "日付と時刻が別の列なら二度指定します（順はどちらでも）")},
-         {"period", "day|month",
-          QT_TRANSLATE_NOOP(
-              "CommandLine",
-              "行の代わりに、日ごと・月ごとの水量、読みの覆う割合、読みの数、最小・平均・最大の流量を書きます")},
-         {"max-gap", QT_TRANSLATE_NOOP("CommandLine", "長さ"),
-          QT_TRANSLATE_NOOP("CommandLine",
-                            "この長さまでの読みのない間は直線でつなぎます（例: 1h。既定: "
-                            "記録の間隔の2倍を超える間は水量に含めません）")},
-         {"time-format", QT_TRANSLATE_NOOP("CommandLine", "書式"),
-          QT_TRANSLATE_NOOP("CommandLine", "時刻の書き方（例: \"MM/dd/yy hh:mm:ss AP\"、\"yyyy/MM/dd HH:mm\"）")},
-         {"encoding", "utf-8|utf-16|cp932|latin-1",
-          QT_TRANSLATE_NOOP("CommandLine", "記録の文字コード（既定: ファイルから判断）")}},
+        withOptions(
+            {{"width", "mm", QT_TRANSLATE_NOOP("CommandLine", "堰の幅 (mm)")},
+             {"head", "mm", QT_TRANSLATE_NOOP("CommandLine", "越流高さ (mm、--unit の単位)")},
+             {"column", QT_TRANSLATE_NOOP("CommandLine", "列"),
+              QT_TRANSLATE_NOOP("CommandLine",
+                                "記録の水位の列（名前か、1から数えた番号）: 標準入力の記録の各行に流量を加えます")},
+             {"unit", "mm|cm|m|in|ft",
+              QT_TRANSLATE_NOOP("CommandLine", "水位の単位（既定: 記録の見出しや単位の行にあればそれ、なければ mm）")},
+             {"zero", QT_TRANSLATE_NOOP("CommandLine", "読み"),
+              QT_TRANSLATE_NOOP("CommandLine",
+                                "水面が堰頂と同じ高さのときの読み（--unit の単位）: 越流高さ = 読み − この値")},
+             {"falling", nullptr,
+              QT_TRANSLATE_NOOP("CommandLine",
+                                "水面の上から距離を測る計器（超音波、レーダー）: 越流高さ = --zero − 読み")},
+             {"time", QT_TRANSLATE_NOOP("CommandLine", "列"),
+              QT_TRANSLATE_NOOP("CommandLine",
+                                "記録の時刻の列: 通過した水量を台形公式で求めます。"
+                                "日付と時刻が別の列なら二度指定します（順はどちらでも）")},
+             {"period", "day|month",
+              QT_TRANSLATE_NOOP(
+                  "CommandLine",
+                  "行の代わりに、日ごと・月ごとの水量、読みの覆う割合、読みの数、最小・平均・最大の流量を書きます")},
+             {"max-gap", QT_TRANSLATE_NOOP("CommandLine", "長さ"),
+              QT_TRANSLATE_NOOP("CommandLine",
+                                "この長さまでの読みのない間は直線でつなぎます（例: 1h。既定: "
+                                "記録の間隔の2倍を超える間は水量に含めません）")},
+             {"time-format", QT_TRANSLATE_NOOP("CommandLine", "書式"),
+              QT_TRANSLATE_NOOP("CommandLine", "時刻の書き方（例: \"MM/dd/yy hh:mm:ss AP\"、\"yyyy/MM/dd HH:mm\"）")},
+             {"encoding", "utf-8|utf-16|cp932|latin-1",
+              QT_TRANSLATE_NOOP("CommandLine", "記録の文字コード（既定: ファイルから判断）")}},
+            formulaOptions()),
         runFlow};
     return command;
 }

@@ -4,6 +4,7 @@
 // weir-head head: the head at which the weir passes a flow, for one flow or
 // for every row of a record of flows, found as the window finds it.
 #include "app/command_line_texts.h"
+#include "app/formula_option.h"
 #include "app/record_options.h"
 #include "app/record_run.h"
 #include "app/subcommand.h"
@@ -26,12 +27,14 @@ namespace {
 class HeadForFlow
 {
 public:
-    HeadForFlow(const SubcommandRun &run, units::FlowUnit unit, const std::optional<GaugeUncertainty> &gauge)
+    HeadForFlow(const SubcommandRun &run, units::FlowUnit unit, const std::optional<GaugeUncertainty> &gauge,
+                const FlowFormula &formula)
         : m_width(run.number("width"))
         , m_unit(unit)
         , m_locale(run.locale)
         , m_gauge(gauge)
         , m_widthMm(positiveBoxNumber(m_width, m_locale))
+        , m_formula(formula)
     {
         if (run.isSet("min") || run.isSet("max"))
             m_search.emplace(m_width, run.number("min"), run.number("max"), run.locale);
@@ -51,12 +54,18 @@ public:
         const double flow = lpm.value_or(0.0);
         if (!m_gauge || !m_widthMm || !(flow > 0) || !head || outcome.kind != CalculationOutcome::Kind::Shown)
             return {QString(), QString()};
-        return uncertaintyCells(*m_gauge, *head, *m_widthMm, flow, m_locale);
+        return uncertaintyCells(m_formula.uncertaintyAt(*head, *m_gauge), flow, m_locale);
     }
 
     CalculationOutcome outcome(const QString &flow)
     {
         const QString lpm = litresPerMinute(flow);
+        if (m_formula.standard()) {
+            const BoxNumber number = parseBoxNumber(lpm, m_locale);
+            if (number.status != BoxNumber::Status::Ok)
+                return calculateUnbracketed(m_width, lpm, m_locale); // says why, as the window does
+            return standardOutcome(number.value);
+        }
         return m_search ? m_search->forFlow(lpm) : calculateUnbracketed(m_width, lpm, m_locale);
     }
 
@@ -68,6 +77,8 @@ public:
         if (flow.reading.status != DecimalReading::Status::Ok)
             return outcome(flow.text);
         const double lpm = units::litresPerMinuteFromReading(flow.reading.value, m_unit);
+        if (m_formula.standard())
+            return standardOutcome(lpm);
         return m_search ? m_search->forFlowLpm(lpm) : calculateUnbracketed(m_width, lpm, m_locale);
     }
 
@@ -79,6 +90,34 @@ public:
     }
 
 private:
+    // The head on a standard's formula: found over the formula's whole
+    // rising side (no bracket), shown to 0.01 mm as the calculator shows
+    // heads, with the limits of the range it breaks as a note; no trials
+    // are counted.
+    CalculationOutcome standardOutcome(double lpm) const
+    {
+        const StandardFormula &standard = *m_formula.standard();
+        CalculationOutcome outcome;
+        outcome.kind = CalculationOutcome::Kind::Printed;
+        const StandardHead found = standardHeadFor(standard.weir, units::cubicMetresPerSecondFromLitresPerMinute(lpm),
+                                                   standard.channelFor(m_formula.widthMm()));
+        switch (found.status) {
+        case StandardHead::Status::Found: break;
+        case StandardHead::Status::FlowNotPositive:
+            outcome.lines = {{Texts::notPositive(Texts::flow())}};
+            return outcome;
+        case StandardHead::Status::BeyondFormula: outcome.lines = {{Texts::noFlowBeyondFormula()}}; return outcome;
+        case StandardHead::Status::GeometryInvalid:
+        case StandardHead::Status::NotComputable: outcome.lines = {{Texts::notComputable()}}; return outcome;
+        }
+        const double headMm = std::round(units::millimetresFromMetres(found.head) * 100) / 100;
+        outcome.kind = CalculationOutcome::Kind::Shown;
+        outcome.headText = generalNumberText(headMm, m_locale);
+        if (const FlowReading at = m_formula.at(units::millimetresFromMetres(found.head)); at.belowValidRange)
+            outcome.lines = {{at.message, PrintedLine::Tone::Note}};
+        return outcome;
+    }
+
     // A flow in another unit goes to the search as the L/min it is, written
     // with every digit; one in L/min, or one that is not a number, exactly
     // as it came, so that the answer and the message are the window's.
@@ -97,6 +136,7 @@ private:
     QLocale m_locale;
     std::optional<GaugeUncertainty> m_gauge;
     std::optional<double> m_widthMm; // read once, for the uncertainty
+    FlowFormula m_formula;
     std::optional<HeadSearch> m_search;
 };
 
@@ -162,13 +202,24 @@ int runHead(const SubcommandRun &run)
     const GaugeOption gauge = gaugeOption(run);
     if (!gauge.read)
         return kFault;
-    HeadForFlow heads(run, *unit, gauge.gauge);
+    const std::optional<FlowFormula> formula
+        = formulaOption(run, positiveBoxNumber(run.number("width"), run.locale).value_or(0.0));
+    if (!formula)
+        return kFault;
+    if (formula->standard() && (run.isSet("min") || run.isSet("max"))) {
+        run.say(
+            CommandLineTexts::tr("規格の公式では越流高さを公式の範囲全体で探します: --min と --max は使えません。"));
+        return kFault;
+    }
+    HeadForFlow heads(run, *unit, gauge.gauge, *formula);
     if (run.isSet("column")) {
         const std::optional<RecordOptions> options = recordOptions(run, false);
         if (!options)
             return kFault;
         HeadAnswers answers(heads);
-        // The three the added columns come from, said beside the data.
+        // The formula and the three the added columns come from, said beside the data.
+        if (formula->standard())
+            run.say(Texts::formulaStatement(formula->standard()->weir));
         if (gauge.gauge)
             run.say(run.marked(gaugeStatement(*gauge.gauge, run.locale)));
         return runRecord(run, *options, answers);
@@ -199,16 +250,18 @@ const Subcommand &headSubcommand()
     static const Subcommand command{
         "head",
         QT_TRANSLATE_NOOP("CommandLine", "流量から越流高さを求めます。一つの値、または記録 (CSV) の各行について。"),
-        {{"width", "mm", QT_TRANSLATE_NOOP("CommandLine", "堰の幅 (mm)")},
-         {"flow", "L/min", QT_TRANSLATE_NOOP("CommandLine", "流量（--unit の単位、既定 L/min）")},
-         {"min", "mm", QT_TRANSLATE_NOOP("CommandLine", "解の挟込最小値 (mm)")},
-         {"max", "mm", QT_TRANSLATE_NOOP("CommandLine", "解の挟込最大値 (mm)")},
-         {"column", QT_TRANSLATE_NOOP("CommandLine", "列"),
-          QT_TRANSLATE_NOOP("CommandLine",
-                            "記録の流量の列（名前か、1から数えた番号）: 標準入力の記録の各行に越流高さを加えます")},
-         {"unit", "L/min|L/s|m3/s|m3/h|m3/d|cfs", QT_TRANSLATE_NOOP("CommandLine", "流量の単位（既定 L/min）")},
-         {"encoding", "utf-8|utf-16|cp932|latin-1",
-          QT_TRANSLATE_NOOP("CommandLine", "記録の文字コード（既定: ファイルから判断）")}},
+        withOptions(
+            {{"width", "mm", QT_TRANSLATE_NOOP("CommandLine", "堰の幅 (mm)")},
+             {"flow", "L/min", QT_TRANSLATE_NOOP("CommandLine", "流量（--unit の単位、既定 L/min）")},
+             {"min", "mm", QT_TRANSLATE_NOOP("CommandLine", "解の挟込最小値 (mm)")},
+             {"max", "mm", QT_TRANSLATE_NOOP("CommandLine", "解の挟込最大値 (mm)")},
+             {"column", QT_TRANSLATE_NOOP("CommandLine", "列"),
+              QT_TRANSLATE_NOOP("CommandLine",
+                                "記録の流量の列（名前か、1から数えた番号）: 標準入力の記録の各行に越流高さを加えます")},
+             {"unit", "L/min|L/s|m3/s|m3/h|m3/d|cfs", QT_TRANSLATE_NOOP("CommandLine", "流量の単位（既定 L/min）")},
+             {"encoding", "utf-8|utf-16|cp932|latin-1",
+              QT_TRANSLATE_NOOP("CommandLine", "記録の文字コード（既定: ファイルから判断）")}},
+            formulaOptions()),
         runHead};
     return command;
 }

@@ -66,6 +66,14 @@ struct Subcommand {
     int (*run)(const SubcommandRun &run);
 };
 
+// A subcommand's own options followed by a group it shares with others.
+inline std::vector<SubcommandOption> withOptions(std::vector<SubcommandOption> own,
+                                                 const std::vector<SubcommandOption> &shared)
+{
+    own.insert(own.end(), shared.begin(), shared.end());
+    return own;
+}
+
 // One answer (not a record), written as the window shows it, a caption and
 // its value a line; in JSON an object with the keys a record's added columns
 // have. The lines are said on the error stream; with nothing shown only they.

@@ -2,9 +2,11 @@
 // SPDX-FileCopyrightText: 2026 The Weir Head developers
 //
 // weir-head table: the rating table, as the rating window shows it.
+#include "app/formula_option.h"
 #include "app/json_text.h"
 #include "app/subcommand.h"
 #include "app/uncertainty_options.h"
+#include "logic/texts.h"
 #include "rating/model/rating_table.h"
 #include "rating/model/table_export.h"
 
@@ -25,10 +27,8 @@ void writeJson(const SubcommandRun &run, const RatingTableModel &model)
     run.sink.write("[\n");
     std::string text;
     for (int row = 0; row < model.rowCount(); ++row) {
-        const auto cell = [&model, row](int column) {
-            std::string value = model.index(row, column).data().toString().toStdString();
-            std::replace(value.begin(), value.end(), ',', '.');
-            return value;
+        const auto cell = [&model, row](RatingTableModel::Column column) {
+            return model.index(row, model.sectionOf(column)).data().toString().toStdString();
         };
         std::vector<std::pair<std::string, JsonValue>> members{
             {"head_mm", JsonValue::number(cell(RatingTableModel::Head))},
@@ -38,9 +38,11 @@ void writeJson(const SubcommandRun &run, const RatingTableModel &model)
             members.emplace_back("flow_U_lpm", JsonValue::number(cell(RatingTableModel::PlusMinus)));
             members.emplace_back("flow_U_percent", JsonValue::number(cell(RatingTableModel::Expanded)));
         }
-        members.emplace_back(
-            "reason",
-            JsonValue::stringOrNull(model.index(row, RatingTableModel::Remark).data().toString().toStdString()));
+        if (model.formula()) {
+            members.emplace_back("flow_own_lpm", JsonValue::number(cell(RatingTableModel::OwnFlowLpm)));
+            members.emplace_back("difference_percent", JsonValue::number(cell(RatingTableModel::Difference)));
+        }
+        members.emplace_back("reason", JsonValue::stringOrNull(cell(RatingTableModel::Remark)));
         text += (row ? ",\n" : "") + jsonObject(members);
         if ((row + 1) % kRowsAPiece == 0) {
             run.sink.write(text);
@@ -78,11 +80,17 @@ int runTable(const SubcommandRun &run)
     const GaugeOption gauge = gaugeOption(run);
     if (!gauge.read)
         return kFault;
+    const std::optional<FlowFormula> formula = formulaOption(run, read.range->widthMm);
+    if (!formula)
+        return kFault;
     RatingTableModel model;
     model.setLocale(run.locale);
     model.setRange(*read.range);
     model.setGauge(gauge.gauge);
-    // The three the ± and U columns come from, said beside the table.
+    model.setFormula(formula->standard());
+    // The formula and the three the ± and U columns come from, said beside the table.
+    if (formula->standard())
+        run.say(Texts::formulaStatement(formula->standard()->weir));
     if (gauge.gauge)
         run.say(run.marked(gaugeStatement(*gauge.gauge, run.locale)));
     if (run.format == OutputFormat::Json) {
@@ -107,12 +115,12 @@ int runTable(const SubcommandRun &run)
 
 const Subcommand &tableSubcommand()
 {
-    static const Subcommand command{"table",
-                                    QT_TRANSLATE_NOOP("CommandLine", "水位流量表を出力します。"),
-                                    {{"width", "mm", QT_TRANSLATE_NOOP("CommandLine", "堰の幅 (mm)")},
-                                     {"from", "mm", QT_TRANSLATE_NOOP("CommandLine", "越流高さ 始め (mm)")},
-                                     {"to", "mm", QT_TRANSLATE_NOOP("CommandLine", "越流高さ 終わり (mm)")},
-                                     {"step", "mm", QT_TRANSLATE_NOOP("CommandLine", "刻み (mm)")}},
+    static const Subcommand command{"table", QT_TRANSLATE_NOOP("CommandLine", "水位流量表を出力します。"),
+                                    withOptions({{"width", "mm", QT_TRANSLATE_NOOP("CommandLine", "堰の幅 (mm)")},
+                                                 {"from", "mm", QT_TRANSLATE_NOOP("CommandLine", "越流高さ 始め (mm)")},
+                                                 {"to", "mm", QT_TRANSLATE_NOOP("CommandLine", "越流高さ 終わり (mm)")},
+                                                 {"step", "mm", QT_TRANSLATE_NOOP("CommandLine", "刻み (mm)")}},
+                                                formulaOptions()),
                                     runTable};
     return command;
 }

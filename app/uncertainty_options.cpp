@@ -39,11 +39,8 @@ std::vector<AddedColumn> uncertaintyColumns()
     return {{"flow_U_lpm", true}, {"flow_U_percent", true}};
 }
 
-QStringList uncertaintyCells(const GaugeUncertainty &gauge, double headMm, double widthMm, double flowLpm,
-                             const QLocale &locale)
+QStringList uncertaintyCells(const FlowUncertainty &u, double flowLpm, const QLocale &locale)
 {
-    const FlowUncertainty u
-        = flowUncertainty(units::metresFromMillimetres(headMm), units::metresFromMillimetres(widthMm), gauge.si());
     const ExpandedTexts texts = expandedTexts(u, flowLpm, locale);
     return {texts.plusMinusLpm, texts.percent};
 }

@@ -24,10 +24,9 @@ GaugeOption gaugeOption(const SubcommandRun &run);
 // flow's expanded uncertainty in L/min and in per cent.
 std::vector<AddedColumn> uncertaintyColumns();
 
-// Their texts for a flow (L/min) over a weir of a width at a head (mm): empty
-// where the formula gives none.
-QStringList uncertaintyCells(const GaugeUncertainty &gauge, double headMm, double widthMm, double flowLpm,
-                             const QLocale &locale);
+// Their texts for a flow (L/min) of the uncertainty its formula gives:
+// empty where it gives none.
+QStringList uncertaintyCells(const FlowUncertainty &u, double flowLpm, const QLocale &locale);
 
 // The same as the lines of a single answer, after its own: U in L/min and in
 // per cent, and the three uncertainties it comes from.

@@ -2,8 +2,13 @@
 // SPDX-FileCopyrightText: 2026 The Weir Head developers
 #pragma once
 
+#include "hydraulics/standard_weirs.h"
+
 #include <QCoreApplication>
 #include <QString>
+
+#include <optional>
+#include <vector>
 
 namespace weir {
 
@@ -32,6 +37,17 @@ public:
     static QString validRange();  // the range note, with the runs of spaces it wraps at
     static QString calculate();   // 計算
     static QString clear();       // クリヤ
+
+    // The formula a flow comes from: the program's own (none) or a
+    // standard's, by name with its source ("JIS B 8302 四角せき（板谷・手島の式）"),
+    // and its range of validity as the standard states it, in symbols.
+    static QString formulaName(std::optional<StandardWeir> weir);
+    static QString formulaRange(std::optional<StandardWeir> weir);
+    static QString formulaStatement(std::optional<StandardWeir> weir); // 公式: name（適用範囲: range）
+    // A flow outside the formula's range, with the limits it breaks.
+    static QString outsideFormulaRange(const std::vector<RangeLimit> &limits);
+    static QString ownFormulaFlow();    // 本プログラムの公式の流量(L/min)
+    static QString formulaDifference(); // 差(%)
 
     // The documents the calculator makes or opens, by name: 計算書, 水位流量表.
     static QString sheetName();

@@ -10,7 +10,7 @@
 
 namespace weir {
 
-FlowReading flowOfReading(double reading, const ReadingScale &scale, const WeirDomain &domain)
+FlowReading flowOfReading(double reading, const ReadingScale &scale, const FlowFormula &formula)
 {
     const double headMm = scale.headMm(reading);
     if (!(headMm > 0) && headMm == headMm) {
@@ -20,18 +20,17 @@ FlowReading flowOfReading(double reading, const ReadingScale &scale, const WeirD
         none.m3s = 0.0;
         return none;
     }
-    return flowReadingAt(headMm, domain);
+    return formula.at(headMm);
 }
 
-std::optional<double> expandedFlowUncertainty(const FlowReading &flow, double widthMm,
+std::optional<double> expandedFlowUncertainty(const FlowReading &flow, const FlowFormula &formula,
                                               const std::optional<GaugeUncertainty> &gauge)
 {
     if (!gauge || !flow.m3s)
         return std::nullopt;
     if (!(flow.headMm && *flow.headMm > 0))
         return 0.0;
-    const FlowUncertainty u = flowUncertainty(units::metresFromMillimetres(*flow.headMm),
-                                              units::metresFromMillimetres(widthMm), gauge->si());
+    const FlowUncertainty u = formula.uncertaintyAt(*flow.headMm, *gauge);
     return u.status == FlowUncertainty::Status::Ok ? std::optional<double>(u.expanded * *flow.m3s) : std::nullopt;
 }
 
@@ -63,7 +62,7 @@ FlowRecord readFlowRecord(std::FILE *in, const FlowRecordSettings &settings,
     const RecordLayout &layout = record.layout;
     record.scale = {settings.unit.value_or(layout.statedUnit.value_or(units::HeadUnit::Millimetre)), settings.zero,
                     settings.falling};
-    const WeirDomain domain(units::metresFromMillimetres(settings.widthMm));
+    const FlowFormula formula(settings.widthMm, settings.standard);
     const RecordClock clock(settings.timeFormat, record.scan.dateOrder);
     const TextCodec codec(source.encoding());
     const bool timed = !layout.timeColumns.empty();
@@ -86,15 +85,17 @@ FlowRecord readFlowRecord(std::FILE *in, const FlowRecordSettings &settings,
         FlowReading flow;
         const DecimalReading number = readReading(value, layout.decimalMark);
         switch (number.status) {
-        case DecimalReading::Status::Ok: flow = flowOfReading(number.value, record.scale, domain); break;
+        case DecimalReading::Status::Ok: flow = flowOfReading(number.value, record.scale, formula); break;
         case DecimalReading::Status::NotANumber:
             flow.message = value.empty() ? RecordTexts::tr("値がありません。") : Texts::notANumber(Texts::head());
             break;
         case DecimalReading::Status::TooLarge: flow.message = Texts::tooLarge(Texts::head()); break;
         }
-        const std::optional<double> u = expandedFlowUncertainty(flow, settings.widthMm, settings.gauge);
+        const std::optional<double> u = expandedFlowUncertainty(flow, formula, settings.gauge);
         if (flow.m3s) {
             ++record.answered;
+            if (settings.standard && flow.belowValidRange)
+                ++record.outsideRange;
         } else if (++record.unansweredCount <= static_cast<long long>(kNamedRows)) {
             record.unanswered.push_back({reader.line(), flow.message});
         }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "hydraulics/weir_domain.h"
+#include "logic/flow_formula.h"
 #include "logic/flow_reading.h"
 #include "logic/gauge_uncertainty.h"
 #include "records/hydrograph.h"
@@ -18,21 +19,22 @@
 
 namespace weir {
 
-// A level reading to the flow over the weir: the head by the reading's
-// scale, and at or below the crest no water passes (a flow of 0, an answer,
-// with no message: the caller notes it as no overflow).
-FlowReading flowOfReading(double reading, const ReadingScale &scale, const WeirDomain &domain);
+// A level reading to the flow over the weir by the chosen formula: the head
+// by the reading's scale, and at or below the crest no water passes (a flow
+// of 0, an answer, with no message: the caller notes it as no overflow).
+FlowReading flowOfReading(double reading, const ReadingScale &scale, const FlowFormula &formula);
 
 // The expanded uncertainty (m³/s) of a reading's flow with the user's three
 // uncertainties: none without them or without a flow, 0 at or below the
 // crest, where no water passes to be uncertain of.
-std::optional<double> expandedFlowUncertainty(const FlowReading &flow, double widthMm,
+std::optional<double> expandedFlowUncertainty(const FlowReading &flow, const FlowFormula &formula,
                                               const std::optional<GaugeUncertainty> &gauge);
 
 // What a records window asks of a logger's record: the columns, the times'
 // format when the dates leave their order open, the encoding when the bytes
 // cannot tell, the unit (else the one the record states, else mm), the
-// zero, a gauge that reads down to the water, the weir's width, the three
+// zero, a gauge that reads down to the water, the weir's width (and a
+// standard's formula instead of the program's own), the three
 // uncertainties, and the longest step to bridge.
 struct FlowRecordSettings {
     LayoutQuestion columns;
@@ -42,6 +44,7 @@ struct FlowRecordSettings {
     double zero = 0.0;
     bool falling = false;
     double widthMm = 0.0;
+    std::optional<StandardFormula> standard;
     std::optional<GaugeUncertainty> gauge;
     qint64 maxGapMs = 0;
 };
@@ -64,6 +67,7 @@ struct FlowRecord {
     RecordScan scan;
     ReadingScale scale;
     long long rows = 0, answered = 0, notes = 0;
+    long long outsideRange = 0; // rows with a flow outside the formula's range
     std::vector<UnansweredRow> unanswered;
     long long unansweredCount = 0;
     VolumeResult days, months;

@@ -996,6 +996,22 @@ void CommandLineTest::englishRunInOneLanguage_data()
         << (jisRect + QStringList{"200"}) << QByteArray() << 0 << QStringList{"Flow (L/min)\t5652.71\n"};
     QTest::newRow("JIS rectangular weir past its range") << (jisRect + QStringList{"360"}) << QByteArray() << 0
                                                          << QStringList{"outside the formula's range (h > 0.45√b)"};
+    // The head for that flow on the same formula, with U from its own
+    // sensitivities (S_h 1.49097, S_b 1.05456 by hand: 2.16 %); the table
+    // beside the program's own formula.
+    const QStringList weir{"--formula",       "jis-rect", "--width",        "600",
+                           "--channel-width", "1200",     "--crest-height", "500"};
+    QTest::newRow("JIS rectangular weir, head for its flow")
+        << QStringList{"head", "--flow", "5652.71", "--u-head", "0.5", "--u-width", "1", "--u-coefficient", "1"} + weir
+        << QByteArray() << 0 << QStringList{"Head (mm)\t200\n", "U(%)\t2.16\n"};
+    QTest::newRow("JIS rectangular weir, no bracket")
+        << QStringList{"head", "--flow", "5652.71", "--min", "10", "--max", "300"} + weir << QByteArray() << 2
+        << QStringList{"--min and --max cannot be used"};
+    QTest::newRow("JIS rectangular weir, table beside the own formula")
+        << QStringList{"table", "--from", "200", "--to", "200", "--step", "1", "--format", "csv"} + weir << QByteArray()
+        << 0
+        << QStringList{"Remark,Flow by the program's own formula (L/min),Difference (%),", "\n200,5652.71,0.0942118,,",
+                       "Formula: JIS B 8302 rectangular weir (Itaya-Teshima formula) (range of validity: B 0.5–6.3 m"};
     QTest::newRow("a weir that cannot be")
         << QStringList{"flow", "--formula",      "jis-rect", "--width", "1300", "--channel-width",
                        "1200", "--crest-height", "500",      "--head",  "200"}

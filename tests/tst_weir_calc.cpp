@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Weir Head developers
 #include "hydraulics/bisection.h"
 #include "hydraulics/flow_uncertainty.h"
+#include "hydraulics/standard_uncertainty.h"
 #include "hydraulics/standard_weirs.h"
 #include "hydraulics/weir_design.h"
 #include "hydraulics/weir_domain.h"
@@ -117,6 +118,8 @@ private slots:
     void standardFormulasWorkedValues();
     void standardRangesMarked_data();
     void standardRangesMarked();
+    void standardSensitivities_data();
+    void standardSensitivities();
     void standardHeadRecovered_data();
     void standardHeadRecovered();
 };
@@ -619,6 +622,53 @@ void WeirCalcTest::standardRangesMarked()
     QCOMPARE(broken, outside);
     if (q.status == StandardDischarge::Status::Ok)
         QVERIFY(q.flow > 0);
+}
+
+// The sensitivities a standard formula's uncertainty takes, against their
+// derivations by hand (d ln Q / d ln h = 1.5 + h K'(h)/K for the JIS forms):
+//   四角せき  K'(h) = -0.177/h² + 14.2/D - 12.85 √((B-b)/(D B h)),
+//             S_b = 1 + b · 12.85 √(h/(D B)) / √(B-b) / K
+//   全幅せき  K'(h) = (-0.177/h² + 14.2/D)(1 + ε), S_b = 1
+//   Francis   S_h = 1.5 - 0.2h/(b - 0.2h), S_b = b/(b - 0.2h)
+//   ISO       S_h = h (0.075/D / Ce + 1.5/(h + 0.001)), S_b = b/(b - 0.001)
+void WeirCalcTest::standardSensitivities_data()
+{
+    QTest::addColumn<int>("formula");
+    QTest::addColumn<double>("head");
+    QTest::addColumn<double>("headSensitivity");
+    QTest::addColumn<double>("widthSensitivity");
+    const double b = 0.6, B = 1.2, D = 0.5;
+    for (const double h : {0.05, 0.2, 0.34}) {
+        const double k
+            = 107.1 + 0.177 / h + 14.2 * h / D - 25.7 * std::sqrt((B - b) * h / (D * B)) + 2.04 * std::sqrt(B / D);
+        const double dk = -0.177 / (h * h) + 14.2 / D - 12.85 * std::sqrt((B - b) / (D * B * h));
+        QTest::addRow("四角せき h %g", h) << int(StandardWeir::JisRectangular) << h << 1.5 + h * dk / k
+                                          << 1 + b * 12.85 * std::sqrt(h / (D * B)) / std::sqrt(B - b) / k;
+        const double kFull = 107.1 + (0.177 / h + 14.2 * h / D);
+        QTest::addRow("全幅せき h %g", h)
+            << int(StandardWeir::JisFullWidth) << h << 1.5 + h * (-0.177 / (h * h) + 14.2 / D) / kFull << 1.0;
+        QTest::addRow("Francis h %g", h) << int(StandardWeir::JisFrancis) << h << 1.5 - 0.2 * h / (b - 0.2 * h)
+                                         << b / (b - 0.2 * h);
+        const double ce = 0.602 + 0.075 * h / D;
+        QTest::addRow("ISO h %g", h) << int(StandardWeir::IsoFullWidth) << h << h * (0.075 / D / ce + 1.5 / (h + 0.001))
+                                     << b / (b - 0.001);
+    }
+}
+
+void WeirCalcTest::standardSensitivities()
+{
+    QFETCH(int, formula);
+    QFETCH(double, head);
+    QFETCH(double, headSensitivity);
+    QFETCH(double, widthSensitivity);
+    // u(h) 1 mm, u(b) 1 mm, u_C 1 %: the combination is checked too.
+    const UncertaintyInputs inputs{0.001, 0.001, 0.01};
+    const FlowUncertainty u = standardFlowUncertainty(StandardWeir(formula), head, {0.6, 1.2, 0.5}, inputs);
+    QCOMPARE(u.status, FlowUncertainty::Status::Ok);
+    QVERIFY2(std::abs(u.headSensitivity - headSensitivity) < 1e-7, qPrintable(QString::number(u.headSensitivity)));
+    QVERIFY2(std::abs(u.widthSensitivity - widthSensitivity) < 1e-7, qPrintable(QString::number(u.widthSensitivity)));
+    const double relative = std::hypot(0.01, headSensitivity * 0.001 / head, widthSensitivity * 0.001 / 0.6);
+    QVERIFY(std::abs(u.expanded - 2 * relative) < 1e-8);
 }
 
 // The head for a flow on each formula gives back the head the flow came

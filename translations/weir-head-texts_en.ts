@@ -317,5 +317,45 @@
         <source>記録から流量</source>
         <translation>Flows from a record</translation>
     </message>
+    <message>
+        <source>本プログラムの公式</source>
+        <translation>The program&apos;s own formula</translation>
+    </message>
+    <message>
+        <source>JIS B 8302 四角せき（板谷・手島の式）</source>
+        <translation>JIS B 8302 rectangular weir (Itaya-Teshima formula)</translation>
+    </message>
+    <message>
+        <source>JIS B 8302 全幅せき</source>
+        <translation>JIS B 8302 full-width weir</translation>
+    </message>
+    <message>
+        <source>JIS K 0094 フランシスの式（両端収縮）</source>
+        <translation>JIS K 0094 Francis formula (two end contractions)</translation>
+    </message>
+    <message>
+        <source>ISO 1438 全幅の薄刃せき</source>
+        <translation>ISO 1438 full-width thin-plate weir</translation>
+    </message>
+    <message>
+        <source>越流高さ 20 mm 以上</source>
+        <translation>head 20 mm and above</translation>
+    </message>
+    <message>
+        <source>公式: %1（適用範囲: %2）</source>
+        <translation>Formula: %1 (range of validity: %2)</translation>
+    </message>
+    <message>
+        <source>公式の適用範囲外（%1）</source>
+        <translation>outside the formula&apos;s range (%1)</translation>
+    </message>
+    <message>
+        <source>本プログラムの公式の流量(L/min)</source>
+        <translation>Flow by the program&apos;s own formula (L/min)</translation>
+    </message>
+    <message>
+        <source>差(%)</source>
+        <translation>Difference (%)</translation>
+    </message>
 </context>
 </TS>

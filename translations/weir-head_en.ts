@@ -366,20 +366,8 @@ the weir&apos;s width and a bracket of heads, by bisection.</translation>
         <translation>The unit of column %1 is %3 by %2; it was read in %4, as --unit says.</translation>
     </message>
     <message>
-        <source>この越流高さでは公式の流量が増えないため、流量を求められません。</source>
-        <translation>At this head the formula&apos;s flow no longer rises, so no flow can be given.</translation>
-    </message>
-    <message>
-        <source>公式の適用範囲外（%1）</source>
-        <translation>outside the formula&apos;s range (%1)</translation>
-    </message>
-    <message>
         <source>--formula は own, jis-rect, jis-full, jis-francis, iso-full のどれかです。</source>
         <translation>--formula is one of own, jis-rect, jis-full, jis-francis, iso-full.</translation>
-    </message>
-    <message>
-        <source>流量の不確かさは、本プログラムの公式（--formula own）でのみ求められます。</source>
-        <translation>The flow&apos;s uncertainty is given with the program&apos;s own formula only (--formula own).</translation>
     </message>
     <message>
         <source>%1 が数値ではありません。</source>
@@ -400,6 +388,10 @@ the weir&apos;s width and a bracket of heads, by bisection.</translation>
     <message>
         <source>水路の底から堰頂までの高さ D (mm、jis-rect, jis-full, iso-full)</source>
         <translation>height D of the crest above the channel bed (mm, jis-rect, jis-full, iso-full)</translation>
+    </message>
+    <message>
+        <source>規格の公式では越流高さを公式の範囲全体で探します: --min と --max は使えません。</source>
+        <translation>A standard&apos;s formula looks for the head over its whole range: --min and --max cannot be used with it.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Weir Head developers
 #include "rating/model/rating_table.h"
 
+#include "hydraulics/standard_uncertainty.h"
 #include "hydraulics/units.h"
 #include "hydraulics/weir_formula.h"
 #include "logic/box_number.h"
@@ -159,14 +160,48 @@ void RatingTableModel::setGauge(const std::optional<GaugeUncertainty> &gauge)
 {
     beginResetModel();
     m_gauge = gauge;
+    updateColumns();
     endResetModel();
+}
+
+void RatingTableModel::setFormula(const std::optional<StandardFormula> &formula)
+{
+    beginResetModel();
+    m_formula = formula;
+    updateColumns();
+    endResetModel();
+}
+
+void RatingTableModel::updateColumns()
+{
+    m_columns = {Head, FlowLpm, FlowM3s, Remark};
+    if (m_gauge)
+        m_columns << PlusMinus << Expanded;
+    if (m_formula)
+        m_columns << OwnFlowLpm << Difference;
+}
+
+StandardDischarge RatingTableModel::standardAt(int row) const
+{
+    return standardDischarge(m_formula->weir, units::metresFromMillimetres(headAt(row)),
+                             m_formula->channelFor(m_range.widthMm));
 }
 
 FlowUncertainty RatingTableModel::uncertaintyAt(int row) const
 {
     if (!m_gauge)
         return {};
-    return flowUncertainty(units::metresFromMillimetres(headAt(row)), m_domain.width(), m_gauge->si());
+    const double head = units::metresFromMillimetres(headAt(row));
+    if (m_formula)
+        return standardFlowUncertainty(m_formula->weir, head, m_formula->channelFor(m_range.widthMm), m_gauge->si());
+    return flowUncertainty(head, m_domain.width(), m_gauge->si());
+}
+
+double RatingTableModel::ownFlowLpmAt(int row) const
+{
+    const Discharge discharge = m_domain.dischargeAt(units::metresFromMillimetres(headAt(row)));
+    return discharge.status == Discharge::Status::Ok ? units::litresPerMinuteFromCubicMetresPerSecond(discharge.flow)
+                                                     : std::numeric_limits<double>::quiet_NaN();
 }
 
 double RatingTableModel::headAt(int row) const
@@ -183,17 +218,25 @@ double RatingTableModel::flowLpmAt(int row) const
 
 double RatingTableModel::flowM3sAt(int row) const
 {
+    if (m_formula) {
+        const StandardDischarge q = standardAt(row);
+        return q.status == StandardDischarge::Status::Ok ? q.flow : std::numeric_limits<double>::quiet_NaN();
+    }
     const Discharge discharge = m_domain.dischargeAt(units::metresFromMillimetres(headAt(row)));
     return discharge.status == Discharge::Status::Ok ? discharge.flow : std::numeric_limits<double>::quiet_NaN();
 }
 
 bool RatingTableModel::beyondFormula(int row) const
 {
+    if (m_formula)
+        return standardAt(row).status == StandardDischarge::Status::BeyondPeak;
     return m_domain.dischargeAt(units::metresFromMillimetres(headAt(row))).status == Discharge::Status::BeyondPeak;
 }
 
 bool RatingTableModel::belowValidRange(int row) const
 {
+    if (m_formula)
+        return !standardAt(row).outside.empty();
     return headAt(row) < kMinimumValidHeadMm;
 }
 
@@ -212,27 +255,40 @@ int RatingTableModel::rowCount(const QModelIndex &parent) const
 
 int RatingTableModel::columnCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : m_gauge ? ColumnCount : Remark + 1;
+    return parent.isValid() ? 0 : int(m_columns.size());
 }
 
 QVariant RatingTableModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || index.row() >= m_rows)
         return {};
+    const Column column = columnAt(index.column());
     if (role == Qt::TextAlignmentRole)
-        return index.column() == Remark ? int(Qt::AlignLeft | Qt::AlignVCenter)
-                                        : int(Qt::AlignRight | Qt::AlignVCenter);
+        return column == Remark ? int(Qt::AlignLeft | Qt::AlignVCenter) : int(Qt::AlignRight | Qt::AlignVCenter);
     if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)
         return {};
     const int row = index.row();
-    switch (index.column()) {
+    switch (column) {
     case Head: return generalNumberText(std::round(headAt(row) * 1e9) / 1e9, m_locale);
     case FlowLpm: return std::isfinite(flowLpmAt(row)) ? flowLpmText(flowLpmAt(row), m_locale) : QString();
     case FlowM3s: return std::isfinite(flowM3sAt(row)) ? flowM3sText(flowM3sAt(row), m_locale) : QString();
     case Remark:
         if (beyondFormula(row))
             return Texts::noFlowBeyondFormula();
+        if (m_formula) {
+            const StandardDischarge q = standardAt(row);
+            return q.outside.empty() ? QString() : Texts::outsideFormulaRange(q.outside);
+        }
         return belowValidRange(row) ? Texts::outsideValidRange() : QString();
+    case OwnFlowLpm: return std::isfinite(ownFlowLpmAt(row)) ? flowLpmText(ownFlowLpmAt(row), m_locale) : QString();
+    case Difference: {
+        // How far the standard's flow lies from the program's own, in % of the own.
+        const double own = ownFlowLpmAt(row);
+        const double chosen = flowLpmAt(row);
+        return std::isfinite(own) && std::isfinite(chosen) && own > 0
+            ? fixedNumberText((chosen - own) / own * 100, 2, m_locale)
+            : QString();
+    }
     case PlusMinus: return expandedTexts(uncertaintyAt(row), flowLpmAt(row), m_locale).plusMinusLpm;
     case Expanded: return expandedTexts(uncertaintyAt(row), flowLpmAt(row), m_locale).percent;
     }
@@ -245,13 +301,15 @@ QVariant RatingTableModel::headerData(int section, Qt::Orientation orientation, 
         return {};
     if (orientation == Qt::Vertical)
         return section + 1;
-    switch (section) {
+    switch (columnAt(section)) {
     case Head: return Texts::head();
     case FlowLpm: return Texts::flow();
     case FlowM3s: return RatingTexts::flowM3s();
     case Remark: return RatingTexts::remark();
     case PlusMinus: return Texts::plusMinusFlow();
     case Expanded: return Texts::expandedPercent();
+    case OwnFlowLpm: return Texts::ownFormulaFlow();
+    case Difference: return Texts::formulaDifference();
     }
     return {};
 }

@@ -2,7 +2,9 @@
 // SPDX-FileCopyrightText: 2026 The Weir Head developers
 #pragma once
 
+#include "hydraulics/standard_weirs.h"
 #include "hydraulics/weir_domain.h"
+#include "logic/flow_formula.h"
 #include "logic/flow_reading.h"
 #include "logic/gauge_uncertainty.h"
 
@@ -85,9 +87,13 @@ class RatingTableModel : public QAbstractTableModel
     Q_OBJECT
 
 public:
-    // The last two only while the user's uncertainties are stated
-    // (setGauge): the flow's expanded uncertainty, ± L/min and U in %.
-    enum Column { Head, FlowLpm, FlowM3s, Remark, PlusMinus, Expanded, ColumnCount };
+    // PlusMinus and Expanded only while the user's uncertainties are stated
+    // (setGauge): the flow's expanded uncertainty, ± L/min and U in %. The
+    // last two only with a standard's formula (setFormula): the program's
+    // own formula's flow at the same head, and how far the standard's lies
+    // from it, in %. The columns shown are in this order; a section is one
+    // of them (columnAt).
+    enum Column { Head, FlowLpm, FlowM3s, Remark, PlusMinus, Expanded, OwnFlowLpm, Difference };
 
     explicit RatingTableModel(QObject *parent = nullptr);
 
@@ -97,15 +103,20 @@ public:
     const QLocale &locale() const { return m_locale; }
     void setGauge(const std::optional<GaugeUncertainty> &gauge);
     const std::optional<GaugeUncertainty> &gauge() const { return m_gauge; }
+    void setFormula(const std::optional<StandardFormula> &formula);
+    const std::optional<StandardFormula> &formula() const { return m_formula; }
+    Column columnAt(int section) const { return m_columns.value(section, Head); }
+    int sectionOf(Column column) const { return int(m_columns.indexOf(column)); } // -1 when not shown
 
     double headAt(int row) const; // mm
     // The flows are not finite (NaN) where the formula gives none: from the
     // head where its discharge stops rising upward.
     double flowLpmAt(int row) const;              // L/min
     double flowM3sAt(int row) const;              // m³/s
-    bool belowValidRange(int row) const;          // the formula holds from 20 mm
+    bool belowValidRange(int row) const;          // outside the formula's range (the own: below 20 mm)
     bool beyondFormula(int row) const;            // at or past the discharge's peak
     FlowUncertainty uncertaintyAt(int row) const; // NotComputable without a gauge
+    double ownFlowLpmAt(int row) const;           // the program's own formula, whatever is chosen
     // The row whose head is nearest the given head, or -1 for an empty table.
     int rowNearest(double headMm) const;
 
@@ -115,11 +126,16 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
 private:
+    void updateColumns();
+    StandardDischarge standardAt(int row) const;
+
     RatingRange m_range;
     WeirDomain m_domain{0.0};
     int m_rows = 0;
     QLocale m_locale;
     std::optional<GaugeUncertainty> m_gauge;
+    std::optional<StandardFormula> m_formula;
+    QList<Column> m_columns{Head, FlowLpm, FlowM3s, Remark};
 };
 
 } // namespace weir
