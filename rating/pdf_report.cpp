@@ -101,10 +101,22 @@ void ReportPainter::drawTitleBlock()
     m_y += m_titleLine;
     m_painter.setFont(m_body);
     const QString width = QLocale::c().toString(m_model.range().widthMm, 'g', 15);
-    QStringList lines{RatingTexts::tr("堰の幅: %1 mm").arg(width),
-                      RatingTexts::tr("流量公式 (%1): %2").arg(Texts::formulaUnits(), Texts::formula()),
-                      RatingTexts::tr("適用範囲: 越流高さ %1 mm 以上（%1 mm 未満の行は「%2」）")
-                          .arg(QString::number(kMinimumValidHeadMm), Texts::outsideValidRange())};
+    QStringList lines{RatingTexts::tr("堰の幅: %1 mm").arg(width)};
+    if (const std::optional<StandardFormula> &standard = m_model.formula()) {
+        // A standard's formula: its name, source and range, the channel it
+        // was given, and the program's own beside it in the table.
+        const auto mm = [](double value) { return QLocale::c().toString(value, 'g', 15); };
+        lines << Texts::formulaStatement(standard->weir)
+              << RatingTexts::tr("%1: %2、%3: %4")
+                     .arg(RatingTexts::channelWidth(), mm(standard->channelWidthMm), RatingTexts::crestHeight(),
+                          mm(standard->crestHeightMm))
+              << RatingTexts::tr("「%1」の列は本プログラムの公式 (%2) の流量、「%3」はそれとの差です。")
+                     .arg(Texts::ownFormulaFlow(), Texts::formula(), Texts::formulaDifference());
+    } else {
+        lines << RatingTexts::tr("流量公式 (%1): %2").arg(Texts::formulaUnits(), Texts::formula())
+              << RatingTexts::tr("適用範囲: 越流高さ %1 mm 以上（%1 mm 未満の行は「%2」）")
+                     .arg(QString::number(kMinimumValidHeadMm), Texts::outsideValidRange());
+    }
     // The uncertainties behind the ± column, stated whenever it is printed.
     if (m_model.gauge())
         lines << gaugeStatement(*m_model.gauge(), QLocale::c());

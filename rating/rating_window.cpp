@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -122,9 +123,89 @@ QLayout *RatingWindowWidget::buildBoxes()
     auto *top = new QHBoxLayout;
     top->addLayout(form);
     top->addSpacing(24);
+    top->addLayout(buildFormulaBoxes(boxWidth));
+    top->addSpacing(24);
     top->addLayout(headForm);
     top->addStretch();
     return top;
+}
+
+// The formula: the program's own, or one a standard names, with the boxes
+// for the channel it takes; the standard's range said under them.
+QLayout *RatingWindowWidget::buildFormulaBoxes(int boxWidth)
+{
+    m_formulaBox = new QComboBox(this);
+    m_formulaBox->setObjectName(QStringLiteral("ratingFormula"));
+    m_formulaBox->setAccessibleName(RatingTexts::tr("流量の公式"));
+    m_formulaBox->addItem(Texts::formulaName(std::nullopt), -1);
+    for (const StandardWeir weir : {StandardWeir::JisRectangular, StandardWeir::JisFullWidth, StandardWeir::JisFrancis,
+                                    StandardWeir::IsoFullWidth})
+        m_formulaBox->addItem(Texts::formulaName(weir), int(weir));
+    const auto newBox = [this, boxWidth](const QString &caption, const char *name) {
+        auto *box = new QLineEdit(this);
+        box->setObjectName(QString::fromLatin1(name));
+        box->setAccessibleName(caption);
+        box->setFixedWidth(boxWidth);
+        return box;
+    };
+    m_channelWidthBox = newBox(RatingTexts::channelWidth(), "ratingChannelWidth");
+    m_crestHeightBox = newBox(RatingTexts::crestHeight(), "ratingCrestHeight");
+    m_formulaNote = new QLabel(this);
+    m_formulaNote->setObjectName(QStringLiteral("ratingFormulaRange"));
+    m_formulaNote->setWordWrap(true);
+    m_formulaNote->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_formulaNote->setFixedWidth(fontMetrics().horizontalAdvance(QString(24, QChar(0x6C34))));
+    auto *form = new QFormLayout;
+    form->addRow(Texts::formLabel(RatingTexts::tr("公式"), u'U'), m_formulaBox);
+    form->addRow(Texts::formLabel(RatingTexts::channelWidth(), u'B'), m_channelWidthBox);
+    form->addRow(Texts::formLabel(RatingTexts::crestHeight(), u'D'), m_crestHeightBox);
+    form->addRow(m_formulaNote);
+    return form;
+}
+
+void RatingWindowWidget::chooseFormula(std::optional<StandardWeir> weir, const QString &channelWidthMm,
+                                       const QString &crestHeightMm)
+{
+    const QSignalBlocker blockChannel(m_channelWidthBox), blockCrest(m_crestHeightBox);
+    m_channelWidthBox->setText(channelWidthMm);
+    m_crestHeightBox->setText(crestHeightMm);
+    // Setting the choice refreshes, with the boxes as set.
+    const int index = m_formulaBox->findData(weir ? int(*weir) : -1);
+    if (index == m_formulaBox->currentIndex())
+        refresh();
+    else
+        m_formulaBox->setCurrentIndex(index);
+}
+
+bool RatingWindowWidget::readFormula(std::optional<StandardFormula> *formula)
+{
+    const int chosen = m_formulaBox->currentData().toInt();
+    const std::optional<StandardWeir> weir = chosen < 0 ? std::nullopt : std::optional(StandardWeir(chosen));
+    // The boxes a formula takes: B for the rectangular weir with end
+    // contractions; D for all but Francis; the full-width weirs' channel is
+    // their crest.
+    const bool takesChannel = weir == StandardWeir::JisRectangular;
+    const bool takesCrest = weir && weir != StandardWeir::JisFrancis;
+    m_channelWidthBox->setEnabled(takesChannel);
+    m_crestHeightBox->setEnabled(takesCrest);
+    m_formulaNote->setText(weir ? RatingTexts::tr("適用範囲: %1").arg(Texts::formulaRange(weir)) : QString());
+    formula->reset();
+    if (!weir)
+        return true;
+    StandardFormula standard{*weir};
+    for (const auto &[box, taken, mm] : {std::tuple{m_channelWidthBox, takesChannel, &standard.channelWidthMm},
+                                         std::tuple{m_crestHeightBox, takesCrest, &standard.crestHeightMm}}) {
+        if (!taken)
+            continue;
+        const PositiveNumber number = readPositiveNumber(box->text(), box->accessibleName(), m_numberLocale);
+        if (!number.value) {
+            showMessage(number.message);
+            return false;
+        }
+        *mm = *number.value;
+    }
+    *formula = standard;
+    return true;
 }
 
 QLayout *RatingWindowWidget::buildButtons()
@@ -181,6 +262,11 @@ QWidget *RatingWindowWidget::buildPlot()
     m_belowRange = new QCPCurve(m_plot->xAxis, m_plot->yAxis);
     m_belowRange->setPen(QPen(QColor(0x80, 0x80, 0x80), 2, Qt::DashLine));
     m_belowRange->setName(RatingTexts::tr("適用範囲外 (<%1mm)").arg(kMinimumValidHeadMm));
+    m_ownCurve = new QCPCurve(m_plot->xAxis, m_plot->yAxis);
+    m_ownCurve->setPen(QPen(QColor(0xC0, 0x60, 0), 1, Qt::DotLine));
+    m_ownCurve->setName(Texts::formulaName(std::nullopt));
+    m_ownCurve->setVisible(false);
+    m_ownCurve->removeFromLegend();
     m_shownPoint = m_plot->addGraph();
     m_shownPoint->setLineStyle(QCPGraph::lsNone);
     m_shownPoint->setScatterStyle(
@@ -206,8 +292,9 @@ QWidget *RatingWindowWidget::buildPlot()
 
 void RatingWindowWidget::setKeyboardOrder()
 {
-    QWidget *const order[] = {m_widthBox,   m_fromBox,   m_toBox,     m_stepBox,       m_headBox,
-                              m_copyButton, m_csvButton, m_pdfButton, m_previewButton, m_table};
+    QWidget *const order[] = {m_widthBox,        m_fromBox,        m_toBox,   m_stepBox,    m_formulaBox,
+                              m_channelWidthBox, m_crestHeightBox, m_headBox, m_copyButton, m_csvButton,
+                              m_pdfButton,       m_previewButton,  m_table};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -216,6 +303,9 @@ void RatingWindowWidget::connectControls()
 {
     for (QLineEdit *box : {m_widthBox, m_fromBox, m_toBox, m_stepBox})
         connect(box, &QLineEdit::textChanged, this, &RatingWindowWidget::refresh);
+    for (QLineEdit *box : {m_channelWidthBox, m_crestHeightBox})
+        connect(box, &QLineEdit::textChanged, this, &RatingWindowWidget::refresh);
+    connect(m_formulaBox, &QComboBox::currentIndexChanged, this, &RatingWindowWidget::refresh);
     connect(m_headBox, &QLineEdit::textChanged, this, &RatingWindowWidget::refreshFlowAtHead);
     connect(m_copyButton, &QPushButton::clicked, this, &RatingWindowWidget::copyTable);
     connect(m_csvButton, &QPushButton::clicked, this, &RatingWindowWidget::chooseCsvFile);
@@ -284,10 +374,22 @@ void RatingWindowWidget::refresh()
         setCurrent(false);
         return;
     }
+    std::optional<StandardFormula> formula;
+    if (!readFormula(&formula)) {
+        setCurrent(false);
+        return;
+    }
+    if (formula && !FlowFormula(read.range->widthMm, formula).holds()) {
+        showMessage(
+            RatingTexts::tr("この堰はあり得ません: 堰の幅は水路の幅 B 以下、堰頂の高さ D は 0 より大きくして下さい。"));
+        setCurrent(false);
+        return;
+    }
     showMessage({});
     setCurrent(true);
     m_model->setLocale(m_numberLocale);
     m_model->setRange(*read.range);
+    m_model->setFormula(formula);
     replot();
     takeShownHead(m_shownHead);
     refreshFlowAtHead();
@@ -337,33 +439,66 @@ void RatingWindowWidget::refreshFlowAtHead()
         m_flowLabel->clear();
         return;
     }
-    const FlowAtHead flow = flowAtHead(m_headBox->text(), m_model->range().widthMm, m_numberLocale, m_model->gauge());
+    const FlowAtHead flow
+        = flowAtHead(m_headBox->text(), m_model->range().widthMm, m_numberLocale, m_model->gauge(), m_model->formula());
     m_flowLabel->setText(flow.message.isEmpty() ? flow.text : flow.message);
 }
 
 void RatingWindowWidget::replot()
 {
-    QVector<double> inFlows, inHeads, belowFlows, belowHeads;
-    for (int row = 0; row < m_model->rowCount(); ++row) {
+    // The rows outside the formula's range on a dashed curve of their own,
+    // each stretch of them joined to the rows in range beside it, and
+    // stretches apart broken by a NaN; the rows in range on the solid one.
+    QVector<double> inFlows, inHeads, belowFlows, belowHeads, ownFlows, ownHeads;
+    const int rows = m_model->rowCount();
+    const auto drawn
+        = [this](int row) { return row >= 0 && row < m_model->rowCount() && std::isfinite(m_model->flowLpmAt(row)); };
+    for (int row = 0; row < rows; ++row) {
         const double head = m_model->headAt(row);
         const double flow = m_model->flowLpmAt(row);
+        if (m_model->formula() && std::isfinite(m_model->ownFlowLpmAt(row))) {
+            ownFlows << m_model->ownFlowLpmAt(row);
+            ownHeads << head;
+        }
         if (!std::isfinite(flow))
             continue;
-        if (m_model->belowValidRange(row)) {
-            belowFlows << flow;
-            belowHeads << head;
-        } else {
+        if (!m_model->belowValidRange(row)) {
             inFlows << flow;
             inHeads << head;
+            continue;
         }
-    }
-    // The dashed part meets the solid one at 20 mm.
-    if (!belowFlows.isEmpty() && !inFlows.isEmpty()) {
-        belowFlows << inFlows.first();
-        belowHeads << inHeads.first();
+        if (drawn(row - 1) && !m_model->belowValidRange(row - 1)) {
+            if (!belowFlows.isEmpty()) {
+                belowFlows << qQNaN();
+                belowHeads << qQNaN();
+            }
+            belowFlows << m_model->flowLpmAt(row - 1);
+            belowHeads << m_model->headAt(row - 1);
+        }
+        belowFlows << flow;
+        belowHeads << head;
+        if (drawn(row + 1) && !m_model->belowValidRange(row + 1)) {
+            belowFlows << m_model->flowLpmAt(row + 1);
+            belowHeads << m_model->headAt(row + 1);
+        }
     }
     m_inRange->setData(inFlows, inHeads);
     m_belowRange->setData(belowFlows, belowHeads);
+    const bool standard = m_model->formula().has_value();
+    m_inRange->setName(standard ? Texts::formulaName(m_model->formula()->weir)
+                                : RatingTexts::tr("適用範囲 (≧%1mm)").arg(kMinimumValidHeadMm));
+    // A standard's long name: the legend where the curve of a weir never
+    // goes, at small flows and large heads.
+    m_plot->axisRect()->insetLayout()->setInsetAlignment(
+        0, standard ? Qt::AlignTop | Qt::AlignLeft : Qt::AlignBottom | Qt::AlignRight);
+    m_belowRange->setName(standard ? RatingTexts::tr("適用範囲外")
+                                   : RatingTexts::tr("適用範囲外 (<%1mm)").arg(kMinimumValidHeadMm));
+    m_ownCurve->setData(ownFlows, ownHeads);
+    m_ownCurve->setVisible(standard);
+    if (standard)
+        m_ownCurve->addToLegend();
+    else
+        m_ownCurve->removeFromLegend();
     m_pointed->data()->clear();
     m_readout->clear();
     m_plot->rescaleAxes();

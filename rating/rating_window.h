@@ -11,6 +11,7 @@ class QCPCurve;
 class QCPGraph;
 class QCustomPlot;
 class QLabel;
+class QComboBox;
 class QLineEdit;
 class QMouseEvent;
 class QPushButton;
@@ -41,6 +42,10 @@ public:
 
     RatingTableModel *model() const { return m_model; }
     QLineEdit *box(RatingBox box) const;
+    // The formula the table is of: the program's own (none) or a standard's,
+    // with the channel's width and the crest's height (mm) it takes.
+    void chooseFormula(std::optional<StandardWeir> weir, const QString &channelWidthMm = {},
+                       const QString &crestHeightMm = {});
     QString message() const;
     QString flowText() const;
     QString gaugeNote() const; // the uncertainties stated, empty when none
@@ -68,6 +73,10 @@ private:
     void buildControls();
     QLayout *buildBoxes();
     QLayout *buildButtons();
+    QLayout *buildFormulaBoxes(int boxWidth);
+    // The standard's formula the boxes give, none for the program's own;
+    // false (and a message) when a box it needs does not read.
+    bool readFormula(std::optional<StandardFormula> *formula);
     QWidget *buildTable();
     QWidget *buildPlot();
     void setKeyboardOrder();
@@ -91,6 +100,10 @@ private:
     QLineEdit *m_toBox = nullptr;
     QLineEdit *m_stepBox = nullptr;
     QLineEdit *m_headBox = nullptr;
+    QComboBox *m_formulaBox = nullptr;
+    QLineEdit *m_channelWidthBox = nullptr;
+    QLineEdit *m_crestHeightBox = nullptr;
+    QLabel *m_formulaNote = nullptr;
     QPushButton *m_copyButton = nullptr;
     QPushButton *m_csvButton = nullptr;
     QPushButton *m_pdfButton = nullptr;
@@ -103,6 +116,7 @@ private:
     QCustomPlot *m_plot = nullptr;
     QCPCurve *m_inRange = nullptr;    // heads of 20 mm and over
     QCPCurve *m_belowRange = nullptr; // below 20 mm, drawn dashed
+    QCPCurve *m_ownCurve = nullptr;   // the program's own formula, beside a standard's
     QCPGraph *m_shownPoint = nullptr; // the calculator's head
     QCPGraph *m_pointed = nullptr;    // the point under the mouse
     QLabel *m_readout = nullptr;

@@ -6,6 +6,7 @@
 // clipboard, and saves that fail without losing a file.
 #include "calculator/uncertainty_dialog.h"
 #include "calculator/weir_head_window.h"
+#include "logic/texts.h"
 #include "rating/pdf_report.h"
 #include "rating/rating_window.h"
 #include "tests/support/page_ink.h"
@@ -65,6 +66,8 @@ private slots:
     void pdfHasPagesHeadersAndRows();
     void printedReportAndItsPreview();
     void mouseReadsOutThePoint();
+    void standardBesideOwnFormula_data();
+    void standardBesideOwnFormula();
     void uncertaintiesReachTheTable_data();
     void uncertaintiesReachTheTable();
 };
@@ -384,6 +387,91 @@ void RatingWindowTest::mouseReadsOutThePoint()
 // 編集 → 不確かさ with the rating window open: what reads is kept and reaches
 // the table's ± and U columns and the flow for a measured head, stated beside
 // them; what does not keeps the dialog open and names the box.
+// A standard's formula chosen in the window: its flows, the program's own
+// beside them with the difference, its range marked and named; a box it
+// needs that does not read, or a weir that cannot be, leaves the table
+// greyed with a message. JIS B 8302's rectangular weir: 5652.71 L/min for
+// b 600, B 1200, D 500 at h 200 mm.
+void RatingWindowTest::standardBesideOwnFormula_data()
+{
+    QTest::addColumn<int>("weir");
+    QTest::addColumn<QString>("channelWidth");
+    QTest::addColumn<QString>("crestHeight");
+    QTest::addColumn<QString>("message");   // empty: the table is current
+    QTest::addColumn<QString>("flowAt200"); // the measured head's flow begins so
+    QTest::addColumn<QString>("remarkAt400");
+    const int rect = int(StandardWeir::JisRectangular);
+    QTest::newRow("四角せき") << rect << "1200"
+                              << "500" << QString() << "5652.71" << u"h > 0.45√b"_qs;
+    QTest::newRow("ISO full width, B not taken")
+        << int(StandardWeir::IsoFullWidth) << ""
+        << "500" << QString() << "6043.29" << QString(); // 0.632 · 2.95246 · 0.599 · 0.201^1.5 m³/s
+    QTest::newRow("D missing") << rect << "1200"
+                               << "" << u"堰頂の高さ D(mm)が数値ではありません。"_qs << QString() << QString();
+    QTest::newRow("b wider than B") << rect << "500"
+                                    << "500" << u"この堰はあり得ません"_qs << QString() << QString();
+}
+
+void RatingWindowTest::standardBesideOwnFormula()
+{
+    QFETCH(int, weir);
+    QFETCH(QString, channelWidth);
+    QFETCH(QString, crestHeight);
+    QFETCH(QString, message);
+    QFETCH(QString, flowAt200);
+    QFETCH(QString, remarkAt400);
+    RatingWindowWidget rating;
+    rating.box(RatingBox::Width)->setText("600");
+    rating.box(RatingBox::From)->setText("100");
+    rating.box(RatingBox::To)->setText("400");
+    rating.box(RatingBox::Step)->setText("100");
+    rating.box(RatingBox::Head)->setText("200");
+    rating.chooseFormula(StandardWeir(weir), channelWidth, crestHeight);
+    if (!message.isEmpty()) {
+        QVERIFY2(rating.message().startsWith(message), qPrintable(rating.message()));
+        QVERIFY(!rating.isCurrent());
+        QCOMPARE(rating.flowText(), QString());
+        return;
+    }
+    QVERIFY2(rating.isCurrent(), qPrintable(rating.message()));
+    QVERIFY2(rating.flowText().startsWith(flowAt200), qPrintable(rating.flowText()));
+    const RatingTableModel &model = *rating.model();
+    QCOMPARE(model.headerData(model.sectionOf(RatingTableModel::Difference), Qt::Horizontal).toString(), u"差(%)"_qs);
+    // The row of 200 mm: the standard's flow, the own one, and how far apart, in %.
+    const int row = model.rowNearest(200);
+    const double own = flowLitresPerMinute(200, 600);
+    QCOMPARE(model.index(row, model.sectionOf(RatingTableModel::OwnFlowLpm)).data().toString(),
+             QString::number(own, 'f', 2));
+    const double chosen = model.flowLpmAt(row);
+    QCOMPARE(model.index(row, model.sectionOf(RatingTableModel::Difference)).data().toString(),
+             QString::number((chosen - own) / own * 100, 'f', 2));
+    const QString remark = model.index(model.rowNearest(400), RatingTableModel::Remark).data().toString();
+    QVERIFY2(remarkAt400.isEmpty() ? remark.isEmpty() : remark.contains(remarkAt400), qPrintable(remark));
+    // The report names the formula, its source and range.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("rating.pdf"));
+    QCOMPARE(rating.savePdf(path), QString());
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+    QVERIFY(text.waitForFinished(10000) && text.exitCode() == 0);
+    const QString extracted = QString::fromUtf8(text.readAllStandardOutput()).simplified();
+    QVERIFY2(extracted.contains(Texts::formulaName(StandardWeir(weir))), qPrintable(extracted.left(600)));
+    if (weir == int(StandardWeir::JisRectangular)) {
+        // The picture of the comparison: the whole range, in fine steps.
+        rating.box(RatingBox::From)->setText("30");
+        rating.box(RatingBox::Step)->setText("10");
+        rating.resize(1240, 640);
+        rating.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&rating));
+        QVERIFY(rating.grab().save(u"rating-jis.png"_qs));
+    }
+    // Back to the program's own: its four columns again.
+    rating.chooseFormula(std::nullopt);
+    QCOMPARE(model.columnCount(), 4);
+    QVERIFY2(rating.flowText().startsWith(QString::number(own, 'f', 2)), qPrintable(rating.flowText()));
+    QVERIFY(!rating.findChild<QLineEdit *>(u"ratingCrestHeight"_qs)->isEnabled());
+}
+
 void RatingWindowTest::uncertaintiesReachTheTable_data()
 {
     QTest::addColumn<QStringList>("typed");

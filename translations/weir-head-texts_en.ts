@@ -114,6 +114,14 @@
         <source> ± %1 L/min（U = %2 %）</source>
         <translation> ± %1 L/min (U = %2 %)</translation>
     </message>
+    <message>
+        <source>水路の幅 B(mm)</source>
+        <translation>Channel width B (mm)</translation>
+    </message>
+    <message>
+        <source>堰頂の高さ D(mm)</source>
+        <translation>Crest height D (mm)</translation>
+    </message>
 </context>
 <context>
     <name>Texts</name>

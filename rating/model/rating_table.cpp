@@ -46,17 +46,6 @@ QString flowM3sText(double cubicMetresPerSecond, const QLocale &locale)
     return fixedNumberText(cubicMetresPerSecond, 7, locale);
 }
 
-FlowReading readFlowAtHead(const QString &headText, double widthMm, const QLocale &locale)
-{
-    const Read head = positiveNumber(headText, RatingBox::Head, locale);
-    if (!head.value) {
-        FlowReading reading;
-        reading.message = head.message;
-        return reading;
-    }
-    return flowReadingAt(*head.value, WeirDomain(units::metresFromMillimetres(widthMm)));
-}
-
 RatingRead readRatingBoxes(const RatingBoxTexts &texts, const QLocale &locale, int maxRows)
 {
     const std::pair<RatingBox, const QString *> boxes[] = {{RatingBox::Width, &texts.width},
@@ -115,21 +104,25 @@ std::optional<double> roundStepFor(double fromMm, double toMm)
 }
 
 FlowAtHead flowAtHead(const QString &headText, double widthMm, const QLocale &locale,
-                      const std::optional<GaugeUncertainty> &gauge)
+                      const std::optional<GaugeUncertainty> &gauge, const std::optional<StandardFormula> &standard)
 {
-    const FlowReading reading = readFlowAtHead(headText, widthMm, locale);
+    const Read head = positiveNumber(headText, RatingBox::Head, locale);
+    if (!head.value)
+        return {{}, head.message};
+    const FlowFormula formula(widthMm, standard);
+    const FlowReading reading = formula.at(*head.value);
     if (!reading.lpm)
         return {{}, reading.message};
     QString text = QStringLiteral("%1 L/min (%2 m³/s)")
                        .arg(flowLpmText(*reading.lpm, locale), flowM3sText(*reading.m3s, locale));
     if (gauge) {
-        const FlowUncertainty u = flowUncertainty(units::metresFromMillimetres(*reading.headMm),
-                                                  units::metresFromMillimetres(widthMm), gauge->si());
+        const FlowUncertainty u = formula.uncertaintyAt(*reading.headMm, *gauge);
         if (const ExpandedTexts expanded = expandedTexts(u, *reading.lpm, locale); !expanded.percent.isEmpty())
             text += RatingTexts::tr(" ± %1 L/min（U = %2 %）").arg(expanded.plusMinusLpm, expanded.percent);
     }
     if (reading.belowValidRange)
-        text += QStringLiteral(u" — ") + Texts::belowValidRange().chopped(1); // without the full stop
+        text += QStringLiteral(u" — ")
+            + (standard ? reading.message : Texts::belowValidRange().chopped(1)); // without the full stop
     return {text, {}};
 }
 

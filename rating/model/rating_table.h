@@ -59,14 +59,11 @@ struct FlowAtHead {
     QString text;    // the flow, when there is one
     QString message; // else why not
 };
-// With the user's uncertainties, the flow's ± and U follow.
+// With the user's uncertainties, the flow's ± and U follow; with a
+// standard's formula, its flow.
 FlowAtHead flowAtHead(const QString &headText, double widthMm, const QLocale &locale,
-                      const std::optional<GaugeUncertainty> &gauge = std::nullopt);
-
-// The flow at a measured head (typed in mm) over a weir of a width in mm, as
-// numbers, or the message about the head when it gives none
-// (logic/flow_reading.h).
-FlowReading readFlowAtHead(const QString &headText, double widthMm, const QLocale &locale);
+                      const std::optional<GaugeUncertainty> &gauge = std::nullopt,
+                      const std::optional<StandardFormula> &standard = std::nullopt);
 
 // Flows as the table writes them: L/min to 0.01, m³/s to 0.0000001.
 QString flowLpmText(double litresPerMinute, const QLocale &locale);

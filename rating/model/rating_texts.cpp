@@ -29,4 +29,14 @@ QString RatingTexts::remark()
     return tr("備考");
 }
 
+QString RatingTexts::channelWidth()
+{
+    return tr("水路の幅 B(mm)");
+}
+
+QString RatingTexts::crestHeight()
+{
+    return tr("堰頂の高さ D(mm)");
+}
+
 } // namespace weir

@@ -24,6 +24,9 @@ public:
     // The table's two columns the calculator has no box for.
     static QString flowM3s(); // 流量(m³/s)
     static QString remark();  // 備考
+    // The channel a standard's formula takes: 水路の幅 B(mm), 堰頂の高さ D(mm).
+    static QString channelWidth();
+    static QString crestHeight();
 };
 
 } // namespace weir
