@@ -102,7 +102,7 @@ FlowRecord readFlowRecord(std::FILE *in, const FlowRecordSettings &settings,
         if (timed) {
             const QString timeText = timeTextOf(fields, layout.timeColumns, codec);
             const std::optional<RecordTime> time = timeText.isEmpty() ? std::nullopt : clock.read(timeText);
-            const FlowAtTime row{reader.line(), flow.m3s, u, time, timeText};
+            const FlowAtTime row{reader.line(), flow.m3s, u, time, timeText, settings.standard && flow.belowValidRange};
             days.add(row);
             months.add(row);
             if (flow.m3s && time)

@@ -166,6 +166,11 @@ Agreement agreement(const std::vector<SampleRow> &rows, std::size_t header, long
         ++result.metaRows;
         ++i;
     }
+    // A header found by a column's number names nothing to look for: it is
+    // the line of words directly above the readings (and their units and
+    // processing rows), not any line of words higher up.
+    if (byNumber && i < rows.size() && isWordsOnly(rows[i].fields))
+        return result;
     std::size_t seen = 0;
     for (; i < rows.size() && seen < std::size_t(kConfirmingRows); ++i) {
         const std::vector<std::string> &fields = rows[i].fields;
@@ -286,7 +291,9 @@ RecordLayout findLayout(const RecordSource &source, const LayoutQuestion &questi
         char delimiter;
     };
     std::vector<Candidate> candidates;
-    for (const char delimiter : {',', ';', '\t', '|'})
+    const std::vector<char> delimiters
+        = question.delimiter ? std::vector<char>{*question.delimiter} : std::vector<char>{',', ';', '\t', '|'};
+    for (const char delimiter : delimiters)
         candidates.push_back({rowsOf(bytes, delimiter, source), delimiter});
 
     // The line holding most of the names, to say what it lacks; the first

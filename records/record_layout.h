@@ -27,11 +27,12 @@ struct ColumnChoice {
 
 // What the caller knows that the data cannot say: the column of readings,
 // the time's column (or a date's and a time's, in either order), and the
-// decimal mark when it was told.
+// decimal mark and the delimiter when they were told.
 struct LayoutQuestion {
     ColumnChoice value;
     std::vector<ColumnChoice> time;
     std::optional<char> decimalMark;
+    std::optional<char> delimiter;
 };
 
 // A line between the header and the rows, passed over: a logger's units row

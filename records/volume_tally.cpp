@@ -132,7 +132,8 @@ void VolumeTally::add(const FlowAtTime &row)
         return;
     }
     m_anyUncertainty = m_anyUncertainty || row.uM3s.has_value();
-    const Reading reading{row.line, row.time->ms, *row.flowM3s, row.uM3s.value_or(0.0), m_broken, m_breakLine};
+    const Reading reading{row.line, row.time->ms, *row.flowM3s,    row.uM3s.value_or(0.0),
+                          m_broken, m_breakLine,  row.outsideRange};
     m_broken = false;
     if (m_stepKnown) {
         take(reading, row.timeText);
@@ -265,6 +266,7 @@ void VolumeTally::take(const Reading &reading, const QString &timeText)
     if (m_periodKind != PeriodKind::None) {
         PeriodVolume &period = periodAt(reading.ms);
         ++period.readings;
+        period.outsideRange += reading.outsideRange;
         period.smallestM3s = std::min(period.smallestM3s, reading.flow);
         period.largestM3s = std::max(period.largestM3s, reading.flow);
     }

@@ -24,6 +24,7 @@ struct FlowAtTime {
     std::optional<double> uM3s;
     std::optional<RecordTime> time;
     QString timeText;
+    bool outsideRange = false; // a flow outside its formula's range of validity
 };
 
 // The calendar periods volumes are given for, on the record's own clock.
@@ -40,6 +41,7 @@ struct PeriodVolume {
     double uM3 = 0.0; // the volume's expanded uncertainty, with the flows'
     qint64 coveredMs = 0;
     long long readings = 0;
+    long long outsideRange = 0; // readings whose flow lies outside the formula's range
     double smallestM3s = std::numeric_limits<double>::infinity();
     double largestM3s = -std::numeric_limits<double>::infinity();
     // Why readings do not span all of it.
@@ -53,6 +55,13 @@ struct PeriodVolume {
     }
     QString whyIncomplete() const;
 };
+
+// The load of a substance a volume carries (汚濁負荷量): a concentration in
+// mg/L is g/m³, so mg/L × m³ is grams, ÷ 1000 kilograms.
+inline double loadKg(double concentrationMgPerLitre, double volumeM3)
+{
+    return concentrationMgPerLitre * volumeM3 / 1000;
+}
 
 // A stretch of readings that follow one another, and a step between two
 // readings far longer than the record's own.
@@ -115,6 +124,7 @@ private:
         double u = 0.0;
         bool afterBreak = false; // a row without a flow or time came before it
         long long breakLine = 0;
+        bool outsideRange = false;
     };
     void decideStep();
     void take(const Reading &reading, const QString &timeText);

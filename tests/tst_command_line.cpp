@@ -1088,7 +1088,7 @@ void CommandLineTest::windowEngineAgreesWithPeriodDay_data()
             + "\r\n";
     }
     FlowRecordSettings toa5Settings;
-    toa5Settings.columns = {ColumnChoice::fromText(u"Level"_qs), {ColumnChoice::fromText(u"TIMESTAMP"_qs)}, {}};
+    toa5Settings.columns = {ColumnChoice::fromText(u"Level"_qs), {ColumnChoice::fromText(u"TIMESTAMP"_qs)}, {}, {}};
     toa5Settings.widthMm = 300;
     QTest::newRow("TOA5, a gap, a bad reading")
         << toa5 << QStringList{"--column", "Level", "--time", "TIMESTAMP"} << toa5Settings;
@@ -1107,6 +1107,7 @@ void CommandLineTest::windowEngineAgreesWithPeriodDay_data()
     FlowRecordSettings tabSettings;
     tabSettings.columns = {ColumnChoice::fromText(u"Füllstand"_qs),
                            {ColumnChoice::fromText(u"Datum"_qs), ColumnChoice::fromText(u"Uhrzeit"_qs)},
+                           {},
                            {}};
     tabSettings.zero = 0.32;
     tabSettings.widthMm = 300;

@@ -9,8 +9,13 @@
 
 #include <qcustomplot.h>
 
+#include <QAction>
+#include <QClipboard>
+#include <QComboBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableWidget>
@@ -56,6 +61,10 @@ class RecordsWindowTest : public QObject
 
 private slots:
     void daysAreTheEngines();
+    void previewMarksTheFile_data();
+    void previewMarksTheFile();
+    void loadsFromConcentrations();
+    void standardFormulaIsTheEngines();
     void answersWhileReading();
     void cancelLeavesNothingShown();
     void openedFromTheCalculator();
@@ -74,7 +83,7 @@ void RecordsWindowTest::daysAreTheEngines()
     QVERIFY(done.wait(10000));
 
     FlowRecordSettings settings;
-    settings.columns = {ColumnChoice::fromText(u"head_mm"_qs), {ColumnChoice::fromText(u"time"_qs)}, {}};
+    settings.columns = {ColumnChoice::fromText(u"head_mm"_qs), {ColumnChoice::fromText(u"time"_qs)}, {}, {}};
     settings.widthMm = 300;
     std::FILE *in = std::tmpfile();
     std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), in);
@@ -100,6 +109,151 @@ void RecordsWindowTest::daysAreTheEngines()
     QVERIFY(window.plot()->grab().save(u"records-hydrograph.png"_qs));
 }
 
+// What the window shows of a file before reading it: each of the first
+// lines marked (passed over, header, units, data), what was found, and the
+// columns chosen without asking only where the rows leave no choice.
+void RecordsWindowTest::previewMarksTheFile_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("delimiter"); // 0: from the file
+    QTest::addColumn<QString>("marks"); // a letter a line: b before, h header, p passed, d data
+    QTest::addColumn<QString>("found");
+    QTest::addColumn<QString>("head"); // chosen without asking; empty when the rows leave a choice
+    QTest::addColumn<QString>("time");
+    // A table as Campbell's TOA5 lays it out: a title line, the names,
+    // the units, the processing; a record number beside the level leaves
+    // the choice open.
+    QTest::newRow("TOA5-like") << QByteArray("\"TOA5\",\"Station\",\"CR1000\"\n"
+                                             "\"TIMESTAMP\",\"RECORD\",\"Level\"\n"
+                                             "\"TS\",\"RN\",\"cm\"\n"
+                                             "\"\",\"\",\"Smp\"\n"
+                                             "\"2026-12-09 00:00:00\",1,3.2\n"
+                                             "\"2026-12-09 00:10:00\",2,3.4\n")
+                               << 0 << u"bhppdd"_qs << u"見出し 2行目"_qs << QString() << QString();
+    QTest::newRow("semicolons, decimal commas, date and time apart")
+        << QByteArray("Logger 7\nDatum;Zeit;Pegel [m]\n27.03.2014;10:00;0,032\n27.03.2014;10:10;0,034\n") << 0
+        << u"bhdd"_qs << u"区切り セミコロン、小数点 ,"_qs << u"Pegel [m]"_qs << u"Datum, Zeit"_qs;
+    QTest::newRow("a delimiter chosen that the file has not")
+        << QByteArray("time,head_mm\n2026-12-09T00:00,30\n") << int('\t') << u"bb"_qs << u"見出し"_qs << QString()
+        << QString();
+}
+
+void RecordsWindowTest::previewMarksTheFile()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, delimiter);
+    QFETCH(QString, marks);
+    QFETCH(QString, found);
+    QFETCH(QString, head);
+    QFETCH(QString, time);
+    QTemporaryDir dir;
+    RecordsWindowWidget window;
+    window.takeSettings(QLocale::c(), std::nullopt, u"300"_qs);
+    if (delimiter)
+        window.delimiterBox()->setCurrentIndex(window.delimiterBox()->findData(delimiter));
+    QSignalSpy done(&window, &RecordsWindowWidget::finished);
+    window.openFile(written(dir, bytes));
+    // Each line as "   3 単位 │ text": its mark, before the bar.
+    QString shown;
+    for (const QString &line : window.previewLines()->toPlainText().split(u'\n')) {
+        const QString mark = line.section(u'│', 0, 0).simplified().section(u' ', 1, 1);
+        shown += mark == u"見出し"_qs                                              ? u'h'
+            : mark == u"データ"_qs                                                 ? u'd'
+            : mark == u"単位"_qs || (mark == u"飛ばす"_qs && shown.contains(u'h')) ? u'p'
+                                                                                   : u'b';
+    }
+    QCOMPARE(shown, marks);
+    QVERIFY2(window.foundText().contains(found), qPrintable(window.foundText()));
+    QCOMPARE(window.headColumnBox()->text(), head);
+    QCOMPARE(window.timeColumnsBox()->text(), time);
+    if (!head.isEmpty()) {
+        QVERIFY(done.wait(10000));
+        QVERIFY2(window.summary().contains(u"2行のうち 2行に流量があります"_qs), qPrintable(window.summary()));
+    }
+}
+
+// A day's load is its concentration times its volume: 1000 mg/L is 1 kg/m³,
+// so the load in kg is the volume in m³; 250 mg/L a quarter of it. The
+// month's load is its days'. A concentration pasted as a spreadsheet's
+// column fills the days from the one selected down.
+void RecordsWindowTest::loadsFromConcentrations()
+{
+    QTemporaryDir dir;
+    RecordsWindowWidget window;
+    window.takeSettings(QLocale::c(), std::nullopt, u"300"_qs);
+    QSignalSpy done(&window, &RecordsWindowWidget::finished);
+    window.openFile(written(dir, tenMinuteRecord(400)));
+    QVERIFY(done.wait(10000));
+    QTableWidget &days = *window.daysTable();
+    const int load = days.columnCount() - 2;
+    QCOMPARE(days.horizontalHeaderItem(load)->text(), u"負荷量 (kg/日)"_qs);
+    window.setConcentration(1, u"1000"_qs);
+    QCOMPARE(days.item(1, load)->text(), days.item(1, 1)->text()); // kg = m³
+    days.setCurrentCell(2, load - 1);
+    QGuiApplication::clipboard()->setText(u"250\n1000\n"_qs);
+    QAction *paste = days.actions().value(0);
+    QVERIFY(paste && paste->shortcut() == QKeySequence(QKeySequence::Paste));
+    paste->trigger();
+    const double third = days.item(2, 1)->text().toDouble();
+    QCOMPARE(days.item(2, load)->text(), QString::number(third / 4, 'f', 3));
+    QCOMPARE(days.item(3, load)->text(), days.item(3, 1)->text());
+    const double month = days.item(1, load)->text().toDouble() + days.item(2, load)->text().toDouble()
+        + days.item(3, load)->text().toDouble();
+    QTableWidget &months = *window.monthsTable();
+    QVERIFY(std::abs(months.item(0, months.columnCount() - 3)->text().toDouble() - month) <= 0.0015);
+    QCOMPARE(months.item(0, months.columnCount() - 2)->text(), u"3"_qs);
+    // Kept when the file is read again.
+    QVERIFY(window.read());
+    QVERIFY(done.wait(10000));
+    QCOMPARE(days.item(1, load - 1)->text(), u"1000"_qs);
+    QCOMPARE(days.item(1, load)->text(), days.item(1, 1)->text());
+}
+
+// A standard's formula chosen in the window gives the engine's days for the
+// same choice, says the formula and counts the readings outside its range
+// day by day.
+void RecordsWindowTest::standardFormulaIsTheEngines()
+{
+    QTemporaryDir dir;
+    const QByteArray bytes = tenMinuteRecord(400);
+    RecordsWindowWidget window;
+    window.takeSettings(QLocale::c(), std::nullopt, u"300"_qs);
+    window.formulaBox()->setCurrentIndex(window.formulaBox()->findData(int(StandardWeir::JisRectangular)));
+    window.channelWidthBox()->setText(u"600"_qs);
+    window.crestHeightBox()->setText(u"300"_qs);
+    QSignalSpy done(&window, &RecordsWindowWidget::finished);
+    window.openFile(written(dir, bytes));
+    QVERIFY(done.wait(10000));
+
+    FlowRecordSettings settings;
+    settings.columns = {ColumnChoice::fromText(u"head_mm"_qs), {ColumnChoice::fromText(u"time"_qs)}, {}, {}};
+    settings.widthMm = 300;
+    settings.standard = StandardFormula{StandardWeir::JisRectangular, 600, 300};
+    std::FILE *in = std::tmpfile();
+    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), in);
+    std::rewind(in);
+    const FlowRecord record = readFlowRecord(in, settings);
+    std::fclose(in);
+    QCOMPARE(window.daysTable()->rowCount(), 4);
+    // Heads of 30 to 56 mm: all within 0.03 m ≤ h ≤ 0.45√b, and
+    // bD/B² = 0.3 · 0.3 / 0.36 = 0.25.
+    QCOMPARE(record.outsideRange, 0);
+    for (int row = 0; row < 4; ++row)
+        QCOMPARE(window.daysTable()->item(row, 1)->text(),
+                 QString::number(record.days.periods[std::size_t(row)].volumeM3, 'f', 3));
+    QVERIFY2(window.summary().contains(u"JIS B 8302 四角せき"_qs), qPrintable(window.summary()));
+    // A crest a third of its height: bD/B² = 0.3 · 0.1 / 0.36 < 0.06 on
+    // every reading, counted by day.
+    window.crestHeightBox()->setText(u"100"_qs);
+    QVERIFY(window.read());
+    QVERIFY(done.wait(10000));
+    QVERIFY2(window.summary().contains(u"389行は公式の適用範囲外"_qs), qPrintable(window.summary()));
+    QTableWidget &days = *window.daysTable();
+    const int outside = days.columnCount() - 4;
+    QCOMPARE(days.horizontalHeaderItem(outside)->text(), u"適用範囲外の読み"_qs);
+    QCOMPARE(days.item(0, outside)->text(), days.item(0, 3)->text());
+}
+
 // A record of 300,000 rows read while a timer keeps asking for the window:
 // its ticks are answered all the while.
 void RecordsWindowTest::answersWhileReading()
@@ -108,15 +262,15 @@ void RecordsWindowTest::answersWhileReading()
     RecordsWindowWidget window;
     window.show();
     window.takeSettings(QLocale::c(), std::nullopt, u"300"_qs);
-    window.openFile(written(dir, tenMinuteRecord(300000)));
-    window.headColumnBox()->setText(u"head_mm"_qs);
-    window.timeColumnsBox()->setText(u"time"_qs);
     QSignalSpy done(&window, &RecordsWindowWidget::finished);
     int ticks = 0;
     QTimer timer;
     connect(&timer, &QTimer::timeout, &window, [&ticks] { ++ticks; });
     timer.start(5);
-    QVERIFY(window.read());
+    // One column of times, one of numbers: chosen without asking, and read.
+    window.openFile(written(dir, tenMinuteRecord(300000)));
+    QCOMPARE(window.headColumnBox()->text(), u"head_mm"_qs);
+    QCOMPARE(window.timeColumnsBox()->text(), u"time"_qs);
     QVERIFY(window.reading());
     QVERIFY(done.wait(60000));
     QVERIFY2(ticks > 3, qPrintable(QString::number(ticks)));
@@ -129,11 +283,9 @@ void RecordsWindowTest::cancelLeavesNothingShown()
     QTemporaryDir dir;
     RecordsWindowWidget window;
     window.takeSettings(QLocale::c(), std::nullopt, u"300"_qs);
-    window.openFile(written(dir, tenMinuteRecord(400000)));
-    window.headColumnBox()->setText(u"head_mm"_qs);
-    window.timeColumnsBox()->setText(u"time"_qs);
     QSignalSpy done(&window, &RecordsWindowWidget::finished);
-    QVERIFY(window.read());
+    window.openFile(written(dir, tenMinuteRecord(400000)));
+    QVERIFY(window.reading());
     window.cancel();
     QVERIFY(done.wait(60000));
     QCOMPARE(window.daysTable()->rowCount(), 0);

@@ -572,5 +572,9 @@ the weir&apos;s width and a bracket of heads, by bisection.</translation>
         <source>値がありません。</source>
         <translation>No value.</translation>
     </message>
+    <message>
+        <source>数値の列を含む見出しの行がありません。区切りと小数点を確かめて下さい。</source>
+        <translation>No header line stands above a column of numbers. Check the delimiter and the decimal mark.</translation>
+    </message>
 </context>
 </TS>

@@ -10,6 +10,7 @@
 #include <qcustomplot.h>
 
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -27,6 +28,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -35,6 +37,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <map>
 
 namespace weir {
 
@@ -97,14 +100,17 @@ void RecordsWindowWidget::buildControls()
     fileRow->addWidget(open);
     layout->addLayout(fileRow);
 
+    // The record's columns and scale on the left, the weir on the right.
     auto *form = new QFormLayout;
+    auto *weirForm = new QFormLayout;
+    QFormLayout *into = form;
     const auto addBox
-        = [this, form](QLineEdit *&box, const QString &caption, const QString &objectName, const QString &hint) {
+        = [this, &into](QLineEdit *&box, const QString &caption, const QString &objectName, const QString &hint) {
               box = new QLineEdit(this);
               box->setObjectName(objectName);
               box->setAccessibleName(caption);
               box->setPlaceholderText(hint);
-              form->addRow(caption, box);
+              into->addRow(caption, box);
           };
     addBox(m_headColumn, tr("水位の列"), QStringLiteral("headColumnBox"), tr("見出しの名前か、1から数えた番号"));
     addBox(m_timeColumns, tr("時刻の列"), QStringLiteral("timeColumnsBox"),
@@ -121,8 +127,68 @@ void RecordsWindowWidget::buildControls()
     m_falling = new QCheckBox(tr("水面の上から距離を測る計器（超音波、レーダー）"), this);
     m_falling->setObjectName(QStringLiteral("fallingBox"));
     form->addRow(QString(), m_falling);
+    into = weirForm;
     addBox(m_width, Texts::width(), QStringLiteral("widthBox"), tr("計算機の堰の幅"));
-    layout->addLayout(form);
+    // The formula: the program's own, or one a standard names, with the
+    // channel it takes.
+    m_formula = new QComboBox(this);
+    m_formula->setObjectName(QStringLiteral("formulaBox"));
+    m_formula->setAccessibleName(tr("流量の公式"));
+    m_formula->addItem(Texts::formulaName(std::nullopt), -1);
+    for (const StandardWeir weir : {StandardWeir::JisRectangular, StandardWeir::JisFullWidth, StandardWeir::JisFrancis,
+                                    StandardWeir::IsoFullWidth})
+        m_formula->addItem(Texts::formulaName(weir), int(weir));
+    weirForm->addRow(tr("公式"), m_formula);
+    addBox(m_channelWidth, tr("水路の幅 B(mm)"), QStringLiteral("channelWidthBox"), tr("四角せき"));
+    addBox(m_crestHeight, tr("堰頂の高さ D(mm)"), QStringLiteral("crestHeightBox"), tr("水路の底から"));
+    connect(m_formula, &QComboBox::currentIndexChanged, this, &RecordsWindowWidget::enableFormulaBoxes);
+    enableFormulaBoxes();
+
+    // What the file says of itself, each changeable: the encoding, the
+    // delimiter and the decimal mark, found from the data unless chosen.
+    const auto choice = [this](QComboBox *&box, const QString &name, const QString &caption,
+                               const std::vector<std::pair<QString, int>> &items) {
+        box = new QComboBox(this);
+        box->setObjectName(name);
+        box->setAccessibleName(caption);
+        for (const auto &[text, value] : items)
+            box->addItem(text, value);
+        connect(box, &QComboBox::currentIndexChanged, this, &RecordsWindowWidget::preview);
+        return box;
+    };
+    const QString found = tr("ファイルから");
+    auto *fileForm = new QHBoxLayout;
+    for (QWidget *w :
+         {static_cast<QWidget *>(new QLabel(tr("文字コード"), this)),
+          static_cast<QWidget *>(choice(m_encoding, QStringLiteral("encodingBox"), tr("文字コード"),
+                                        {{found, -1},
+                                         {QStringLiteral("UTF-8"), int(TextEncoding::Utf8)},
+                                         {QStringLiteral("UTF-16"), int(TextEncoding::Utf16LE)},
+                                         {QStringLiteral("Shift_JIS (CP932)"), int(TextEncoding::Cp932)},
+                                         {QStringLiteral("Latin-1"), int(TextEncoding::Latin1)}})),
+          static_cast<QWidget *>(new QLabel(tr("区切り"), this)),
+          static_cast<QWidget *>(choice(m_delimiter, QStringLiteral("delimiterBox"), tr("区切り"),
+                                        {{found, 0},
+                                         {tr("コンマ"), int(',')},
+                                         {tr("セミコロン"), int(';')},
+                                         {tr("タブ"), int('\t')},
+                                         {tr("縦棒"), int('|')}})),
+          static_cast<QWidget *>(new QLabel(tr("小数点"), this)),
+          static_cast<QWidget *>(choice(m_decimalMark, QStringLiteral("decimalMarkBox"), tr("小数点"),
+                                        {{found, 0}, {tr("点 (.)"), int('.')}, {tr("コンマ (,)"), int(',')}}))})
+        fileForm->addWidget(w);
+    fileForm->addStretch();
+    auto *forms = new QHBoxLayout;
+    forms->addLayout(form, 3);
+    forms->addSpacing(16);
+    forms->addLayout(weirForm, 2);
+    layout->addLayout(forms);
+    layout->addLayout(fileForm);
+    m_found = new QLabel(this);
+    m_found->setObjectName(QStringLiteral("foundLabel"));
+    m_found->setWordWrap(true);
+    m_found->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(m_found);
 
     auto *actions = new QHBoxLayout;
     m_readButton = new QPushButton(tr("読み込む(&R)"), this);
@@ -161,6 +227,14 @@ void RecordsWindowWidget::buildControls()
     };
     m_days = table(QStringLiteral("daysTable"));
     m_days->setAccessibleName(tr("日ごとの水量"));
+    m_days->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
+                            | QAbstractItemView::AnyKeyPressed);
+    connect(m_days, &QTableWidget::itemChanged, this, [this] { updateLoads(); });
+    auto *paste = new QAction(m_days);
+    paste->setShortcut(QKeySequence::Paste);
+    paste->setShortcutContext(Qt::WidgetShortcut);
+    connect(paste, &QAction::triggered, this, &RecordsWindowWidget::pasteConcentrations);
+    m_days->addAction(paste);
     m_months = table(QStringLiteral("monthsTable"));
     m_months->setAccessibleName(tr("月ごとの水量"));
     m_plot = new QCustomPlot(this);
@@ -171,6 +245,26 @@ void RecordsWindowWidget::buildControls()
     m_unanswered->setObjectName(QStringLiteral("unansweredText"));
     m_unanswered->setReadOnly(true);
     m_unanswered->setAccessibleName(tr("答えのない行"));
+    // The file's first lines as it has them, each marked with what it is,
+    // and its first rows under the header's names: a click on a name makes
+    // that column the head's, Ctrl and a click adds it to the time's.
+    auto *previewSide = new QWidget(this);
+    auto *previewLayout = new QVBoxLayout(previewSide);
+    m_previewLines = new QPlainTextEdit(this);
+    m_previewLines->setObjectName(QStringLiteral("previewLines"));
+    m_previewLines->setReadOnly(true);
+    m_previewLines->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_previewLines->setAccessibleName(tr("ファイルの最初の行"));
+    m_previewTable = table(QStringLiteral("previewTable"));
+    m_previewTable->setAccessibleName(tr("最初の行の列"));
+    m_previewTable->verticalHeader()->show();
+    connect(m_previewTable->horizontalHeader(), &QHeaderView::sectionClicked, this,
+            &RecordsWindowWidget::headerClicked);
+    auto *hint = new QLabel(tr("列の見出しをクリックすると水位の列に、Ctrl+クリックで時刻の列になります。"), this);
+    previewLayout->addWidget(m_previewLines, 1);
+    previewLayout->addWidget(hint);
+    previewLayout->addWidget(m_previewTable, 1);
+    m_tabs->addTab(previewSide, tr("ファイルの先頭"));
     m_tabs->addTab(m_days, tr("日ごと"));
     m_tabs->addTab(m_months, tr("月ごと"));
     m_tabs->addTab(m_plot, tr("流量の変化"));
@@ -203,10 +297,194 @@ void RecordsWindowWidget::openFile(const QString &path)
 {
     m_path = path;
     m_fileLabel->setText(tr("ファイル: %1").arg(QDir::toNativeSeparators(path)));
-    if (!m_headColumn->text().trimmed().isEmpty() && !reading())
+    preview();
+    if (m_headColumn->text().trimmed().isEmpty() && m_preview.valueColumn) {
+        // The rows leave no choice: one column of times (or a date's and a
+        // time's), one other of numbers.
+        const auto nameOf = [this](long column) {
+            const QString name = m_preview.layout.headerNames.value(column);
+            return name.isEmpty() || name.contains(u',') || m_preview.layout.headerNames.count(name) > 1
+                ? QString::number(column + 1)
+                : name;
+        };
+        m_headColumn->setText(nameOf(*m_preview.valueColumn));
+        QStringList times;
+        for (const long column : m_preview.timeColumns)
+            times << nameOf(column);
+        m_timeColumns->setText(times.join(QStringLiteral(", ")));
+        markChosenColumns();
+    }
+    if (!m_headColumn->text().trimmed().isEmpty() && !reading()) {
         read();
-    else
+    } else {
+        m_tabs->setCurrentIndex(0);
+        say(tr("水位の列を選んで下さい（「ファイルの先頭」の見出しをクリックするか、名前か番号を入れて下さい）。"));
         m_headColumn->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+std::optional<TextEncoding> RecordsWindowWidget::chosenEncoding() const
+{
+    const int chosen = m_encoding->currentData().toInt();
+    return chosen < 0 ? std::nullopt : std::optional(TextEncoding(chosen));
+}
+
+LayoutQuestion RecordsWindowWidget::question() const
+{
+    LayoutQuestion question;
+    if (const int mark = m_decimalMark->currentData().toInt())
+        question.decimalMark = char(mark);
+    if (const int delimiter = m_delimiter->currentData().toInt())
+        question.delimiter = char(delimiter);
+    return question;
+}
+
+void RecordsWindowWidget::preview()
+{
+    if (m_path.isEmpty())
+        return;
+    std::FILE *file = openForReading(m_path);
+    if (!file) {
+        say(Texts::cannotOpen(QFileInfo(m_path).fileName(), tr("ファイルを読めません。")));
+        return;
+    }
+    LayoutQuestion asked = question();
+    if (const QString head = m_headColumn->text().trimmed(); !head.isEmpty())
+        asked.value = ColumnChoice::fromText(head);
+    for (const QString &time : m_timeColumns->text().split(u',', Qt::SkipEmptyParts))
+        asked.time.push_back(ColumnChoice::fromText(time));
+    m_preview = previewRecord(file, asked, chosenEncoding());
+    std::fclose(file);
+    showPreview(m_preview);
+}
+
+QString RecordsWindowWidget::foundText() const
+{
+    return m_found->text();
+}
+
+void RecordsWindowWidget::showPreview(const RecordPreview &preview)
+{
+    const RecordLayout &layout = preview.layout;
+    QStringList lines;
+    for (const RecordPreview::Line &line : preview.lines) {
+        QString mark;
+        switch (line.role) {
+        case RecordPreview::LineRole::Before: mark = tr("飛ばす"); break;
+        case RecordPreview::LineRole::Header: mark = tr("見出し"); break;
+        case RecordPreview::LineRole::Passed:
+            mark = line.number == layout.statedUnitLine ? tr("単位") : tr("飛ばす");
+            break;
+        case RecordPreview::LineRole::Data: mark = tr("データ"); break;
+        }
+        lines << QStringLiteral("%1 %2 │ %3").arg(line.number, 4).arg(mark, -4).arg(line.text);
+    }
+    m_previewLines->setPlainText(lines.join(u'\n'));
+    if (preview.fault) {
+        m_found->setText(preview.fault->message);
+        m_previewTable->clear();
+        m_previewTable->setRowCount(0);
+        m_previewTable->setColumnCount(0);
+        return;
+    }
+    const QString delimiter = layout.delimiter == ',' ? tr("コンマ")
+        : layout.delimiter == ';'                     ? tr("セミコロン")
+        : layout.delimiter == '\t'                    ? tr("タブ")
+                                                      : tr("縦棒");
+    QStringList found{tr("文字コード %1").arg(encodingName(preview.encoding)), tr("区切り %1").arg(delimiter),
+                      tr("小数点 %1").arg(QLatin1Char(layout.decimalMark)), tr("見出し %1行目").arg(layout.headerLine)};
+    if (layout.statedUnit && !m_headColumn->text().trimmed().isEmpty())
+        found << tr("単位 %1（%2）").arg(headUnitName(*layout.statedUnit), layout.statedUnitText);
+    if (!layout.timeZone.isEmpty())
+        found << tr("時間帯 %1").arg(layout.timeZone);
+    m_found->setText(tr("ファイルから: %1").arg(found.join(QStringLiteral("、"))));
+    m_previewTable->clear();
+    m_previewTable->setColumnCount(int(std::max<qsizetype>(layout.headerNames.size(), qsizetype(layout.fieldCount))));
+    QStringList headers;
+    for (int column = 0; column < m_previewTable->columnCount(); ++column)
+        headers << QStringLiteral("%1\n%2").arg(column + 1).arg(layout.headerNames.value(column));
+    m_previewTable->setHorizontalHeaderLabels(headers);
+    m_previewTable->setRowCount(int(preview.rows.size()));
+    for (std::size_t row = 0; row < preview.rows.size(); ++row)
+        for (qsizetype column = 0; column < preview.rows[row].size() && column < m_previewTable->columnCount();
+             ++column)
+            m_previewTable->setItem(int(row), int(column), new QTableWidgetItem(preview.rows[row][column]));
+    markChosenColumns();
+    m_previewTable->resizeColumnsToContents();
+}
+
+// The head's column and the time's, as the boxes name them, shaded in the
+// first rows.
+void RecordsWindowWidget::markChosenColumns()
+{
+    const QStringList names = m_preview.layout.headerNames;
+    const auto columnOf = [&names](const QString &text) {
+        const ColumnChoice choice = ColumnChoice::fromText(text);
+        const qsizetype named = names.indexOf(choice.name);
+        return named >= 0 ? int(named) : choice.number - 1;
+    };
+    const int head = columnOf(m_headColumn->text());
+    std::vector<int> times;
+    for (const QString &time : m_timeColumns->text().split(u',', Qt::SkipEmptyParts))
+        times.push_back(columnOf(time));
+    const QColor headShade(0xD6, 0xE4, 0xF7), timeShade(0xE6, 0xF2, 0xDF);
+    for (int row = 0; row < m_previewTable->rowCount(); ++row)
+        for (int column = 0; column < m_previewTable->columnCount(); ++column) {
+            QTableWidgetItem *item = m_previewTable->item(row, column);
+            if (!item)
+                continue;
+            const bool isTime = std::find(times.begin(), times.end(), column) != times.end();
+            item->setBackground(column == head ? QBrush(headShade) : isTime ? QBrush(timeShade) : QBrush());
+        }
+}
+
+void RecordsWindowWidget::headerClicked(int column)
+{
+    const QString name = m_preview.layout.headerNames.value(column);
+    const QString chosen = name.isEmpty() || name.contains(u',') || m_preview.layout.headerNames.count(name) > 1
+        ? QString::number(column + 1)
+        : name;
+    if (QApplication::keyboardModifiers() & Qt::ControlModifier) {
+        QStringList times = m_timeColumns->text().split(u',', Qt::SkipEmptyParts);
+        for (QString &time : times)
+            time = time.trimmed();
+        if (!times.removeOne(chosen))
+            times << chosen;
+        m_timeColumns->setText(times.join(QStringLiteral(", ")));
+    } else {
+        m_headColumn->setText(chosen);
+    }
+    markChosenColumns();
+}
+
+void RecordsWindowWidget::enableFormulaBoxes()
+{
+    const int chosen = m_formula->currentData().toInt();
+    m_channelWidth->setEnabled(chosen == int(StandardWeir::JisRectangular));
+    m_crestHeight->setEnabled(chosen >= 0 && chosen != int(StandardWeir::JisFrancis));
+}
+
+bool RecordsWindowWidget::readFormula(std::optional<StandardFormula> *formula)
+{
+    formula->reset();
+    const int chosen = m_formula->currentData().toInt();
+    if (chosen < 0)
+        return true;
+    StandardFormula standard{StandardWeir(chosen)};
+    for (const auto &[box, mm] :
+         {std::pair{m_channelWidth, &standard.channelWidthMm}, std::pair{m_crestHeight, &standard.crestHeightMm}}) {
+        if (!box->isEnabled())
+            continue;
+        const PositiveNumber number = readPositiveNumber(box->text().trimmed(), box->accessibleName(), m_locale);
+        if (!number.value) {
+            say(number.message);
+            box->setFocus(Qt::OtherFocusReason);
+            return false;
+        }
+        *mm = *number.value;
+    }
+    *formula = standard;
+    return true;
 }
 
 void RecordsWindowWidget::dragEnterEvent(QDragEnterEvent *event)
@@ -272,6 +550,17 @@ bool RecordsWindowWidget::read()
     }
     settings.widthMm = width.value;
     settings.gauge = m_gauge;
+    if (!readFormula(&settings.standard))
+        return false;
+    if (!FlowFormula(settings.widthMm, settings.standard).holds()) {
+        say(tr("この堰はあり得ません: 堰の幅は水路の幅 B 以下、堰頂の高さ D は 0 より大きくして下さい。"));
+        return false;
+    }
+    const LayoutQuestion asked = question();
+    settings.columns.decimalMark = asked.decimalMark;
+    settings.columns.delimiter = asked.delimiter;
+    settings.encoding = chosenEncoding();
+    m_settings = settings;
 
     std::FILE *file = openForReading(m_path);
     if (!file) {
@@ -339,13 +628,24 @@ void RecordsWindowWidget::showRecord(const FlowRecord &record)
     }
     QStringList said;
     said << tr("%1行のうち %2行に流量があります。").arg(record.rows).arg(record.answered);
+    if (m_settings.standard) {
+        said << Texts::formulaStatement(m_settings.standard->weir);
+        if (record.outsideRange > 0)
+            said << tr("%1行は公式の適用範囲外です（備考の欄）。").arg(record.outsideRange);
+    }
     const QStringList volume = record.days.messages();
     if (!volume.isEmpty())
         said << volume.last();
     say(said.join(u' '));
     const bool withU = record.days.withUncertainty;
+    m_dayPeriods = record.days.periods;
     fillTable(m_days, record.days.periods, withU);
     fillTable(m_months, record.months.periods, withU);
+    for (int row = 0; row < m_days->rowCount(); ++row)
+        if (const auto known = m_concentrations.constFind(m_dayPeriods[std::size_t(row)].name);
+            known != m_concentrations.constEnd())
+            setConcentration(row, QString::number(*known, 'g', 15));
+    updateLoads();
     QStringList unanswered;
     for (const UnansweredRow &row : record.unanswered)
         unanswered << tr("%1行目: %2").arg(row.line).arg(row.reason);
@@ -355,20 +655,27 @@ void RecordsWindowWidget::showRecord(const FlowRecord &record)
     m_unanswered->setPlainText(unanswered.join(u'\n'));
     drawHydrograph(record);
     m_progress->setValue(1000);
+    m_tabs->setCurrentWidget(m_days);
 }
 
 void RecordsWindowWidget::fillTable(QTableWidget *table, const std::vector<PeriodVolume> &periods, bool withU)
 {
-    QStringList headers{table == m_days ? tr("日付") : tr("月"),
-                        tr("水量 (m³)"),
-                        tr("読みの覆う割合 (%)"),
-                        tr("読みの数"),
-                        tr("最小流量 (L/min)"),
-                        tr("平均流量 (L/min)"),
-                        tr("最大流量 (L/min)")};
+    const bool days = table == m_days;
+    const bool outside = m_settings.standard.has_value();
+    QStringList headers{days ? tr("日付") : tr("月"), tr("水量 (m³)"),        tr("読みの覆う割合 (%)"), tr("読みの数"),
+                        tr("最小流量 (L/min)"),       tr("平均流量 (L/min)"), tr("最大流量 (L/min)")};
     if (withU)
         headers << tr("水量の U (m³)");
+    if (outside)
+        headers << tr("適用範囲外の読み");
+    // The load a total-load rule asks for: the day's concentration, typed
+    // or pasted, times its volume; a month's, its days' summed.
+    if (days)
+        headers << tr("濃度 (mg/L)") << tr("負荷量 (kg/日)");
+    else
+        headers << tr("負荷量 (kg/月)") << tr("濃度のある日");
     headers << tr("欠ける理由");
+    const QSignalBlocker quiet(table);
     table->clear();
     table->setColumnCount(int(headers.size()));
     table->setHorizontalHeaderLabels(headers);
@@ -386,15 +693,87 @@ void RecordsWindowWidget::fillTable(QTableWidget *table, const std::vector<Perio
                           readings ? fixed(lpm(period.largestM3s), 2) : QString()};
         if (withU)
             cells << fixed(period.uM3, 3);
+        if (outside)
+            cells << QString::number(period.outsideRange);
+        cells << QString() << QString(); // the concentration and load, filled below
         cells << period.whyIncomplete();
         for (qsizetype column = 0; column < cells.size(); ++column) {
             auto *item = new QTableWidgetItem(cells[column]);
             if (column > 0 && column + 1 < cells.size())
                 item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            const bool typed = days && column == cells.size() - 3;
+            item->setFlags(typed ? item->flags() | Qt::ItemIsEditable : item->flags() & ~Qt::ItemIsEditable);
             table->setItem(int(row), int(column), item);
         }
     }
     table->resizeColumnsToContents();
+}
+
+int RecordsWindowWidget::concentrationColumn() const
+{
+    return m_days->columnCount() - 3;
+}
+
+void RecordsWindowWidget::setConcentration(int row, const QString &text)
+{
+    if (QTableWidgetItem *item = m_days->item(row, concentrationColumn()))
+        item->setText(text);
+}
+
+// The loads from the concentrations typed: a day's is mg/L × m³ ÷ 1000 kg,
+// a month's the sum of its days'. A concentration that does not read is
+// said, and gives no load.
+void RecordsWindowWidget::updateLoads()
+{
+    const QSignalBlocker quiet(m_days);
+    const int concentration = concentrationColumn();
+    std::map<QString, std::pair<double, int>> months; // yyyy-MM: kg, days with a concentration
+    QStringList refused;
+    for (int row = 0; row < m_days->rowCount() && std::size_t(row) < m_dayPeriods.size(); ++row) {
+        const QString text = m_days->item(row, concentration)->text().trimmed();
+        const QString day = m_dayPeriods[std::size_t(row)].name;
+        m_concentrations.remove(day);
+        QString load;
+        if (!text.isEmpty()) {
+            const BoxNumber number = parseBoxNumber(text, m_locale);
+            if (number.status == BoxNumber::Status::Ok && number.value >= 0) {
+                m_concentrations[day] = number.value;
+                const double kg = loadKg(number.value, m_dayPeriods[std::size_t(row)].volumeM3);
+                load = fixed(kg, 3);
+                auto &month = months[day.left(7)];
+                month.first += kg;
+                ++month.second;
+            } else {
+                refused << day;
+            }
+        }
+        m_days->item(row, concentration + 1)->setText(load);
+    }
+    const QSignalBlocker quietMonths(m_months);
+    const int monthLoad = m_months->columnCount() - 3;
+    for (int row = 0; row < m_months->rowCount(); ++row) {
+        const auto found = months.find(m_months->item(row, 0)->text());
+        m_months->item(row, monthLoad)->setText(found == months.end() ? QString() : fixed(found->second.first, 3));
+        m_months->item(row, monthLoad + 1)
+            ->setText(found == months.end() ? QString() : QString::number(found->second.second));
+    }
+    if (!refused.isEmpty())
+        say(tr("濃度が数値ではありません: %1").arg(refused.join(QStringLiteral("、"))));
+}
+
+// A column pasted from a spreadsheet: one value a line, from the day
+// selected down.
+void RecordsWindowWidget::pasteConcentrations()
+{
+    const int first = std::max(0, m_days->currentRow());
+    const QStringList lines = QApplication::clipboard()->text().split(QRegularExpression(QStringLiteral("\r?\n")));
+    int row = first;
+    for (const QString &line : lines) {
+        if (row >= m_days->rowCount() || (line.isEmpty() && &line == &lines.last()))
+            break;
+        setConcentration(row++, line.section(u'\t', 0, 0).trimmed());
+    }
+    updateLoads();
 }
 
 QString RecordsWindowWidget::daysText() const

@@ -3,8 +3,10 @@
 #pragma once
 
 #include "records/flow_record.h"
+#include "records/record_preview.h"
 #include "records/window/records_window_interface.h"
 
+#include <QMap>
 #include <QWidget>
 
 #include <atomic>
@@ -52,6 +54,15 @@ public:
     QLineEdit *timeColumnsBox() const { return m_timeColumns; }
     QLineEdit *zeroBox() const { return m_zero; }
     QLineEdit *widthBox() const { return m_width; }
+    QComboBox *formulaBox() const { return m_formula; }
+    QLineEdit *channelWidthBox() const { return m_channelWidth; }
+    QLineEdit *crestHeightBox() const { return m_crestHeight; }
+    QComboBox *encodingBox() const { return m_encoding; }
+    QComboBox *delimiterBox() const { return m_delimiter; }
+    QComboBox *decimalMarkBox() const { return m_decimalMark; }
+    QTableWidget *previewTable() const { return m_previewTable; }
+    QPlainTextEdit *previewLines() const { return m_previewLines; }
+    QString foundText() const; // what was found in the file: encoding, delimiter, mark, header, unit
     QComboBox *unitBox() const { return m_unit; }
     QCheckBox *fallingBox() const { return m_falling; }
     QPushButton *readButton() const { return m_readButton; }
@@ -62,6 +73,8 @@ public:
     // The daily table as a spreadsheet takes it (tab-separated), as コピー
     // copies it.
     QString daysText() const;
+    // A day's concentration (mg/L), as typed into its row; its load follows.
+    void setConcentration(int row, const QString &text);
 
 signals:
     void finished(); // a reading ended: shown, refused or cancelled
@@ -73,8 +86,25 @@ protected:
 private:
     void buildControls();
     void chooseFile();
+    // The first lines and rows with what the layout makes of them; where
+    // the rows leave no choice of columns, the columns chosen and the file
+    // read.
+    void preview();
+    void showPreview(const RecordPreview &preview);
+    void markChosenColumns();
+    void headerClicked(int column);
+    // What the boxes ask beside the columns: encoding, delimiter, mark.
+    LayoutQuestion question() const;
+    std::optional<TextEncoding> chosenEncoding() const;
+    // A standard's formula from the boxes, or none for the program's own;
+    // false (and said) when a box it needs does not read.
+    bool readFormula(std::optional<StandardFormula> *formula);
+    void enableFormulaBoxes();
     void showRecord(const FlowRecord &record);
     void fillTable(QTableWidget *table, const std::vector<PeriodVolume> &periods, bool withU);
+    int concentrationColumn() const;
+    void updateLoads();
+    void pasteConcentrations();
     void drawHydrograph(const FlowRecord &record);
     void say(const QString &text);
     void endReading();
@@ -82,6 +112,10 @@ private:
     QLocale m_locale;
     std::optional<GaugeUncertainty> m_gauge;
     QString m_path;
+    RecordPreview m_preview;
+    FlowRecordSettings m_settings; // of the last reading asked for
+    std::vector<PeriodVolume> m_dayPeriods;
+    QMap<QString, double> m_concentrations; // mg/L by day, kept across readings
     QThread *m_thread = nullptr;
     std::shared_ptr<std::atomic<bool>> m_cancel;
 
@@ -93,6 +127,15 @@ private:
     QLineEdit *m_zero = nullptr;
     QCheckBox *m_falling = nullptr;
     QLineEdit *m_width = nullptr;
+    QComboBox *m_formula = nullptr;
+    QLineEdit *m_channelWidth = nullptr;
+    QLineEdit *m_crestHeight = nullptr;
+    QComboBox *m_encoding = nullptr;
+    QComboBox *m_delimiter = nullptr;
+    QComboBox *m_decimalMark = nullptr;
+    QLabel *m_found = nullptr;
+    QPlainTextEdit *m_previewLines = nullptr;
+    QTableWidget *m_previewTable = nullptr;
     QPushButton *m_readButton = nullptr;
     QPushButton *m_cancelButton = nullptr;
     QPushButton *m_copyButton = nullptr;
