@@ -6,6 +6,7 @@
 // answering while a long record is read, and 中止 leaving nothing shown.
 #include "calculator/weir_head_window.h"
 #include "records/window/records_window.h"
+#include "tests/support/page_ink.h"
 
 #include <qcustomplot.h>
 
@@ -16,7 +17,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -207,6 +210,34 @@ void RecordsWindowTest::loadsFromConcentrations()
     QVERIFY(done.wait(10000));
     QCOMPARE(days.item(1, load - 1)->text(), u"1000"_qs);
     QCOMPARE(days.item(1, load)->text(), days.item(1, 1)->text());
+
+    // Out: the days and months as a spreadsheet reads a CSV file, and the
+    // A4 report with its loads, every page on its paper and numbered.
+    const QByteArray csv = window.daysCsv();
+    QVERIFY(csv.startsWith("\xEF\xBB\xBF" + u"日付,水量 (m³),"_qs.toUtf8()));
+    QVERIFY(csv.contains(("\r\n" + days.item(1, 0)->text() + u',' + days.item(1, 1)->text()).toUtf8()));
+    QVERIFY(csv.contains(u"\r\n\r\n月,水量 (m³),"_qs.toUtf8()));
+    const QString pdf = dir.filePath(u"records.pdf"_qs);
+    QCOMPARE(window.savePdf(pdf), QString());
+    QProcess info;
+    info.start(u"pdfinfo"_qs, {pdf});
+    QVERIFY(info.waitForFinished(10000) && info.exitCode() == 0);
+    const QString infoText = QString::fromUtf8(info.readAllStandardOutput());
+    QVERIFY2(infoText.contains(u"(A4)"_qs), qPrintable(infoText));
+    const int pages = infoText.section(u"Pages:"_qs, 1).trimmed().section(u'\n', 0, 0).toInt();
+    QVERIFY(pages >= 1);
+    const QString ink = test::inkOutsideMargins(pdf, 15);
+    QVERIFY2(ink.isEmpty(), qPrintable(ink));
+    QProcess text;
+    text.start(u"pdftotext"_qs, {u"-layout"_qs, pdf, u"-"_qs});
+    QVERIFY(text.waitForFinished(10000) && text.exitCode() == 0);
+    const QString extracted = QString::fromUtf8(text.readAllStandardOutput());
+    for (const QString &expected : {u"record.csv"_qs, u"日ごとの水量"_qs, u"月ごとの水量"_qs, u"負荷量"_qs,
+                                    u"公式: 本プログラムの公式"_qs, days.item(1, load)->text()})
+        QVERIFY2(extracted.contains(expected), qPrintable(expected));
+    QVERIFY(extracted.contains(QRegularExpression(QStringLiteral("\\b%1 */ *%1\\b").arg(pages))));
+    QFile::remove(u"records-report.pdf"_qs);
+    QFile::copy(pdf, u"records-report.pdf"_qs); // beside the build, for a look
 }
 
 // A standard's formula chosen in the window gives the engine's days for the

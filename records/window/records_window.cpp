@@ -4,6 +4,9 @@
 
 #include "hydraulics/units.h"
 #include "logic/box_number.h"
+#include "logic/csv_field.h"
+#include "logic/gauge_uncertainty.h"
+#include "logic/save_whole.h"
 #include "logic/texts.h"
 #include "records/reading_scale.h"
 
@@ -26,6 +29,8 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -205,10 +210,35 @@ void RecordsWindowWidget::buildControls()
     m_copyButton = new QPushButton(tr("日ごとの表をコピー(&C)"), this);
     m_copyButton->setObjectName(QStringLiteral("copyButton"));
     connect(m_copyButton, &QPushButton::clicked, this, [this] { QApplication::clipboard()->setText(daysText()); });
+    m_csvButton = new QPushButton(tr("CSV で保存(&V)..."), this);
+    m_csvButton->setObjectName(QStringLiteral("csvButton"));
+    connect(m_csvButton, &QPushButton::clicked, this, [this] {
+        const QString path = QFileDialog::getSaveFileName(this, Texts::saveTitle(tr("日ごとの水量")),
+                                                          tr("日ごとの水量.csv"), tr("CSV (*.csv)"));
+        if (!path.isEmpty())
+            saveDaysCsv(path);
+    });
+    m_pdfButton = new QPushButton(tr("PDF(&P)..."), this);
+    m_pdfButton->setObjectName(QStringLiteral("pdfButton"));
+    connect(m_pdfButton, &QPushButton::clicked, this, [this] {
+        const QString path
+            = QFileDialog::getSaveFileName(this, Texts::saveTitle(Texts::recordsName()),
+                                           Texts::recordsName() + QStringLiteral(".pdf"), Texts::pdfFiles());
+        if (!path.isEmpty())
+            savePdf(path);
+    });
+    m_printButton = new QPushButton(tr("印刷(&I)..."), this);
+    m_printButton->setObjectName(QStringLiteral("printButton"));
+    connect(m_printButton, &QPushButton::clicked, this, &RecordsWindowWidget::previewReport);
+    for (QPushButton *button : {m_copyButton, m_csvButton, m_pdfButton, m_printButton})
+        button->setEnabled(false); // until a record is shown
     actions->addWidget(m_readButton);
     actions->addWidget(m_progress, 1);
     actions->addWidget(m_cancelButton);
     actions->addWidget(m_copyButton);
+    actions->addWidget(m_csvButton);
+    actions->addWidget(m_pdfButton);
+    actions->addWidget(m_printButton);
     layout->addLayout(actions);
 
     m_summary = new QLabel(this);
@@ -656,6 +686,9 @@ void RecordsWindowWidget::showRecord(const FlowRecord &record)
     drawHydrograph(record);
     m_progress->setValue(1000);
     m_tabs->setCurrentWidget(m_days);
+    m_shown = true;
+    for (QPushButton *button : {m_copyButton, m_csvButton, m_pdfButton, m_printButton})
+        button->setEnabled(true);
 }
 
 void RecordsWindowWidget::fillTable(QTableWidget *table, const std::vector<PeriodVolume> &periods, bool withU)
@@ -833,6 +866,112 @@ void RecordsWindowWidget::drawHydrograph(const FlowRecord &record)
     m_plot->legend->setVisible(true);
     m_plot->rescaleAxes();
     m_plot->replot();
+}
+
+namespace {
+
+QStringList rowOf(const QTableWidget *table, int row)
+{
+    QStringList cells;
+    for (int column = 0; column < table->columnCount(); ++column)
+        cells << (table->item(row, column) ? table->item(row, column)->text() : QString());
+    return cells;
+}
+
+QStringList headersOf(const QTableWidget *table)
+{
+    QStringList headers;
+    for (int column = 0; column < table->columnCount(); ++column)
+        headers << table->horizontalHeaderItem(column)->text();
+    return headers;
+}
+
+} // namespace
+
+QByteArray RecordsWindowWidget::daysCsv() const
+{
+    QString text;
+    for (const QTableWidget *table : {m_days, m_months}) {
+        if (table == m_months)
+            text += QStringLiteral("\r\n");
+        QStringList fields;
+        for (const QString &header : headersOf(table))
+            fields << csvField(header, u',');
+        text += fields.join(u',') + QStringLiteral("\r\n");
+        for (int row = 0; row < table->rowCount(); ++row) {
+            fields.clear();
+            for (const QString &cell : rowOf(table, row))
+                fields << csvField(cell, u',');
+            text += fields.join(u',') + QStringLiteral("\r\n");
+        }
+    }
+    return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+}
+
+QString RecordsWindowWidget::saveDaysCsv(const QString &path)
+{
+    const QString failure = saveWhole(path, daysCsv());
+    if (!failure.isEmpty())
+        say(failure);
+    return failure;
+}
+
+RecordsReport RecordsWindowWidget::report() const
+{
+    RecordsReport report;
+    report.lines << tr("ファイル: %1").arg(QFileInfo(m_path).fileName()) << m_found->text()
+                 << tr("水位の列: %1、時刻の列: %2").arg(m_headColumn->text(), m_timeColumns->text());
+    const QString unit = m_unit->currentIndex() > 0 ? m_unit->currentText()
+        : m_preview.layout.statedUnit               ? headUnitName(*m_preview.layout.statedUnit)
+                                                    : QStringLiteral("mm");
+    report.lines << tr("堰の幅: %1 mm、水位の単位: %2、堰頂のときの読み: %3%4")
+                        .arg(m_width->text(), unit, m_zero->text().isEmpty() ? QStringLiteral("0") : m_zero->text(),
+                             m_settings.falling ? tr("（水面の上から測る計器: 越流高さ = 堰頂のときの読み − 読み）")
+                                                : QString());
+    report.lines << Texts::formulaStatement(m_settings.standard ? std::optional(m_settings.standard->weir)
+                                                                : std::nullopt);
+    if (m_settings.standard)
+        report.lines << tr("水路の幅 B: %1 mm、堰頂の高さ D: %2 mm")
+                            .arg(m_settings.standard->channelWidthMm)
+                            .arg(m_settings.standard->crestHeightMm);
+    if (m_settings.gauge)
+        report.lines << gaugeStatement(*m_settings.gauge, QLocale::c());
+    report.lines << m_summary->text();
+    for (const auto &[table, title] :
+         {std::pair{m_days, tr("日ごとの水量")}, std::pair{m_months, tr("月ごとの水量")}}) {
+        ReportTable out{title, headersOf(table), {}};
+        for (int row = 0; row < table->rowCount(); ++row)
+            out.rows.push_back(rowOf(table, row));
+        report.tables.push_back(out);
+    }
+    report.notes << tr("欠測・間隔の空き・答えのない行:") << m_unanswered->toPlainText().split(u'\n');
+    return report;
+}
+
+QString RecordsWindowWidget::savePdf(const QString &path)
+{
+    const QString failure = saveWhole(path, recordsReportPdf(report(), m_plot));
+    if (!failure.isEmpty())
+        say(failure);
+    return failure;
+}
+
+void RecordsWindowWidget::previewReport()
+{
+    if (!m_shown)
+        return;
+    // The printer outlives the dialog that points at it.
+    auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
+    auto *dialog = new QPrintPreviewDialog(printer.get(), this);
+    dialog->setObjectName(QStringLiteral("recordsPreviewDialog"));
+    dialog->setWindowTitle(tr("%1の印刷プレビュー").arg(Texts::recordsName()));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    const RecordsReport content = report();
+    connect(dialog, &QPrintPreviewDialog::paintRequested, dialog,
+            [this, content](QPrinter *target) { printRecordsReport(content, m_plot, *target); });
+    connect(dialog, &QObject::destroyed, this, [printer] {});
+    dialog->resize(760, 900);
+    dialog->open();
 }
 
 } // namespace weir

@@ -4,6 +4,7 @@
 
 #include "records/flow_record.h"
 #include "records/record_preview.h"
+#include "records/window/records_report.h"
 #include "records/window/records_window_interface.h"
 
 #include <QMap>
@@ -75,6 +76,15 @@ public:
     QString daysText() const;
     // A day's concentration (mg/L), as typed into its row; its load follows.
     void setConcentration(int row, const QString &text);
+    // The daily table, then the monthly one, as a spreadsheet reads a CSV
+    // file (UTF-8 with a byte-order mark, CRLF); each returns an empty
+    // string or the message it also shows.
+    QByteArray daysCsv() const;
+    QString saveDaysCsv(const QString &path);
+    // The report of what was read: its content, and as a PDF file.
+    RecordsReport report() const;
+    QString savePdf(const QString &path);
+    void previewReport();
 
 signals:
     void finished(); // a reading ended: shown, refused or cancelled
@@ -112,6 +122,7 @@ private:
     QLocale m_locale;
     std::optional<GaugeUncertainty> m_gauge;
     QString m_path;
+    bool m_shown = false; // a record's volumes are shown
     RecordPreview m_preview;
     FlowRecordSettings m_settings; // of the last reading asked for
     std::vector<PeriodVolume> m_dayPeriods;
@@ -139,6 +150,9 @@ private:
     QPushButton *m_readButton = nullptr;
     QPushButton *m_cancelButton = nullptr;
     QPushButton *m_copyButton = nullptr;
+    QPushButton *m_csvButton = nullptr;
+    QPushButton *m_pdfButton = nullptr;
+    QPushButton *m_printButton = nullptr;
     QProgressBar *m_progress = nullptr;
     QLabel *m_summary = nullptr;
     QTabWidget *m_tabs = nullptr;
