@@ -110,6 +110,20 @@ void RecordsWindowTest::daysAreTheEngines()
     window.plot()->resize(880, 420);
     window.plot()->replot();
     QVERIFY(window.plot()->grab().save(u"records-hydrograph.png"_qs));
+    // The point under the mouse, read out; the time zoomed and panned from
+    // the keyboard, and the whole record again with Home.
+    QCustomPlot &plot = *window.plot();
+    const double noon = double(QDateTime(QDate(2026, 12, 10), QTime(12, 0), Qt::UTC).toSecsSinceEpoch());
+    window.readOutAt(QPointF(plot.xAxis->coordToPixel(noon), 100));
+    QVERIFY2(window.pointReadout().startsWith(u"2026-12-10 1"_qs) && window.pointReadout().contains(u"L/min"_qs),
+             qPrintable(window.pointReadout()));
+    const QCPRange whole = plot.xAxis->range();
+    QTest::keyClick(&plot, Qt::Key_Plus);
+    QVERIFY(std::abs(plot.xAxis->range().size() - whole.size() / 2) < 1);
+    QTest::keyClick(&plot, Qt::Key_Right);
+    QVERIFY(plot.xAxis->range().lower > whole.lower);
+    QTest::keyClick(&plot, Qt::Key_Home);
+    QVERIFY(std::abs(plot.xAxis->range().size() - whole.size()) < 1);
 }
 
 // What the window shows of a file before reading it: each of the first

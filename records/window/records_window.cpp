@@ -25,6 +25,7 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
@@ -271,6 +272,20 @@ void RecordsWindowWidget::buildControls()
     m_plot->setObjectName(QStringLiteral("hydrograph"));
     m_plot->setAccessibleName(tr("流量と越流高さの時間変化"));
     m_plot->setInteractions(QCP::iRangeDrag | QCP::iRangeZoom);
+    // Zoom and drag the time alone; the flows and heads keep their scales.
+    m_plot->axisRect()->setRangeDrag(Qt::Horizontal);
+    m_plot->axisRect()->setRangeZoom(Qt::Horizontal);
+    m_plot->setFocusPolicy(Qt::StrongFocus);
+    m_plot->installEventFilter(this);
+    connect(m_plot, &QCustomPlot::mouseMove, this, [this](QMouseEvent *event) { readOutAt(event->position()); });
+    m_pointReadout = new QLabel(this);
+    m_pointReadout->setObjectName(QStringLiteral("pointReadout"));
+    m_pointReadout->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto *plotSide = new QWidget(this);
+    auto *plotLayout = new QVBoxLayout(plotSide);
+    plotLayout->setContentsMargins(0, 0, 0, 0);
+    plotLayout->addWidget(m_plot, 1);
+    plotLayout->addWidget(m_pointReadout);
     m_unanswered = new QPlainTextEdit(this);
     m_unanswered->setObjectName(QStringLiteral("unansweredText"));
     m_unanswered->setReadOnly(true);
@@ -297,7 +312,7 @@ void RecordsWindowWidget::buildControls()
     m_tabs->addTab(previewSide, tr("ファイルの先頭"));
     m_tabs->addTab(m_days, tr("日ごと"));
     m_tabs->addTab(m_months, tr("月ごと"));
-    m_tabs->addTab(m_plot, tr("流量の変化"));
+    m_tabs->addTab(plotSide, tr("流量の変化"));
     m_tabs->addTab(m_unanswered, tr("答えのない行"));
     layout->addWidget(m_tabs, 1);
 }
@@ -856,6 +871,14 @@ void RecordsWindowWidget::drawHydrograph(const FlowRecord &record)
     }
     flows->setData(times, flowValues, true);
     heads->setData(times, headValues, true);
+    m_times = times;
+    m_flows = flowValues;
+    m_heads = headValues;
+    m_pointReadout->clear();
+    // The axis in the record's own clock, its zone said when the record
+    // states one.
+    const QString zone = record.layout.timeZone;
+    m_plot->xAxis->setLabel(zone.isEmpty() ? tr("時刻（記録の時計）") : tr("時刻（記録の時計、%1）").arg(zone));
     auto ticker = QSharedPointer<QCPAxisTickerDateTime>::create();
     ticker->setDateTimeSpec(Qt::UTC); // the record's own clock, as it stands
     ticker->setDateTimeFormat(QStringLiteral("MM/dd\nHH:mm"));
@@ -972,6 +995,54 @@ void RecordsWindowWidget::previewReport()
     connect(dialog, &QObject::destroyed, this, [printer] {});
     dialog->resize(760, 900);
     dialog->open();
+}
+
+void RecordsWindowWidget::readOutAt(const QPointF &position)
+{
+    int nearest = -1;
+    double best = 0;
+    for (qsizetype i = 0; i < m_times.size(); ++i) {
+        if (std::isnan(m_flows[i]))
+            continue;
+        const double distance = std::abs(m_plot->xAxis->coordToPixel(m_times[i]) - position.x());
+        if (nearest < 0 || distance < best) {
+            nearest = int(i);
+            best = distance;
+        }
+    }
+    if (nearest < 0) {
+        m_pointReadout->clear();
+        return;
+    }
+    const QDateTime at = QDateTime::fromMSecsSinceEpoch(qint64(std::llround(m_times[nearest] * 1000)), Qt::UTC);
+    m_pointReadout->setText(tr("%1　流量 %2 L/min　越流高さ %3 mm")
+                                .arg(at.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")), fixed(m_flows[nearest], 2),
+                                     fixed(m_heads[nearest], 2)));
+}
+
+QString RecordsWindowWidget::pointReadout() const
+{
+    return m_pointReadout->text();
+}
+
+bool RecordsWindowWidget::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != m_plot || event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
+    const auto *key = static_cast<QKeyEvent *>(event);
+    QCPAxis *time = m_plot->xAxis;
+    const QCPRange range = time->range();
+    switch (key->key()) {
+    case Qt::Key_Plus:
+    case Qt::Key_Equal: time->scaleRange(0.5, range.center()); break;
+    case Qt::Key_Minus: time->scaleRange(2.0, range.center()); break;
+    case Qt::Key_Left: time->moveRange(-range.size() / 4); break;
+    case Qt::Key_Right: time->moveRange(range.size() / 4); break;
+    case Qt::Key_Home: m_plot->rescaleAxes(); break;
+    default: return QWidget::eventFilter(watched, event);
+    }
+    m_plot->replot();
+    return true;
 }
 
 } // namespace weir

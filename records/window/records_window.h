@@ -83,6 +83,10 @@ public:
     QString saveDaysCsv(const QString &path);
     // The report of what was read: its content, and as a PDF file.
     RecordsReport report() const;
+    // The hydrograph's point nearest a place on the plot (its pixels): its
+    // time, flow and head, said under the plot.
+    void readOutAt(const QPointF &position);
+    QString pointReadout() const;
     QString savePdf(const QString &path);
     void previewReport();
 
@@ -90,6 +94,9 @@ signals:
     void finished(); // a reading ended: shown, refused or cancelled
 
 protected:
+    // The hydrograph's keys: + and - zoom the time, the arrows pan it,
+    // Home shows the whole record.
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
 
@@ -160,6 +167,10 @@ private:
     QTableWidget *m_months = nullptr;
     QCustomPlot *m_plot = nullptr;
     QPlainTextEdit *m_unanswered = nullptr;
+    QLabel *m_pointReadout = nullptr;
+    // The hydrograph's points as drawn (s since the epoch on the record's
+    // own clock; NaN at a break).
+    QVector<double> m_times, m_flows, m_heads;
 };
 
 } // namespace weir

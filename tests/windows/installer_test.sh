@@ -6,8 +6,9 @@
 # the version record read back from the program; --version on the console; the
 # worked example typed with real keys and read back through 編集 → 結果をコピー
 # (Wine hands the clipboard to X), with a screenshot; the rating window with
-# Ctrl+T; the portable zip run from another folder; and a silent uninstall that
-# leaves no file, no Start-menu entry and no registry key behind.
+# Ctrl+T; the records window from 表示; the portable zip run from another
+# folder; and a silent uninstall that leaves no file, no Start-menu entry and
+# no registry key behind.
 #   installer_test.sh SCREENSHOT      (the installer in $WEIR_WINDOWS_SETUP)
 set -euo pipefail
 screenshot=$1
@@ -56,7 +57,7 @@ echo "-- silent install"
 [ -f "$install_dir/weir-head.exe" ] || { echo "not installed for the user"; exit 1; }
 [ -f "$install_dir/modules/weir-head-rating.dll" ] && [ -f "$install_dir/modules/weir-head-sheet.dll" ] \
     && [ -f "$install_dir/modules/weir-head-design.dll" ] && [ -f "$install_dir/modules/weir-head-cli.dll" ] \
-    && [ -f "$install_dir/modules/weir-head-help.dll" ]
+    && [ -f "$install_dir/modules/weir-head-help.dll" ] && [ -f "$install_dir/modules/weir-head-records.dll" ]
 [ -f "$start_menu/四角堰の越流高さ.lnk" ] || { echo "no Start-menu entry"; exit 1; }
 wine reg query "$uninstall_key" /v DisplayVersion 2>/dev/null | tr -d '\r' | grep -q 'REG_SZ *1\.00$'
 wine reg query "$uninstall_key" /v UninstallString >/dev/null 2>&1
@@ -164,6 +165,26 @@ wait_until 30 rating_on_screen || {
     exit 1
 }
 import -window root "$PWD/windows-rating.png" # beside the build, for a look
+
+echo "-- the records window, from 表示 (Alt+V, then R)"
+records_opened() {
+    xdotool windowactivate --sync "$window" 2>/dev/null || true
+    keys key Escape
+    local before
+    before=$(windows_shown)
+    keys key alt+v
+    menu_up() { [ "$(windows_shown)" -gt "$before" ]; }
+    wait_until 10 menu_up || return 1
+    keys key r
+    records_shown() { wine_window '記録から流量'; }
+    wait_until 20 records_shown
+}
+wait_until 90 records_opened || {
+    echo "表示 → 記録から流量 opened no records window"
+    import -window root "$PWD/windows-records.png"
+    exit 1
+}
+import -window root "$PWD/windows-records.png" # beside the build, for a look
 timeout 60 wine "$install_dir/weir-head.exe" --version >/dev/null # still answering beside the window
 wineserver -k
 wineserver -w
