@@ -193,18 +193,21 @@ void WindowLayoutTest::captions()
     QVERIFY(lines.size() * metrics.lineSpacing() <= label->height() + metrics.leading() + 1);
 }
 
-// Both windows with the worked example in them, at whatever scale the screen
+// The windows with the worked example in them, at whatever scale the screen
 // has (the Windows tests run this at 100 to 200 %).
 void WindowLayoutTest::drawnWholeAtThisScale_data()
 {
     QTest::addColumn<bool>("rating");
-    QTest::newRow("calculator") << false;
-    QTest::newRow("rating window") << true;
+    QTest::addColumn<bool>("records");
+    QTest::newRow("calculator") << false << false;
+    QTest::newRow("rating window") << true << false;
+    QTest::newRow("records window") << false << true;
 }
 
 void WindowLayoutTest::drawnWholeAtThisScale()
 {
     QFETCH(bool, rating);
+    QFETCH(bool, records);
     ShownWindow window;
     QVERIFY(QTest::qWaitForWindowExposed(&window.w));
     window.fill(u"300"_qs, u"300"_qs, u"20"_qs, u"100"_qs);
@@ -216,6 +219,13 @@ void WindowLayoutTest::drawnWholeAtThisScale()
         if (!window.w.ratingWindow())
             QSKIP("the rating module is not on WEIR_HEAD_MODULE_PATH");
         shown = window.w.ratingWindow()->widget();
+        QVERIFY(QTest::qWaitForWindowExposed(shown));
+    }
+    if (records) {
+        window.w.openRecordsWindow();
+        shown = window.w.findChild<QWidget *>(u"RecordsWindow"_qs);
+        if (!shown)
+            QSKIP("the records module is not on WEIR_HEAD_MODULE_PATH");
         QVERIFY(QTest::qWaitForWindowExposed(shown));
     }
     qInfo("%s at %g %%", qPrintable(shown->objectName()), 100 * shown->devicePixelRatioF());
