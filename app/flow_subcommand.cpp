@@ -41,6 +41,7 @@ public:
 
     const std::optional<GaugeUncertainty> &gauge() const { return m_gauge; }
     ReadingScale &scale() { return m_scale; }
+    bool standard() const { return m_formula.standard().has_value(); }
 
     // The value typed on the command line, read as a box reads it.
     FlowReading read(const QString &text) const
@@ -100,7 +101,7 @@ private:
             : !reading.belowValidRange ? QString()
             : m_formula.standard()     ? reading.message
                                        : Texts::belowValidRange();
-        return {columns << note, true, {}, reading.m3s, u};
+        return {columns << note, true, {}, reading.m3s, u, m_formula.standard() && reading.belowValidRange};
     }
 
     FlowFormula m_formula;
@@ -150,6 +151,7 @@ public:
         return {};
     }
     RowAnswer answer(const RecordValue &value) override { return m_reading.answer(value); }
+    bool checksRange() const override { return m_reading.standard(); }
 
 private:
     FlowAtReading &m_reading;

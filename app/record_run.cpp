@@ -32,6 +32,7 @@ struct WrittenAnswer {
     QString reason;
     std::optional<double> flowM3s;
     std::optional<double> uM3s;
+    bool outsideRange = false;
 };
 
 class RecordWriter
@@ -164,6 +165,7 @@ private:
             slot.answer.answered = answer.answered;
             slot.answer.reason = answer.reason;
             slot.answer.flowM3s = answer.flowM3s;
+            slot.answer.outsideRange = answer.outsideRange;
             slot.answer.uM3s = answer.uM3s;
             slot.value = value;
             slot.used = true;
@@ -298,7 +300,7 @@ std::string numberText(double value, int decimals, char mark)
     return text;
 }
 
-void writePeriods(const SubcommandRun &run, const VolumeResult &result, char delimiter, char mark,
+void writePeriods(const SubcommandRun &run, const VolumeResult &result, bool outsideColumn, char delimiter, char mark,
                   const std::string &lineEnd)
 {
     const bool json = run.format == OutputFormat::Json;
@@ -307,6 +309,8 @@ void writePeriods(const SubcommandRun &run, const VolumeResult &result, char del
                                     "min_lpm", "mean_lpm",  "max_lpm"};
     if (u)
         names.push_back("volume_u_m3");
+    if (outsideColumn)
+        names.push_back("outside_range");
     names.push_back("incomplete");
     std::string text;
     if (!json) {
@@ -333,6 +337,8 @@ void writePeriods(const SubcommandRun &run, const VolumeResult &result, char del
             {readings ? numberText(lpm(period.largestM3s), 2, mark) : std::string(), true}};
         if (u)
             cells.push_back({numberText(period.uM3, 3, mark), true});
+        if (outsideColumn)
+            cells.push_back({std::to_string(period.outsideRange), true});
         cells.push_back({period.whyIncomplete().toStdString(), false});
         if (json) {
             std::vector<std::pair<std::string, JsonValue>> members;
@@ -365,7 +371,7 @@ int runRecord(const SubcommandRun &run, const RecordOptions &options, RecordAnsw
         run.say(withHint(*fault, file));
         return kFault;
     }
-    const RecordLayout layout = findLayout(file, {options.column, options.timeColumns, options.decimalMark});
+    const RecordLayout layout = findLayout(file, {options.column, options.timeColumns, options.decimalMark, {}});
     if (layout.fault) {
         run.say(withHint(*layout.fault, file));
         return kFault;
@@ -410,7 +416,7 @@ int runRecord(const SubcommandRun &run, const RecordOptions &options, RecordAnsw
     const RecordClock clock(options.timeFormat, scan.dateOrder);
     const bool timed = !layout.timeColumns.empty();
     VolumeTally volume(options.period, options.maxGapMs);
-    long long rows = 0, answered = 0, notes = 0;
+    long long rows = 0, answered = 0, notes = 0, outside = 0;
     const Progress progress(run, file.stream());
     const std::vector<std::string> noAnswer(answers.addedColumns().size());
     while (reader.next() == CsvTokenizer::Status::Record) {
@@ -434,13 +440,14 @@ int runRecord(const SubcommandRun &run, const RecordOptions &options, RecordAnsw
         }
         ++rows;
         const WrittenAnswer &answer = writer.answerFor(fields, layout.valueColumn);
+        outside += answer.outsideRange;
         if (answer.answered)
             ++answered;
         else
             run.say(CommandLineTexts::tr("%1行目: %2").arg(reader.line()).arg(answer.reason));
         if (timed)
             volume.add({reader.line(), answer.flowM3s, answer.uM3s,
-                        timeText.isEmpty() ? std::nullopt : clock.read(timeText), timeText});
+                        timeText.isEmpty() ? std::nullopt : clock.read(timeText), timeText, answer.outsideRange});
         if (!periods)
             writer.writeRow(reader, answer.columns);
         if (rows % 200000 == 0)
@@ -453,6 +460,8 @@ int runRecord(const SubcommandRun &run, const RecordOptions &options, RecordAnsw
     run.say(CommandLineTexts::tr("%n行のうち %1行に答えがあり、%2行にありません。", nullptr, counted(rows))
                 .arg(answered)
                 .arg(rows - answered));
+    if (outside > 0)
+        run.say(CommandLineTexts::tr("%n行の流量は公式の適用範囲外です（reason の欄）。", nullptr, counted(outside)));
     bool wholeVolume = true;
     if (timed) {
         const VolumeResult result = volume.finish();
@@ -460,7 +469,7 @@ int runRecord(const SubcommandRun &run, const RecordOptions &options, RecordAnsw
             run.say(line);
         wholeVolume = result.whole;
         if (periods)
-            writePeriods(run, result, writer.delimiter(), writer.outMark(), writer.lineEnd());
+            writePeriods(run, result, answers.checksRange(), writer.delimiter(), writer.outMark(), writer.lineEnd());
     }
     return answered == rows && wholeVolume ? kAllFound : kSomeNotFound;
 }

@@ -31,6 +31,7 @@ struct RowAnswer {
     QString reason;
     std::optional<double> flowM3s;
     std::optional<double> uM3s = std::nullopt;
+    bool outsideRange = false; // a flow outside a standard formula's range of validity
 };
 
 // A row's value as the record holds it: its text, decoded, and the number
@@ -51,6 +52,9 @@ public:
     virtual QStringList useLayout(const RecordLayout &) { return {}; }
     // The answer for a row's value; an empty value never comes here.
     virtual RowAnswer answer(const RecordValue &value) = 0;
+    // Whether answers are checked against a formula's range of validity:
+    // the rows outside are then counted, by period too.
+    virtual bool checksRange() const { return false; }
 };
 
 // How a record is read: the column of values, the time (one column, or a

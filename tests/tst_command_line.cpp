@@ -1012,6 +1012,13 @@ void CommandLineTest::englishRunInOneLanguage_data()
         << 0
         << QStringList{"Remark,Flow by the program's own formula (L/min),Difference (%),", "\n200,5652.71,0.0942118,,",
                        "Formula: JIS B 8302 rectangular weir (Itaya-Teshima formula) (range of validity: B 0.5–6.3 m"};
+    // A record on it by the day: 20 mm lies under its 0.03 m, and the rows
+    // outside are counted, by day too.
+    QTest::newRow("JIS rectangular weir, a record by the day")
+        << QStringList{"flow", "--column", "head_mm", "--time", "time", "--period", "day"} + weir
+        << QByteArray("time,head_mm\n2026-12-09T00:00,20\n2026-12-09T12:00,40\n2026-12-10T00:00,25\n") << 0
+        << QStringList{"max_lpm,outside_range,incomplete\n", "\n2026-12-09,550.734,100.0,2,196.93,382.45,531.27,1,\n",
+                       "2 rows' flows lie outside the formula's range"};
     QTest::newRow("a weir that cannot be")
         << QStringList{"flow", "--formula",      "jis-rect", "--width", "1300", "--channel-width",
                        "1200", "--crest-height", "500",      "--head",  "200"}

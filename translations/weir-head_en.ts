@@ -393,6 +393,13 @@ the weir&apos;s width and a bracket of heads, by bisection.</translation>
         <source>規格の公式では越流高さを公式の範囲全体で探します: --min と --max は使えません。</source>
         <translation>A standard&apos;s formula looks for the head over its whole range: --min and --max cannot be used with it.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n行の流量は公式の適用範囲外です（reason の欄）。</source>
+        <translation>
+            <numerusform>%n row&apos;s flow lies outside the formula&apos;s range (see its reason).</numerusform>
+            <numerusform>%n rows&apos; flows lie outside the formula&apos;s range (see their reason).</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Records</name>
