@@ -42,7 +42,7 @@ constexpr long long kProgressRows = 65536;
 } // namespace
 
 FlowRecord readFlowRecord(std::FILE *in, const FlowRecordSettings &settings,
-                          const std::function<bool(qint64, qint64)> &progress)
+                          const std::function<bool(qint64, qint64)> &progress, const RowSink &rows)
 {
     FlowRecord record;
     RecordSource source;
@@ -79,6 +79,8 @@ FlowRecord readFlowRecord(std::FILE *in, const FlowRecordSettings &settings,
             : std::string_view();
         if (isNoteRow(fields, layout)) {
             ++record.notes;
+            if (rows)
+                rows({layout, source.encoding(), fields, nullptr, std::nullopt});
             continue;
         }
         ++record.rows;
@@ -92,6 +94,8 @@ FlowRecord readFlowRecord(std::FILE *in, const FlowRecordSettings &settings,
         case DecimalReading::Status::TooLarge: flow.message = Texts::tooLarge(Texts::head()); break;
         }
         const std::optional<double> u = expandedFlowUncertainty(flow, formula, settings.gauge);
+        if (rows)
+            rows({layout, source.encoding(), fields, &flow, u});
         if (flow.m3s) {
             ++record.answered;
             if (settings.standard && flow.belowValidRange)

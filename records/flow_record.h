@@ -74,11 +74,24 @@ struct FlowRecord {
     Hydrograph hydrograph;
 };
 
+// Each row as it is read, for a caller that writes the rows with their
+// flows: its fields as the file has them, the layout's header line and
+// encoding known from the record, and its flow (none for a note, which is
+// passed over).
+struct RecordRow {
+    const RecordLayout &layout;
+    TextEncoding encoding; // the fields' bytes, as the reader reads them
+    const std::vector<std::string> &fields;
+    const FlowReading *flow; // null for a note
+    std::optional<double> uM3s;
+};
+using RowSink = std::function<void(const RecordRow &)>;
+
 // Reads the record from the stream; `progress` is told the bytes read and
 // the file's size now and then, and stops the reading when it returns
 // false. The numbers are those of `weir-head flow --period day` (and month)
 // for the same file and choices: the same layer, tally and formula.
 FlowRecord readFlowRecord(std::FILE *in, const FlowRecordSettings &settings,
-                          const std::function<bool(qint64, qint64)> &progress = {});
+                          const std::function<bool(qint64, qint64)> &progress = {}, const RowSink &rows = {});
 
 } // namespace weir

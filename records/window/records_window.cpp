@@ -8,6 +8,7 @@
 #include "logic/gauge_uncertainty.h"
 #include "logic/save_whole.h"
 #include "logic/texts.h"
+#include "records/csv_tokenizer.h"
 #include "records/reading_scale.h"
 
 #include <qcustomplot.h>
@@ -35,6 +36,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSaveFile>
 #include <QSettings>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -219,6 +221,15 @@ void RecordsWindowWidget::buildControls()
         if (!path.isEmpty())
             saveDaysCsv(path);
     });
+    m_rowsButton = new QPushButton(tr("行ごとの流量を保存(&W)..."), this);
+    m_rowsButton->setObjectName(QStringLiteral("rowsButton"));
+    connect(m_rowsButton, &QPushButton::clicked, this, [this] {
+        const QString path
+            = QFileDialog::getSaveFileName(this, Texts::saveTitle(tr("行ごとの流量")),
+                                           QFileInfo(m_path).completeBaseName() + tr("_流量.csv"), tr("CSV (*.csv)"));
+        if (!path.isEmpty())
+            saveRowsCsv(path);
+    });
     m_pdfButton = new QPushButton(tr("PDF(&P)..."), this);
     m_pdfButton->setObjectName(QStringLiteral("pdfButton"));
     connect(m_pdfButton, &QPushButton::clicked, this, [this] {
@@ -231,13 +242,14 @@ void RecordsWindowWidget::buildControls()
     m_printButton = new QPushButton(tr("印刷(&I)..."), this);
     m_printButton->setObjectName(QStringLiteral("printButton"));
     connect(m_printButton, &QPushButton::clicked, this, &RecordsWindowWidget::previewReport);
-    for (QPushButton *button : {m_copyButton, m_csvButton, m_pdfButton, m_printButton})
+    for (QPushButton *button : {m_copyButton, m_csvButton, m_rowsButton, m_pdfButton, m_printButton})
         button->setEnabled(false); // until a record is shown
     actions->addWidget(m_readButton);
     actions->addWidget(m_progress, 1);
     actions->addWidget(m_cancelButton);
     actions->addWidget(m_copyButton);
     actions->addWidget(m_csvButton);
+    actions->addWidget(m_rowsButton);
     actions->addWidget(m_pdfButton);
     actions->addWidget(m_printButton);
     layout->addLayout(actions);
@@ -607,6 +619,18 @@ bool RecordsWindowWidget::read()
     settings.encoding = chosenEncoding();
     m_settings = settings;
 
+    say(tr("読み込んでいます..."));
+    return startReading(settings, {}, [this](const FlowRecord &record) {
+        if (record.cancelled)
+            say(tr("中止しました。"));
+        else
+            showRecord(record);
+    });
+}
+
+bool RecordsWindowWidget::startReading(const FlowRecordSettings &settings, const RowSink &rows,
+                                       std::function<void(const FlowRecord &)> done)
+{
     std::FILE *file = openForReading(m_path);
     if (!file) {
         say(Texts::cannotOpen(QFileInfo(m_path).fileName(), tr("ファイルを読めません。")));
@@ -615,25 +639,22 @@ bool RecordsWindowWidget::read()
     m_cancel = std::make_shared<std::atomic<bool>>(false);
     const std::shared_ptr<std::atomic<bool>> cancelled = m_cancel;
     m_readButton->setEnabled(false);
+    m_rowsButton->setEnabled(false);
     m_cancelButton->setEnabled(true);
     m_progress->setValue(0);
-    say(tr("読み込んでいます..."));
-    m_thread = QThread::create([this, file, settings, cancelled] {
-        const auto progress = [this, cancelled](qint64 done, qint64 size) {
-            const int permille = size > 0 ? int(std::min<qint64>(1000, done * 1000 / size)) : 0;
+    m_thread = QThread::create([this, file, settings, cancelled, rows, done] {
+        const auto progress = [this, cancelled](qint64 bytes, qint64 size) {
+            const int permille = size > 0 ? int(std::min<qint64>(1000, bytes * 1000 / size)) : 0;
             QMetaObject::invokeMethod(
                 this, [this, permille] { m_progress->setValue(permille); }, Qt::QueuedConnection);
             return !*cancelled;
         };
-        auto record = std::make_shared<FlowRecord>(readFlowRecord(file, settings, progress));
+        auto record = std::make_shared<FlowRecord>(readFlowRecord(file, settings, progress, rows));
         std::fclose(file);
         QMetaObject::invokeMethod(
             this,
-            [this, record] {
-                if (record->cancelled)
-                    say(tr("中止しました。"));
-                else
-                    showRecord(*record);
+            [this, record, done] {
+                done(*record);
                 endReading();
             },
             Qt::QueuedConnection);
@@ -656,6 +677,7 @@ void RecordsWindowWidget::endReading()
         m_thread = nullptr;
     }
     m_readButton->setEnabled(true);
+    m_rowsButton->setEnabled(m_shown);
     m_cancelButton->setEnabled(false);
     emit finished();
 }
@@ -702,7 +724,7 @@ void RecordsWindowWidget::showRecord(const FlowRecord &record)
     m_progress->setValue(1000);
     m_tabs->setCurrentWidget(m_days);
     m_shown = true;
-    for (QPushButton *button : {m_copyButton, m_csvButton, m_pdfButton, m_printButton})
+    for (QPushButton *button : {m_copyButton, m_csvButton, m_rowsButton, m_pdfButton, m_printButton})
         button->setEnabled(true);
 }
 
@@ -1043,6 +1065,90 @@ bool RecordsWindowWidget::eventFilter(QObject *watched, QEvent *event)
     }
     m_plot->replot();
     return true;
+}
+
+bool RecordsWindowWidget::saveRowsCsv(const QString &path)
+{
+    if (reading() || !m_shown)
+        return false;
+    // Written on the worker thread as the rows are read: the file's fields
+    // decoded, the added columns as the command line writes them, into a
+    // file that replaces the old one only when it is whole.
+    auto file = std::make_shared<QSaveFile>(path);
+    if (!file->open(QIODevice::WriteOnly)) {
+        say(Texts::cannotSave(path, file->errorString()));
+        return false;
+    }
+    file->write("\xEF\xBB\xBF");
+    const bool withU = m_settings.gauge.has_value();
+    const bool standard = m_settings.standard.has_value();
+    auto wroteHeader = std::make_shared<bool>(false);
+    const RowSink rows = [file, withU, standard, wroteHeader](const RecordRow &row) {
+        std::string line;
+        const TextCodec codec(row.encoding);
+        const auto add = [&line](const QString &text) {
+            if (!line.empty())
+                line += ',';
+            appendCsvField(line, text.toStdString(), ',');
+        };
+        if (!*wroteHeader) {
+            for (const QString &name : row.layout.headerNames)
+                add(name);
+            for (const char *name : {"flow_lpm", "flow_m3s"})
+                add(QString::fromLatin1(name));
+            if (withU)
+                for (const char *name : {"flow_U_lpm", "flow_U_percent"})
+                    add(QString::fromLatin1(name));
+            add(QStringLiteral("reason"));
+            file->write(line.c_str(), qint64(line.size()));
+            file->write("\r\n");
+            line.clear();
+            *wroteHeader = true;
+        }
+        for (const std::string &field : row.fields)
+            add(codec.decodeLenient(trimmedField(field)));
+        QStringList added;
+        if (row.flow && row.flow->m3s) {
+            const FlowReading &flow = *row.flow;
+            added << fixed(*flow.lpm, 2) << fixed(*flow.m3s, 7);
+            if (withU)
+                added << (row.uM3s && *flow.m3s > 0 ? fixed(lpm(*row.uM3s), 2) : QString())
+                      << (row.uM3s && *flow.m3s > 0 ? fixed(*row.uM3s / *flow.m3s * 100, 2) : QString());
+            const bool overflow = flow.headMm && *flow.headMm > 0;
+            added << (!overflow                   ? Texts::noOverflow()
+                          : !flow.belowValidRange ? QString()
+                          : standard              ? flow.message
+                                                  : Texts::belowValidRange());
+        } else {
+            added << QString() << QString();
+            if (withU)
+                added << QString() << QString();
+            added << (row.flow ? row.flow->message : QString());
+        }
+        // A note's fields stand as they are, with no answer beside them.
+        if (!row.flow)
+            added.fill(QString());
+        for (qsizetype i = qsizetype(row.fields.size()); i < row.layout.headerNames.size(); ++i)
+            add(QString());
+        for (const QString &text : added)
+            add(text);
+        line += "\r\n";
+        file->write(line.c_str(), qint64(line.size()));
+    };
+    say(tr("行ごとの流量を書いています..."));
+    return startReading(m_settings, rows, [this, file, path](const FlowRecord &record) {
+        if (record.cancelled || record.fault) {
+            file->cancelWriting();
+            file->commit();
+            say(record.cancelled ? tr("中止しました。ファイルは書いていません。") : record.fault->message);
+            return;
+        }
+        if (!file->commit()) {
+            say(Texts::cannotSave(path, file->errorString()));
+            return;
+        }
+        say(tr("%1行を %2 に書きました。").arg(record.rows + record.notes).arg(QDir::toNativeSeparators(path)));
+    });
 }
 
 } // namespace weir

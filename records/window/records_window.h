@@ -81,6 +81,11 @@ public:
     // string or the message it also shows.
     QByteArray daysCsv() const;
     QString saveDaysCsv(const QString &path);
+    // Every row of the record with its flow, as `weir-head flow --column`
+    // writes them in CSV (the record's fields, then flow_lpm, flow_m3s, the
+    // U columns with the uncertainties, and the reason), read again on the
+    // worker thread and written whole or not at all; finished() when done.
+    bool saveRowsCsv(const QString &path);
     // The report of what was read: its content, and as a PDF file.
     RecordsReport report() const;
     // The hydrograph's point nearest a place on the plot (its pixels): its
@@ -125,6 +130,10 @@ private:
     void drawHydrograph(const FlowRecord &record);
     void say(const QString &text);
     void endReading();
+    // The file read on the worker thread with the settings; `done` is told
+    // the record (or that it was cancelled) on the window's thread.
+    bool startReading(const FlowRecordSettings &settings, const RowSink &rows,
+                      std::function<void(const FlowRecord &)> done);
 
     QLocale m_locale;
     std::optional<GaugeUncertainty> m_gauge;
@@ -158,6 +167,7 @@ private:
     QPushButton *m_cancelButton = nullptr;
     QPushButton *m_copyButton = nullptr;
     QPushButton *m_csvButton = nullptr;
+    QPushButton *m_rowsButton = nullptr;
     QPushButton *m_pdfButton = nullptr;
     QPushButton *m_printButton = nullptr;
     QProgressBar *m_progress = nullptr;
