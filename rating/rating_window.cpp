@@ -123,11 +123,12 @@ QLayout *RatingWindowWidget::buildBoxes()
     auto *top = new QHBoxLayout;
     top->addLayout(form);
     top->addSpacing(24);
-    top->addLayout(buildFormulaBoxes(boxWidth));
-    top->addSpacing(24);
     top->addLayout(headForm);
     top->addStretch();
-    return top;
+    auto *boxes = new QVBoxLayout;
+    boxes->addLayout(top);
+    boxes->addLayout(buildFormulaBoxes(boxWidth));
+    return boxes;
 }
 
 // The formula: the program's own, or one a standard names, with the boxes
@@ -154,13 +155,24 @@ QLayout *RatingWindowWidget::buildFormulaBoxes(int boxWidth)
     m_formulaNote->setObjectName(QStringLiteral("ratingFormulaRange"));
     m_formulaNote->setWordWrap(true);
     m_formulaNote->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    m_formulaNote->setFixedWidth(fontMetrics().horizontalAdvance(QString(24, QChar(0x6C34))));
-    auto *form = new QFormLayout;
-    form->addRow(Texts::formLabel(RatingTexts::tr("公式"), u'U'), m_formulaBox);
-    form->addRow(Texts::formLabel(RatingTexts::channelWidth(), u'B'), m_channelWidthBox);
-    form->addRow(Texts::formLabel(RatingTexts::crestHeight(), u'D'), m_crestHeightBox);
-    form->addRow(m_formulaNote);
-    return form;
+    // One row under the range's boxes, so that the window is no wider for
+    // it: the choice, the two boxes, and the range, wrapped in what is left.
+    auto *row = new QHBoxLayout;
+    const auto labelled = [this, row](const QString &caption, QChar key, QWidget *control) {
+        auto *label = new QLabel(Texts::formLabel(caption, key), this);
+        label->setBuddy(control);
+        row->addWidget(label);
+        row->addWidget(control);
+    };
+    labelled(RatingTexts::tr("公式"), u'U', m_formulaBox);
+    row->addSpacing(12);
+    labelled(QStringLiteral("B(mm)"), u'B', m_channelWidthBox);
+    labelled(QStringLiteral("D(mm)"), u'D', m_crestHeightBox);
+    row->addSpacing(12);
+    row->addWidget(m_formulaNote, 1);
+    m_channelWidthBox->setFixedWidth(boxWidth * 2 / 3);
+    m_crestHeightBox->setFixedWidth(boxWidth * 2 / 3);
+    return row;
 }
 
 void RatingWindowWidget::chooseFormula(std::optional<StandardWeir> weir, const QString &channelWidthMm,
