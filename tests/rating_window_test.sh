@@ -7,8 +7,9 @@
 # typed, Ctrl+T, and the rating window beside the calculator, which moves
 # over to make room, its module loaded from beside the program, its table
 # and curve drawn; then the design window, from the menu, which covers the
-# calculator no more than the rating window does. Screenshots of the rating
-# window, of the design window and of the whole screen.
+# calculator no more than the rating window does, and the records window
+# likewise. Screenshots of the rating window, of the design window and of the
+# whole screen with each.
 #   rating_window_test.sh PROGRAM SCREENSHOT.png
 set -euo pipefail
 program=$1
@@ -68,6 +69,23 @@ echo "calculator $(frame "$calculator"), design window $(frame "$design")"
 design_placed || { echo "the design window covers the calculator"; exit 1; }
 import -window root "${screenshot%.png}-design-desktop.png"
 import -window "$design" "${screenshot%.png}-design.png"
+
+# 表示 → 記録から流量... the same way: Alt+V, then R; the records window
+# beside the calculator too.
+xdotool windowfocus --sync "$calculator" 2>/dev/null || true
+before=$(windows_shown)
+keys key alt+v
+wait_until 30 menu_open || { echo "Alt+V opened no menu"; exit 1; }
+keys key r
+records_window() { xdotool search --onlyvisible --name '記録から流量' 2>/dev/null | head -n 1; }
+records_mapped() { [ -n "$(records_window)" ]; }
+wait_until 60 records_mapped || { echo "表示 → 記録から流量 opened no records window"; exit 1; }
+records=$(records_window)
+records_placed() { beside "$(frame "$calculator")" "$(frame "$records")"; }
+wait_until 30 records_placed || true
+echo "calculator $(frame "$calculator"), records window $(frame "$records")"
+records_placed || { echo "the records window covers the calculator"; exit 1; }
+import -window root "${screenshot%.png}-records-desktop.png"
 
 blue=$(curve_pixels "$screenshot")
 echo "curve pixels: $blue"
