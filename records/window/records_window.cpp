@@ -865,6 +865,7 @@ QString RecordsWindowWidget::daysText() const
 void RecordsWindowWidget::drawHydrograph(const FlowRecord &record)
 {
     m_plot->clearGraphs();
+    m_plot->clearItems();
     QCPGraph *flows = m_plot->addGraph(m_plot->xAxis, m_plot->yAxis);
     QCPGraph *heads = m_plot->addGraph(m_plot->xAxis, m_plot->yAxis2);
     flows->setPen(QPen(QColor(0x1f, 0x4e, 0x99)));
@@ -883,6 +884,17 @@ void RecordsWindowWidget::drawHydrograph(const FlowRecord &record)
             times << double(lastMs) / 1000 + 0.001;
             flowValues << qQNaN();
             headValues << qQNaN();
+            // The time without readings shaded from top to bottom.
+            auto *shade = new QCPItemRect(m_plot);
+            shade->topLeft->setTypeX(QCPItemPosition::ptPlotCoords);
+            shade->topLeft->setTypeY(QCPItemPosition::ptAxisRectRatio);
+            shade->bottomRight->setTypeX(QCPItemPosition::ptPlotCoords);
+            shade->bottomRight->setTypeY(QCPItemPosition::ptAxisRectRatio);
+            shade->topLeft->setCoords(double(lastMs) / 1000, 0);
+            shade->bottomRight->setCoords(double(span.fromMs) / 1000, 1);
+            shade->setPen(Qt::NoPen);
+            shade->setBrush(QColor(0x80, 0x80, 0x80, 0x40));
+            shade->setLayer(QStringLiteral("background"));
         }
         const double middle = double(span.fromMs + (span.toMs - span.fromMs) / 2) / 1000;
         times << middle << middle;
