@@ -42,7 +42,7 @@ bool asksForTextOnly(int argc, char *argv[])
     return false;
 }
 
-void answerTextOnly(int argc, char *argv[])
+int answerTextOnly(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     installTranslations(app);
@@ -59,7 +59,7 @@ void answerTextOnly(int argc, char *argv[])
         : parser.helpText();
     writeText(stdout, text);
     std::fflush(stdout);
-    std::exit(EXIT_SUCCESS);
+    return EXIT_SUCCESS;
 }
 
 bool isSubcommand(int argc, char *argv[])
@@ -67,16 +67,16 @@ bool isSubcommand(int argc, char *argv[])
     return argc > 1 && isSubcommandName(argv[1]);
 }
 
-void refuseUnknownSubcommand(int argc, char *argv[])
+std::optional<int> refuseUnknownSubcommand(int argc, char *argv[])
 {
     if (argc < 2 || argv[1][0] == '-' || isSubcommandName(argv[1]))
-        return;
+        return std::nullopt;
     QCoreApplication app(argc, argv);
     installTranslations(app);
     writeLine(stderr,
               QCoreApplication::translate("CommandLine", "サブコマンド %1 はありません (%2)。")
                   .arg(QString::fromLocal8Bit(argv[1]), subcommandList(QStringLiteral(", "))));
-    std::exit(2);
+    return 2;
 }
 
 int runSubcommandModule(const QStringList &arguments, std::FILE *in, std::FILE *out, std::FILE *err)

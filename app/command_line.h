@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include <cstdio>
+#include <optional>
 
 class QCommandLineParser;
 
@@ -18,17 +19,19 @@ void describeOptions(QCommandLineParser &parser);
 // no window and no display.
 bool asksForTextOnly(int argc, char *argv[]);
 
-// Prints that text and exits; on no display at all.
-[[noreturn]] void answerTextOnly(int argc, char *argv[]);
+// Prints that text, on no display at all; the program's exit status.
+int answerTextOnly(int argc, char *argv[]);
 
-// True when the first argument names a subcommand (head, flow, table): the
+// True when the first argument names a subcommand (head, flow, table,
+// design): the
 // calculation without the window (app/subcommands.h).
 bool isSubcommand(int argc, char *argv[]);
 
 // A first argument that is a word, not an option, and names no subcommand
-// (a typo such as "weir-head haed"): said on the error stream, the program
-// ends with status 2 rather than open a window that ignores it.
-void refuseUnknownSubcommand(int argc, char *argv[]);
+// (a typo such as "weir-head haed"): said on the error stream, and the exit
+// status 2 returned, for the program to end with rather than open a window
+// that ignores it; none when the arguments are not such.
+std::optional<int> refuseUnknownSubcommand(int argc, char *argv[]);
 
 // Runs it. The subcommands' code is a module of its own (weir-head-cli),
 // loaded only here, so that the window's start-up never carries it. Exit

@@ -40,7 +40,8 @@ int main(int argc, char *argv[])
     const bool subcommand = weir::isSubcommand(argc, argv);
     if (subcommand || weir::asksForTextOnly(argc, argv) || (argc > 1 && argv[1][0] != '-'))
         answerOnTheConsole();
-    weir::refuseUnknownSubcommand(argc, argv);
+    if (const std::optional<int> refused = weir::refuseUnknownSubcommand(argc, argv))
+        return *refused;
     if (subcommand) {
         // The calculation without the window: no display needed.
         QCoreApplication app(argc, argv);
@@ -48,7 +49,7 @@ int main(int argc, char *argv[])
         return weir::runSubcommandModule(QCoreApplication::arguments(), stdin, stdout, stderr);
     }
     if (weir::asksForTextOnly(argc, argv))
-        weir::answerTextOnly(argc, argv);
+        return weir::answerTextOnly(argc, argv);
 
     QApplication app(argc, argv);
     QGuiApplication::setApplicationDisplayName(weir::Texts::appName());

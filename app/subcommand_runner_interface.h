@@ -9,7 +9,7 @@
 
 namespace weir {
 
-// The subcommands (head, flow, table) are a module of their own, loaded only
+// The subcommands (head, flow, table, design) are a module of their own, loaded only
 // when one is asked for: the window's start-up never pages in their code (the
 // record reader, the JSON writer, the rating table's export). This is all the
 // program knows of them; they are app/subcommands.h's runSubcommand.

@@ -35,7 +35,8 @@ class DesignWindowFactory
 {
 public:
     virtual ~DesignWindowFactory() = default;
-    // A new, not yet shown, top-level window; the caller owns it.
+    // A new, not yet shown, top-level window, a child of the calculator's
+    // (Qt deletes it with the calculator).
     virtual DesignWindow *createDesignWindow(QWidget *calculator) = 0;
 };
 

@@ -52,7 +52,8 @@ class RatingWindowFactory
 {
 public:
     virtual ~RatingWindowFactory() = default;
-    // A new, not yet shown, top-level window; the caller owns it.
+    // A new, not yet shown, top-level window, a child of the calculator's
+    // (Qt deletes it with the calculator).
     virtual RatingWindow *createRatingWindow(QWidget *calculator) = 0;
 };
 
