@@ -226,7 +226,8 @@ void RecordsTest::layoutOfLoggerFiles()
     QVERIFY(record);
     const std::vector<ColumnChoice> chosen = choices(columns);
     const RecordLayout layout = findLayout(
-        record->source, {chosen.front(), std::vector<ColumnChoice>(chosen.begin() + 1, chosen.end()), std::nullopt});
+        record->source,
+        {chosen.front(), std::vector<ColumnChoice>(chosen.begin() + 1, chosen.end()), std::nullopt, std::nullopt});
     if (layout.fault) {
         QVERIFY2(fault && layout.fault->kind == *fault, qPrintable(layout.fault->message));
         QVERIFY(!layout.fault->message.isEmpty());
