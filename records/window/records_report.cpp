@@ -169,10 +169,10 @@ private:
             int x = m_page.left();
             for (qsizetype c = 0; c < table.headers.size(); ++c) {
                 const bool number = c > 0 && c + 1 < table.headers.size();
+                const Qt::Alignment align = Qt::AlignBottom | (number ? Qt::AlignRight : Qt::AlignLeft);
                 if (m_drawing)
                     m_painter.drawText(QRect(x, m_y, widths[std::size_t(c)] - line / 3, 2 * line),
-                                       Qt::AlignBottom | (number ? Qt::AlignRight : Qt::AlignLeft) | Qt::TextWordWrap,
-                                       table.headers[c]);
+                                       int(align.toInt()) | Qt::TextWordWrap, table.headers[c]);
                 x += widths[std::size_t(c)];
             }
             m_y += 2 * line;
@@ -189,9 +189,10 @@ private:
             int x = m_page.left();
             for (qsizetype c = 0; c < row.size() && c < table.headers.size(); ++c) {
                 const bool number = c > 0 && c + 1 < table.headers.size();
+                const Qt::Alignment align = (number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
                 if (m_drawing)
-                    m_painter.drawText(QRect(x, m_y, widths[std::size_t(c)] - line / 3, line),
-                                       (number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter, row[c]);
+                    m_painter.drawText(QRect(x, m_y, widths[std::size_t(c)] - line / 3, line), int(align.toInt()),
+                                       row[c]);
                 x += widths[std::size_t(c)];
             }
             m_y += line;
