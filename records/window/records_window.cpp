@@ -58,8 +58,10 @@ RecordsWindowWidget::~RecordsWindowWidget()
     // so nothing is shown into a window that is gone.
     if (m_cancel)
         *m_cancel = true;
-    if (m_thread)
+    if (m_thread) {
         m_thread->wait();
+        delete m_thread; // its report to the window, queued, goes with the window
+    }
 }
 
 void RecordsWindowWidget::buildControls()
