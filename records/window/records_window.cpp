@@ -217,12 +217,13 @@ void RecordsWindowWidget::buildControls()
     actions->addWidget(m_readButton);
     actions->addWidget(m_progress, 1);
     actions->addWidget(m_cancelButton);
-    actions->addWidget(m_copyButton);
-    actions->addWidget(m_csvButton);
-    actions->addWidget(m_rowsButton);
-    actions->addWidget(m_pdfButton);
-    actions->addWidget(m_printButton);
     layout->addLayout(actions);
+    // What can be taken out of a record read, in a row of its own under the
+    // tables: the window stays narrow enough to stand beside the calculator.
+    auto *out = new QHBoxLayout;
+    for (QPushButton *button : {m_copyButton, m_csvButton, m_rowsButton, m_pdfButton, m_printButton})
+        out->addWidget(button);
+    out->addStretch();
 
     m_summary = new QLabel(this);
     m_summary->setObjectName(QStringLiteral("summaryLabel"));
@@ -297,6 +298,7 @@ void RecordsWindowWidget::buildControls()
     m_tabs->addTab(plotSide, tr("流量の変化"));
     m_tabs->addTab(m_unanswered, tr("答えのない行"));
     layout->addWidget(m_tabs, 1);
+    layout->addLayout(out);
 }
 
 void RecordsWindowWidget::takeSettings(const QLocale &locale, const std::optional<GaugeUncertainty> &gauge,

@@ -184,6 +184,17 @@ wait_until 90 records_opened || {
     import -window root "$PWD/windows-records.png"
     exit 1
 }
+# Whole on the screen, as the rating window is.
+records_on_screen() {
+    local fx fy fw fh
+    read -r fx fy fw fh < <(frame "$(wine_window '記録から流量')") || return 1
+    [ "$fx" -ge 0 ] && [ "$fy" -ge 0 ] && [ $(( fx + fw )) -le 1280 ] && [ $(( fy + fh )) -le 800 ]
+}
+wait_until 30 records_on_screen || {
+    echo "the records window runs off the screen: $(frame "$(wine_window '記録から流量')")"
+    import -window root "$PWD/windows-records.png"
+    exit 1
+}
 import -window root "$PWD/windows-records.png" # beside the build, for a look
 timeout 60 wine "$install_dir/weir-head.exe" --version >/dev/null # still answering beside the window
 wineserver -k
