@@ -36,6 +36,8 @@ private slots:
     void csvBytes();
     void roundSteps_data();
     void roundSteps();
+    void standardFormulaTable_data();
+    void standardFormulaTable();
     void flowAtAMeasuredHead_data();
     void flowAtAMeasuredHead();
 };
@@ -70,6 +72,77 @@ void RatingTableTest::roundSteps()
     }
     QVERIFY(chosen);
     QVERIFY2(std::fabs(*chosen - step) <= 1e-12 * step, qPrintable(QString::number(*chosen, 'g', 17)));
+}
+
+// A standard's formula in the table: its flows against the values worked
+// from the formulas' printed forms (JIS in m³/min, here as L/min), the limits
+// a row breaks in its remark, and the program's own flow beside it with the
+// difference: 5652.71 against 5610.02 L/min is +0.76 %, 5523.70 against
+// it −1.54 %.
+void RatingTableTest::standardFormulaTable_data()
+{
+    QTest::addColumn<int>("weir");
+    QTest::addColumn<double>("widthMm");
+    QTest::addColumn<double>("channelMm");
+    QTest::addColumn<double>("crestMm");
+    QTest::addColumn<double>("headMm");
+    QTest::addColumn<QString>("lpm");
+    QTest::addColumn<QString>("m3s");
+    QTest::addColumn<QString>("remark");
+    QTest::addColumn<QString>("difference"); // empty: not worked out
+    // K 105.332: 5.6527064 m³/min
+    QTest::newRow("四角せき") << int(StandardWeir::JisRectangular) << 600.0 << 1200.0 << 500.0 << 200.0 << "5652.71"
+                              << "0.0942118" << QString() << "0.76";
+    QTest::newRow("四角せき past 0.45√b")
+        << int(StandardWeir::JisRectangular) << 600.0 << 1200.0 << 500.0 << 360.0 << ""
+        << "" << u"h > 0.45√b"_qs << "";
+    // K 113.665: 10.1665067 m³/min; b is B
+    QTest::newRow("全幅せき") << int(StandardWeir::JisFullWidth) << 1000.0 << 0.0 << 500.0 << 200.0 << "10166.51"
+                              << "0.1694418" << QString() << "";
+    // 1.838 × 0.56 × 0.2^1.5 = 0.0920616 m³/s
+    QTest::newRow("Francis") << int(StandardWeir::JisFrancis) << 600.0 << 0.0 << 0.0 << 200.0 << "5523.70"
+                             << "0.0920616" << QString() << "-1.54";
+    // 0.632 × (2/3)√(2g) × 0.999 × 0.201^1.5 = 0.1679812 m³/s
+    QTest::newRow("ISO full width") << int(StandardWeir::IsoFullWidth) << 1000.0 << 0.0 << 500.0 << 200.0 << "10078.87"
+                                    << "0.1679812" << QString() << "";
+    QTest::newRow("ISO h/D over 2.5") << int(StandardWeir::IsoFullWidth) << 1000.0 << 0.0 << 100.0 << 300.0 << ""
+                                      << "" << u"h/D > 2.5"_qs << "";
+}
+
+void RatingTableTest::standardFormulaTable()
+{
+    QFETCH(int, weir);
+    QFETCH(double, widthMm);
+    QFETCH(double, channelMm);
+    QFETCH(double, crestMm);
+    QFETCH(double, headMm);
+    QFETCH(QString, lpm);
+    QFETCH(QString, m3s);
+    QFETCH(QString, remark);
+    QFETCH(QString, difference);
+    RatingTableModel model;
+    model.setLocale(QLocale::c());
+    model.setRange({widthMm, headMm, headMm, 1});
+    model.setFormula(StandardFormula{StandardWeir(weir), channelMm, crestMm});
+    QCOMPARE(model.columnCount(), 6);
+    const auto cell = [&model](RatingTableModel::Column column) {
+        return model.index(0, model.sectionOf(column)).data().toString();
+    };
+    if (!lpm.isEmpty()) {
+        QCOMPARE(cell(RatingTableModel::FlowLpm), lpm);
+        QCOMPARE(cell(RatingTableModel::FlowM3s), m3s);
+    }
+    QVERIFY2(remark.isEmpty() ? cell(RatingTableModel::Remark).isEmpty()
+                              : cell(RatingTableModel::Remark).contains(remark),
+             qPrintable(cell(RatingTableModel::Remark)));
+    QVERIFY(!cell(RatingTableModel::OwnFlowLpm).isEmpty());
+    if (!difference.isEmpty())
+        QCOMPARE(cell(RatingTableModel::Difference), difference);
+    // The program's own formula again: its four columns, its own flow.
+    model.setFormula(std::nullopt);
+    QCOMPARE(model.columnCount(), 4);
+    QCOMPARE(model.index(0, RatingTableModel::FlowLpm).data().toString(),
+             flowLpmText(model.ownFlowLpmAt(0), QLocale::c()));
 }
 
 void RatingTableTest::flowAtAMeasuredHead_data()
