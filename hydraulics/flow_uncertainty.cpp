@@ -33,13 +33,19 @@ FlowUncertainty flowUncertainty(double head, double width, const UncertaintyInpu
         result.status = Status::BeyondPeak;
         return result;
     }
+    return combinedUncertainty(result, head, width, inputs);
+}
+
+FlowUncertainty combinedUncertainty(FlowUncertainty result, double head, double width, const UncertaintyInputs &inputs)
+{
     result.headTerm = result.headSensitivity * inputs.head / head;
     result.widthTerm = result.widthSensitivity * inputs.width / width;
     result.coefficientTerm = inputs.coefficient;
     // hypot keeps the sum of squares from overflowing or vanishing.
     result.relative = std::hypot(result.coefficientTerm, result.headTerm, result.widthTerm);
     result.expanded = kCoverageFactor * result.relative;
-    result.status = std::isfinite(result.expanded) ? Status::Ok : Status::NotComputable;
+    result.status
+        = std::isfinite(result.expanded) ? FlowUncertainty::Status::Ok : FlowUncertainty::Status::NotComputable;
     return result;
 }
 

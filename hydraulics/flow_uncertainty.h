@@ -65,4 +65,9 @@ struct FlowUncertainty {
 // At a head and width in metres.
 FlowUncertainty flowUncertainty(double head, double width, const UncertaintyInputs &inputs);
 
+// The combination, once a formula's sensitivities are set in `result` (both
+// finite, S_h above zero): each input's term, u(Q)/Q and U/Q, and the status.
+// Every formula's uncertainty ends here.
+FlowUncertainty combinedUncertainty(FlowUncertainty result, double head, double width, const UncertaintyInputs &inputs);
+
 } // namespace weir

@@ -53,13 +53,7 @@ FlowUncertainty standardFlowUncertainty(StandardWeir weir, double head, const We
         result.status = Status::BeyondPeak;
         return result;
     }
-    result.headTerm = result.headSensitivity * inputs.head / head;
-    result.widthTerm = result.widthSensitivity * inputs.width / channel.width;
-    result.coefficientTerm = inputs.coefficient;
-    result.relative = std::hypot(result.coefficientTerm, result.headTerm, result.widthTerm);
-    result.expanded = kCoverageFactor * result.relative;
-    result.status = std::isfinite(result.expanded) ? Status::Ok : Status::NotComputable;
-    return result;
+    return combinedUncertainty(result, head, channel.width, inputs);
 }
 
 } // namespace weir
