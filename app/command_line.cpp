@@ -6,7 +6,7 @@
 #include "app/qt_translations.h"
 #include "app/subcommand_names.h"
 #include "app/subcommand_runner_interface.h"
-#include "calculator/module_loader.h"
+#include "common/module_loader.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -81,15 +81,15 @@ std::optional<int> refuseUnknownSubcommand(int argc, char *argv[])
 
 int runSubcommandModule(const QStringList &arguments, std::FILE *in, std::FILE *out, std::FILE *err)
 {
-    const ModuleLoad<SubcommandRunner> load = loadModule<SubcommandRunner>(QStringLiteral("weir-head-cli"));
-    if (!load.module) {
+    const Outcome<SubcommandRunner *> load = loadModule<SubcommandRunner>(QStringLiteral("weir-head-cli"));
+    if (!load) {
         const QString message
             = QCoreApplication::translate("CommandLine", "weir-head: 計算の部品 (weir-head-cli) を読み込めません: %1")
-                  .arg(load.failure);
+                  .arg(load.words());
         writeLine(err, message);
         return 2;
     }
-    return load.module->run(arguments, in, out, err);
+    return (*load)->run(arguments, in, out, err);
 }
 
 } // namespace weir

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Weir Head developers
 #pragma once
 
-#include "records/record_texts.h" // counted()
+#include "records/model/record_texts.h" // counted()
 
 #include <QCoreApplication>
 

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Weir Head developers
 #include "app/console_text.h"
 
-#include "records/windows_api.h"
+#include "records/model/windows_api.h"
 
 #include <algorithm>
 

@@ -6,11 +6,11 @@
 #include "app/command_line_texts.h"
 #include "app/subcommand.h"
 #include "app/uncertainty_options.h"
+#include "common/box_number.h"
+#include "common/number_text.h"
+#include "common/texts.h"
 #include "design/model/design_model.h"
 #include "hydraulics/weir_formula.h"
-#include "logic/box_number.h"
-#include "logic/number_text.h"
-#include "logic/texts.h"
 
 namespace weir {
 

@@ -9,15 +9,15 @@
 #include "app/record_run.h"
 #include "app/subcommand.h"
 #include "app/uncertainty_options.h"
+#include "common/box_number.h"
+#include "common/texts.h"
 #include "hydraulics/standard_weirs.h"
 #include "hydraulics/units.h"
 #include "hydraulics/weir_domain.h"
-#include "logic/box_number.h"
-#include "logic/texts.h"
 #include "rating/model/rating_table.h"
 #include "rating/model/rating_texts.h"
-#include "records/flow_record.h"
-#include "records/reading_scale.h"
+#include "records/model/flow_record.h"
+#include "records/model/reading_scale.h"
 
 namespace weir {
 

@@ -3,7 +3,7 @@
 #include "app/formula_option.h"
 
 #include "app/command_line_texts.h"
-#include "logic/box_number.h"
+#include "common/box_number.h"
 
 namespace weir {
 

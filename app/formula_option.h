@@ -3,7 +3,7 @@
 #pragma once
 
 #include "app/subcommand.h"
-#include "logic/flow_formula.h"
+#include "calculator/model/flow_formula.h"
 
 #include <optional>
 

@@ -9,11 +9,11 @@
 #include "app/record_run.h"
 #include "app/subcommand.h"
 #include "app/uncertainty_options.h"
+#include "calculator/model/calculation.h"
+#include "common/box_number.h"
+#include "common/number_text.h"
+#include "common/texts.h"
 #include "hydraulics/units.h"
-#include "logic/box_number.h"
-#include "logic/calculation.h"
-#include "logic/number_text.h"
-#include "logic/texts.h"
 
 #include <optional>
 
@@ -50,9 +50,10 @@ public:
     }
     QStringList uncertainty(const std::optional<double> &lpm, const CalculationOutcome &outcome) const
     {
-        const std::optional<double> head = positiveBoxNumber(outcome.headText, m_locale);
+        const std::optional<double> head = outcome.headMm;
         const double flow = lpm.value_or(0.0);
-        if (!m_gauge || !m_widthMm || !(flow > 0) || !head || outcome.kind != CalculationOutcome::Kind::Shown)
+        if (!m_gauge || !m_widthMm || !(flow > 0) || !head || !(*head > 0)
+            || outcome.kind != CalculationOutcome::Kind::Shown)
             return {QString(), QString()};
         return uncertaintyCells(m_formula.uncertaintyAt(*head, *m_gauge), flow, m_locale);
     }
@@ -112,6 +113,7 @@ private:
         }
         const double headMm = std::round(units::millimetresFromMetres(found.head) * 100) / 100;
         outcome.kind = CalculationOutcome::Kind::Shown;
+        outcome.headMm = headMm;
         outcome.headText = generalNumberText(headMm, m_locale);
         if (const FlowReading at = m_formula.at(units::millimetresFromMetres(found.head)); at.belowValidRange)
             outcome.lines = {{at.message, PrintedLine::Tone::Note}};

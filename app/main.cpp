@@ -3,8 +3,8 @@
 #include "app/command_line.h"
 #include "app/qt_translations.h"
 #include "calculator/weir_head_window.h"
-#include "logic/texts.h"
-#include "records/windows_api.h"
+#include "common/texts.h"
+#include "records/model/windows_api.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -3,7 +3,7 @@
 #include "app/record_options.h"
 
 #include "app/command_line_texts.h"
-#include "records/reading_scale.h"
+#include "records/model/reading_scale.h"
 
 #include <QRegularExpression>
 

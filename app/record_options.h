@@ -12,7 +12,7 @@ namespace weir {
 
 // The units a column of flows (or one flow) may be given in, by the names the
 // command line takes: L/min, L/s, m3/s, m3/h, m3/d, cfs. Heads: mm, cm, m,
-// in, ft (records/reading_scale.h).
+// in, ft (records/model/reading_scale.h).
 std::optional<units::FlowUnit> flowUnitNamed(const QString &name);
 
 // --unit read for heads or for flows, the default when not given; none (and

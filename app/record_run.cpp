@@ -5,12 +5,12 @@
 #include "app/command_line_texts.h"
 #include "app/console_text.h"
 #include "app/json_text.h"
-#include "logic/csv_field.h"
-#include "records/csv_tokenizer.h"
-#include "records/file_offset.h"
-#include "records/record_scan.h"
-#include "records/record_source.h"
-#include "records/windows_api.h"
+#include "common/csv_field.h"
+#include "records/model/csv_tokenizer.h"
+#include "records/model/file_offset.h"
+#include "records/model/record_scan.h"
+#include "records/model/record_source.h"
+#include "records/model/windows_api.h"
 
 #include <algorithm>
 #include <climits>

@@ -3,10 +3,10 @@
 #pragma once
 
 #include "app/subcommand.h"
-#include "records/reading_scale.h"
-#include "records/record_layout.h"
-#include "records/text_codec.h"
-#include "records/volume_tally.h"
+#include "records/model/reading_scale.h"
+#include "records/model/record_layout.h"
+#include "records/model/text_codec.h"
+#include "records/model/volume_tally.h"
 
 #include <QString>
 #include <QStringList>

@@ -5,7 +5,7 @@
 #include "app/command_line_texts.h"
 #include "app/console_text.h"
 #include "app/json_text.h"
-#include "logic/number_text.h"
+#include "common/number_text.h"
 
 #include <algorithm>
 

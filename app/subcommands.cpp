@@ -6,7 +6,7 @@
 #include "app/console_text.h"
 #include "app/subcommand.h"
 #include "app/subcommand_names.h"
-#include "logic/texts.h"
+#include "common/texts.h"
 
 #include <QCommandLineParser>
 #include <QLocale>

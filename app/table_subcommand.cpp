@@ -6,7 +6,7 @@
 #include "app/json_text.h"
 #include "app/subcommand.h"
 #include "app/uncertainty_options.h"
-#include "logic/texts.h"
+#include "common/texts.h"
 #include "rating/model/rating_table.h"
 #include "rating/model/table_export.h"
 

@@ -3,9 +3,9 @@
 #include "app/uncertainty_options.h"
 
 #include "app/command_line_texts.h"
+#include "common/box_number.h"
+#include "common/texts.h"
 #include "hydraulics/units.h"
-#include "logic/box_number.h"
-#include "logic/texts.h"
 
 namespace weir {
 

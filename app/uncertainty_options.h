@@ -4,7 +4,7 @@
 
 #include "app/record_run.h"
 #include "app/subcommand.h"
-#include "logic/gauge_uncertainty.h"
+#include "calculator/model/gauge_uncertainty.h"
 
 #include <optional>
 #include <vector>

@@ -5,8 +5,9 @@
 // it, then its rating window opened at once (its module loaded, the table and
 // curve built); quits on the rating window's first painted frame.
 #include "bench/startup_probe.h"
-#include "calculator/module_loader.h"
 #include "calculator/weir_head_window.h"
+#include "common/module_loader.h"
+#include "rating/rating_window_interface.h"
 
 #include <QTimer>
 
@@ -20,9 +21,10 @@ int main(int argc, char *argv[])
     // Without its module the window would say so in a message box and wait
     // for it to be closed: say so here instead. (Loaded now or a moment
     // later, the module is loaded within the run that is timed.)
-    if (const ModuleLoad<RatingWindowFactory> load = loadRatingModule(); !load.module) {
+    if (const Outcome<RatingWindowFactory *> load = loadModule<RatingWindowFactory>(QStringLiteral("weir-head-rating"));
+        !load) {
         std::fprintf(stderr, "startup_rating: no rating module (%s); set WEIR_HEAD_MODULE_PATH\n",
-                     qPrintable(load.failure));
+                     qPrintable(load.words()));
         return 1;
     }
     WeirHeadWindow::prepareApplication();

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Weir Head developers
 #include "calculator/layout_table.h"
 
-#include "logic/texts.h"
+#include "common/texts.h"
 
 #include <QtMath>
 

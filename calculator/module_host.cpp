@@ -2,14 +2,14 @@
 // SPDX-FileCopyrightText: 2026 The Weir Head developers
 #include "calculator/module_host.h"
 
-#include "calculator/module_loader.h"
 #include "calculator/window_placement.h"
+#include "common/module_loader.h"
+#include "common/save_whole.h"
+#include "common/texts.h"
 #include "design/design_window_interface.h"
 #include "help/help_window_interface.h"
-#include "logic/save_whole.h"
-#include "logic/texts.h"
 #include "rating/rating_window_interface.h"
-#include "records/window/records_window_interface.h"
+#include "records/records_window_interface.h"
 
 #include <QEvent>
 #include <QFileInfo>
@@ -33,62 +33,58 @@ ModuleHost::ModuleHost(QWidget *calculator)
 {
 }
 
-RatingWindow *ModuleHost::ratingWindow(QString *failure)
+Outcome<RatingWindow *> ModuleHost::ratingWindow()
 {
     if (!m_rating) {
-        const ModuleLoad<RatingWindowFactory> load = loadRatingModule();
-        if (!load.module) {
-            *failure = load.failure;
-            return nullptr;
-        }
-        m_rating = load.module->createRatingWindow(m_calculator);
+        const auto load = loadModule<RatingWindowFactory>(QStringLiteral("weir-head-rating"));
+        if (!load)
+            return load.fault();
+        m_rating = (*load)->createRatingWindow(m_calculator);
     }
     return m_rating;
 }
 
-QString ModuleHost::openRatingWindow(const CalculatorReading &reading)
+Outcome<void> ModuleHost::openRatingWindow(const CalculatorReading &reading)
 {
-    QString failure;
-    if (RatingWindow *rating = ratingWindow(&failure)) {
-        rating->takeBoxes(reading);
-        showBeside(rating->widget());
-    }
-    return failure;
+    const Outcome<RatingWindow *> rating = ratingWindow();
+    if (!rating)
+        return rating.fault();
+    (*rating)->takeBoxes(reading);
+    showBeside((*rating)->widget());
+    return {};
 }
 
-DesignWindow *ModuleHost::designWindow(QString *failure)
+Outcome<DesignWindow *> ModuleHost::designWindow()
 {
     if (!m_design) {
-        const ModuleLoad<DesignWindowFactory> load = loadDesignModule();
-        if (!load.module) {
-            *failure = load.failure;
-            return nullptr;
-        }
-        m_design = load.module->createDesignWindow(m_calculator);
+        const auto load = loadModule<DesignWindowFactory>(QStringLiteral("weir-head-design"));
+        if (!load)
+            return load.fault();
+        m_design = (*load)->createDesignWindow(m_calculator);
     }
     return m_design;
 }
 
-QString ModuleHost::openDesignWindow(const QLocale &locale, const std::optional<GaugeUncertainty> &gauge,
-                                     const std::function<void(const QString &)> &apply)
+Outcome<void> ModuleHost::openDesignWindow(const QLocale &locale, const std::optional<GaugeUncertainty> &gauge,
+                                           const std::function<void(const QString &)> &apply)
 {
-    QString failure;
-    if (DesignWindow *design = designWindow(&failure)) {
-        design->onApply(apply);
-        design->takeSettings(locale, gauge);
-        showBeside(design->widget());
-    }
-    return failure;
+    const Outcome<DesignWindow *> design = designWindow();
+    if (!design)
+        return design.fault();
+    (*design)->onApply(apply);
+    (*design)->takeSettings(locale, gauge);
+    showBeside((*design)->widget());
+    return {};
 }
 
-QString ModuleHost::openRecordsWindow(const QLocale &locale, const std::optional<GaugeUncertainty> &gauge,
-                                      const QString &widthMm, const QString &path)
+Outcome<void> ModuleHost::openRecordsWindow(const QLocale &locale, const std::optional<GaugeUncertainty> &gauge,
+                                            const QString &widthMm, const QString &path)
 {
     if (!m_records) {
-        const ModuleLoad<RecordsWindowFactory> load = loadRecordsModule();
-        if (!load.module)
-            return load.failure;
-        m_records = load.module->createRecordsWindow(m_calculator);
+        const auto load = loadModule<RecordsWindowFactory>(QStringLiteral("weir-head-records"));
+        if (!load)
+            return load.fault();
+        m_records = (*load)->createRecordsWindow(m_calculator);
     }
     m_records->takeSettings(locale, gauge, widthMm);
     showBeside(m_records->widget());
@@ -97,13 +93,13 @@ QString ModuleHost::openRecordsWindow(const QLocale &locale, const std::optional
     return {};
 }
 
-QString ModuleHost::openHelpWindow()
+Outcome<void> ModuleHost::openHelpWindow()
 {
     if (!m_help) {
-        const ModuleLoad<HelpWindowFactory> load = loadHelpModule();
-        if (!load.module)
-            return load.failure;
-        m_help = load.module->createHelpWindow(m_calculator);
+        const auto load = loadModule<HelpWindowFactory>(QStringLiteral("weir-head-help"));
+        if (!load)
+            return load.fault();
+        m_help = (*load)->createHelpWindow(m_calculator);
     }
     showBeside(m_help);
     return {};
@@ -160,44 +156,44 @@ bool ModuleHost::eventFilter(QObject *watched, QEvent *event)
     return QObject::eventFilter(watched, event);
 }
 
-SheetPrinter *ModuleHost::sheetPrinter(QString *failure)
+Outcome<SheetPrinter *> ModuleHost::sheetPrinter()
 {
     if (!m_sheetPrinter) {
-        const ModuleLoad<SheetPrinter> load = loadSheetModule();
-        if (!load.module) {
-            *failure = Texts::tr("%1を作れません: %2").arg(Texts::sheetName(), load.failure);
-            return nullptr;
-        }
-        m_sheetPrinter = load.module;
+        const auto load = loadModule<SheetPrinter>(QStringLiteral("weir-head-sheet"));
+        if (!load)
+            return Fault{Fault::Kind::Module, Texts::tr("%1を作れません: %2").arg(Texts::sheetName(), load.words())};
+        m_sheetPrinter = *load;
     }
     return m_sheetPrinter;
 }
 
-QString ModuleHost::saveSheetPdf(const SheetRequest &request, const QString &path)
+Outcome<void> ModuleHost::saveSheetPdf(const SheetRequest &request, const QString &path)
 {
-    QString failure;
-    if (SheetPrinter *printer = sheetPrinter(&failure)) {
-        const QByteArray pdf = printer->pdf(request);
-        failure = pdf.isEmpty() ? Texts::cannotSave(QFileInfo(path).fileName(), Texts::tr("PDF を作れません。"))
-                                : saveWhole(path, pdf);
-    }
-    return failure;
+    const Outcome<SheetPrinter *> printer = sheetPrinter();
+    if (!printer)
+        return printer.fault();
+    const QByteArray pdf = (*printer)->pdf(request);
+    if (pdf.isEmpty())
+        return Fault{Fault::Kind::File, Texts::cannotSave(QFileInfo(path).fileName(), Texts::tr("PDF を作れません。"))};
+    return saveWhole(path, pdf);
 }
 
-QString ModuleHost::printSheet(const SheetRequest &request)
+Outcome<void> ModuleHost::printSheet(const SheetRequest &request)
 {
-    QString failure;
-    if (SheetPrinter *printer = sheetPrinter(&failure))
-        printer->print(request, m_calculator);
-    return failure;
+    const Outcome<SheetPrinter *> printer = sheetPrinter();
+    if (!printer)
+        return printer.fault();
+    (*printer)->print(request, m_calculator);
+    return {};
 }
 
-QString ModuleHost::previewSheet(const SheetRequest &request)
+Outcome<void> ModuleHost::previewSheet(const SheetRequest &request)
 {
-    QString failure;
-    if (SheetPrinter *printer = sheetPrinter(&failure))
-        printer->preview(request, m_calculator);
-    return failure;
+    const Outcome<SheetPrinter *> printer = sheetPrinter();
+    if (!printer)
+        return printer.fault();
+    (*printer)->preview(request, m_calculator);
+    return {};
 }
 
 } // namespace weir

@@ -3,8 +3,8 @@
 #include "calculator/uncertainty_dialog.h"
 
 #include "accessibility/announcer.h"
-#include "logic/number_text.h"
-#include "logic/texts.h"
+#include "common/number_text.h"
+#include "common/texts.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>

@@ -7,21 +7,21 @@
 #include "calculator/calculator_style.h"
 #include "calculator/caption_label.h"
 #include "calculator/message_lines.h"
+#include "calculator/model/calculation.h"
+#include "calculator/model/gauge_uncertainty.h"
+#include "calculator/model/result_text.h"
 #include "calculator/module_host.h"
 #include "calculator/uncertainty_dialog.h"
 #include "calculator/window_dialogs.h"
 #include "calculator/window_menus.h"
 #include "calculator/window_placement.h"
+#include "common/box_number.h"
+#include "common/texts.h"
+#include "common/ui_font.h"
 #include "design/design_window_interface.h"
-#include "logic/box_number.h"
-#include "logic/calculation.h"
-#include "logic/calculation_trail.h"
-#include "logic/gauge_uncertainty.h"
-#include "logic/result_text.h"
-#include "logic/sheet_title.h"
-#include "logic/texts.h"
-#include "logic/ui_font.h"
 #include "rating/rating_window_interface.h"
+#include "sheet/model/calculation_trail.h"
+#include "sheet/model/sheet_title.h"
 #include "sheet/sheet_printer_interface.h"
 
 #include <QApplication>
@@ -54,7 +54,7 @@ void setPaletteColor(QWidget *widget, QPalette::ColorRole role, const QColor &co
 
 } // namespace
 
-// The font the layout was drawn for, at 9 points (logic/ui_font.h).
+// The font the layout was drawn for, at 9 points (common/ui_font.h).
 QFont WeirHeadWindow::designFont()
 {
     QFont font(uiFontFamilies().constFirst(), 9);
@@ -349,8 +349,8 @@ void WeirHeadWindow::rememberCalculation(const CalculationOutcome *made)
     if (made) {
         LastCalculation last{inputTexts(), made->headText, made->trialsText, std::nullopt,
                              QDateTime::currentDateTime()};
-        if (made->found())
-            last.foundHeadMm = positiveBoxNumber(made->headText, locale());
+        if (made->found() && made->headMm && *made->headMm > 0)
+            last.foundHeadMm = made->headMm;
         m_lastCalculation = std::move(last);
     }
     for (QAction *action : {m_actions.saveSheet, m_actions.printSheet, m_actions.previewSheet, m_actions.copyTrail})
@@ -416,21 +416,21 @@ std::optional<SheetRequest> WeirHeadWindow::sheetRequest() const
 
 // Said where the window says everything: a red line on the message lines,
 // read out to a screen reader as well.
-void WeirHeadWindow::reportFailure(const QString &failure)
+void WeirHeadWindow::reportFailure(const Fault &fault)
 {
-    m_messages->addLine(failure, m_messageColor);
-    m_announcer->announce(failure);
+    m_messages->addLine(fault.words, m_messageColor);
+    m_announcer->announce(fault.words);
 }
 
-QString WeirHeadWindow::saveSheetPdf(const QString &path)
+Outcome<void> WeirHeadWindow::saveSheetPdf(const QString &path)
 {
     const std::optional<SheetRequest> current = sheetRequest();
     if (!current)
         return {};
-    const QString failure = m_modules->saveSheetPdf(*current, path);
-    if (!failure.isEmpty())
-        reportFailure(failure);
-    return failure;
+    const Outcome<void> saved = m_modules->saveSheetPdf(*current, path);
+    if (!saved)
+        reportFailure(saved.fault());
+    return saved;
 }
 
 void WeirHeadWindow::saveSheet()
@@ -445,14 +445,14 @@ void WeirHeadWindow::saveSheet()
 
 // The title block asked for, then the last Calculate's sheet handed to the
 // sheet module's printer or preview; a module that fails is said on the window.
-void WeirHeadWindow::sheetToModule(QString (ModuleHost::*use)(const SheetRequest &))
+void WeirHeadWindow::sheetToModule(Outcome<void> (ModuleHost::*use)(const SheetRequest &))
 {
     if (!m_lastCalculation)
         return;
     askSheetTitle(this, [this, use] {
         if (const std::optional<SheetRequest> current = sheetRequest())
-            if (const QString failure = (m_modules->*use)(*current); !failure.isEmpty())
-                reportFailure(failure);
+            if (const Outcome<void> done = (m_modules->*use)(*current); !done)
+                reportFailure(done.fault());
     });
 }
 
@@ -484,8 +484,8 @@ void WeirHeadWindow::showAbout()
 
 void WeirHeadWindow::showManual()
 {
-    if (const QString failure = m_modules->openHelpWindow(); !failure.isEmpty())
-        warnCannotOpen(this, Texts::tr("使い方"), failure);
+    if (const Outcome<void> opened = m_modules->openHelpWindow(); !opened)
+        warnCannotOpen(this, Texts::tr("使い方"), opened.words());
 }
 
 QWidget *WeirHeadWindow::helpWindow() const
@@ -496,11 +496,11 @@ QWidget *WeirHeadWindow::helpWindow() const
 void WeirHeadWindow::openRatingWindow()
 {
     const BoxTexts texts = moduleInputs();
-    if (const QString failure
+    if (const Outcome<void> opened
         = m_modules->openRatingWindow({texts[InputBox::Width], texts[InputBox::Minimum], texts[InputBox::Maximum],
                                        locale(), storedGaugeUncertainty()});
-        !failure.isEmpty()) {
-        warnCannotOpen(this, Texts::ratingName(), failure);
+        !opened) {
+        warnCannotOpen(this, Texts::ratingName(), opened.words());
         return;
     }
     showHeadInRatingWindow();
@@ -514,17 +514,16 @@ void WeirHeadWindow::openDesignWindow()
         activateWindow();
         m_widthBox->setFocus(Qt::OtherFocusReason);
     };
-    if (const QString failure = m_modules->openDesignWindow(locale(), storedGaugeUncertainty(), apply);
-        !failure.isEmpty())
-        warnCannotOpen(this, Texts::designName(), failure);
+    if (const Outcome<void> opened = m_modules->openDesignWindow(locale(), storedGaugeUncertainty(), apply); !opened)
+        warnCannotOpen(this, Texts::designName(), opened.words());
 }
 
 void WeirHeadWindow::openRecordsWindow(const QString &path)
 {
-    if (const QString failure
+    if (const Outcome<void> opened
         = m_modules->openRecordsWindow(locale(), storedGaugeUncertainty(), m_widthBox->text(), path);
-        !failure.isEmpty())
-        warnCannotOpen(this, Texts::recordsName(), failure);
+        !opened)
+        warnCannotOpen(this, Texts::recordsName(), opened.words());
 }
 
 void WeirHeadWindow::dragEnterEvent(QDragEnterEvent *event)

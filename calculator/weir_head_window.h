@@ -3,8 +3,9 @@
 #pragma once
 
 #include "calculator/layout_table.h"
+#include "calculator/model/input_boxes.h"
 #include "calculator/window_menus.h"
-#include "logic/input_boxes.h"
+#include "common/fault.h"
 #include "sheet/sheet_printer_interface.h"
 
 #include <QColor>
@@ -140,7 +141,7 @@ public:
     // one, after Clear, or after a Calculate with a box still empty).
     std::optional<SheetRequest> sheetRequest() const;
     // Saves it as a PDF; the failure, in the words the window prints, or empty.
-    QString saveSheetPdf(const QString &path);
+    Outcome<void> saveSheetPdf(const QString &path);
 
 protected:
     void moveEvent(QMoveEvent *event) override;
@@ -168,8 +169,8 @@ private:
     // or the boxes as typed before there is one.
     BoxTexts moduleInputs() const;
     void showHeadInRatingWindow();
-    void reportFailure(const QString &failure);
-    void sheetToModule(QString (ModuleHost::*use)(const SheetRequest &));
+    void reportFailure(const Fault &fault);
+    void sheetToModule(Outcome<void> (ModuleHost::*use)(const SheetRequest &));
 
     // Once the window manager's frame is known, the window is centred again
     // with it; that happens once.

@@ -2,9 +2,9 @@
 // SPDX-FileCopyrightText: 2026 The Weir Head developers
 #include "calculator/window_dialogs.h"
 
-#include "logic/result_text.h"
-#include "logic/sheet_texts.h"
-#include "logic/texts.h"
+#include "calculator/model/result_text.h"
+#include "common/texts.h"
+#include "sheet/model/sheet_texts.h"
 
 #include <QDate>
 #include <QDialog>

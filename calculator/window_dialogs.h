@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Weir Head developers
 #pragma once
 
-#include "logic/sheet_title.h"
+#include "sheet/model/sheet_title.h"
 
 #include <QString>
 

@@ -4,7 +4,7 @@
 
 #include "calculator/calculator_style.h"
 #include "calculator/weir_head_window.h"
-#include "logic/texts.h"
+#include "common/texts.h"
 
 #include <QApplication>
 #include <QMenu>

@@ -5,12 +5,12 @@
 #include "accessibility/accessible_factory.h"
 #include "accessibility/announcer.h"
 
+#include "common/box_number.h"
+#include "common/number_text.h"
+#include "common/texts.h"
 #include "hydraulics/head_location.h"
 #include "hydraulics/units.h"
 #include "hydraulics/weir_formula.h"
-#include "logic/box_number.h"
-#include "logic/number_text.h"
-#include "logic/texts.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>

@@ -5,7 +5,7 @@
 // the reader ends, line numbers only grow, the exit status is one of the
 // three, and a refused file writes nothing at all.
 #include "app/subcommands.h"
-#include "records/csv_tokenizer.h"
+#include "records/model/csv_tokenizer.h"
 
 #include <QCoreApplication>
 

@@ -3,8 +3,8 @@
 //
 // The manual's window: the user's part of the README, as Markdown with its
 // pictures, installed with the program and shown in a text browser.
+#include "common/texts.h"
 #include "help/help_window_interface.h"
-#include "logic/texts.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -2,8 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Weir Head developers
 #include "paper/a4_page.h"
 
-#include "logic/texts.h"
-#include "logic/ui_font.h"
+#include "common/texts.h"
+#include "common/ui_font.h"
 
 #include <QFontMetricsF>
 #include <QPageSize>

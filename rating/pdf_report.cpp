@@ -2,9 +2,9 @@
 // SPDX-FileCopyrightText: 2026 The Weir Head developers
 #include "rating/pdf_report.h"
 
+#include "common/texts.h"
+#include "common/ui_font.h"
 #include "hydraulics/weir_formula.h"
-#include "logic/texts.h"
-#include "logic/ui_font.h"
 #include "paper/a4_page.h"
 #include "rating/model/rating_table.h"
 #include "rating/model/rating_texts.h"

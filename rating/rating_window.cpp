@@ -2,11 +2,11 @@
 // SPDX-FileCopyrightText: 2026 The Weir Head developers
 #include "rating/rating_window.h"
 
+#include "common/box_number.h"
+#include "common/number_text.h"
+#include "common/save_whole.h"
+#include "common/texts.h"
 #include "hydraulics/weir_formula.h"
-#include "logic/box_number.h"
-#include "logic/number_text.h"
-#include "logic/save_whole.h"
-#include "logic/texts.h"
 #include "rating/model/rating_texts.h"
 #include "rating/model/table_export.h"
 #include "rating/pdf_report.h"
@@ -605,18 +605,18 @@ void RatingWindowWidget::copyTable()
     QGuiApplication::clipboard()->setText(tableText(*m_model, u'\t', QStringLiteral("\n")));
 }
 
-QString RatingWindowWidget::saveCsv(const QString &path)
+Outcome<void> RatingWindowWidget::saveCsv(const QString &path)
 {
-    const QString failure = saveWhole(path, csvBytes(*m_model));
-    showMessage(failure);
-    return failure;
+    const Outcome<void> saved = saveWhole(path, csvBytes(*m_model));
+    showMessage(saved.words());
+    return saved;
 }
 
-QString RatingWindowWidget::savePdf(const QString &path)
+Outcome<void> RatingWindowWidget::savePdf(const QString &path)
 {
-    const QString failure = saveWhole(path, pdfReport(*m_model, m_plot));
-    showMessage(failure);
-    return failure;
+    const Outcome<void> saved = saveWhole(path, pdfReport(*m_model, m_plot));
+    showMessage(saved.words());
+    return saved;
 }
 
 void RatingWindowWidget::previewReport()

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Weir Head developers
 #pragma once
 
+#include "common/fault.h"
 #include "rating/model/rating_table.h"
 #include "rating/rating_window_interface.h"
 
@@ -58,8 +59,8 @@ public:
     // Copies the table to the clipboard, tab-separated with a header row.
     void copyTable();
     // Each returns an empty string, or the message it also shows.
-    QString saveCsv(const QString &path);
-    QString savePdf(const QString &path);
+    Outcome<void> saveCsv(const QString &path);
+    Outcome<void> savePdf(const QString &path);
     // The report's pages as they would print, in a preview dialog from
     // which they can be printed (window-modal, returning at once).
     void previewReport();

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Weir Head developers
 #pragma once
 
-#include "logic/gauge_uncertainty.h"
+#include "calculator/model/gauge_uncertainty.h"
 
 #include <QLocale>
 #include <QString>

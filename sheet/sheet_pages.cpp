@@ -2,11 +2,11 @@
 // SPDX-FileCopyrightText: 2026 The Weir Head developers
 #include "sheet/sheet_pages.h"
 
-#include "logic/calculation_sheet.h"
-#include "logic/sheet_texts.h"
-#include "logic/texts.h"
-#include "logic/ui_font.h"
+#include "common/texts.h"
+#include "common/ui_font.h"
 #include "paper/a4_page.h"
+#include "sheet/model/calculation_sheet.h"
+#include "sheet/model/sheet_texts.h"
 
 #include <QBuffer>
 #include <QFontMetricsF>

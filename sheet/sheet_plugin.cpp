@@ -2,9 +2,9 @@
 // SPDX-FileCopyrightText: 2026 The Weir Head developers
 //
 // The entry point the calculator loads with QPluginLoader.
-#include "logic/calculation_sheet.h"
-#include "logic/sheet_texts.h"
-#include "logic/texts.h"
+#include "common/texts.h"
+#include "sheet/model/calculation_sheet.h"
+#include "sheet/model/sheet_texts.h"
 #include "sheet/sheet_pages.h"
 #include "sheet/sheet_printer_interface.h"
 

@@ -2,9 +2,9 @@
 // SPDX-FileCopyrightText: 2026 The Weir Head developers
 #pragma once
 
-#include "logic/gauge_uncertainty.h"
-#include "logic/input_boxes.h"
-#include "logic/sheet_title.h"
+#include "calculator/model/gauge_uncertainty.h"
+#include "calculator/model/input_boxes.h"
+#include "sheet/model/sheet_title.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -28,7 +28,7 @@ struct SheetRequest {
 };
 
 // The calculation sheet is written and laid out by a module of its own
-// (sheet/, with the sheet's content from logic/calculation_sheet), loaded the
+// (sheet/, with the sheet's content from sheet/model/calculation_sheet), loaded the
 // first time the user saves or prints a sheet, so that the calculator's
 // start-up pays neither for printing nor for the sheet's code. This is all
 // the calculator knows of it.

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Weir Head developers
-#include "logic/box_number.h"
-#include "logic/number_text.h"
+#include "common/box_number.h"
+#include "common/number_text.h"
 #include "tests/support/locales.h"
 
 #include <QTest>

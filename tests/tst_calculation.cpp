@@ -3,8 +3,8 @@
 //
 // One Calculate from four box texts to what the window shows, with no window
 // and no QApplication.
-#include "logic/calculation.h"
-#include "logic/input_boxes.h"
+#include "calculator/model/calculation.h"
+#include "calculator/model/input_boxes.h"
 #include "tests/support/calculation_cases.h"
 #include "tests/support/locales.h"
 

@@ -4,9 +4,9 @@
 // The calculation sheet's content and the copied trail, without a window: what
 // a checker reads must be what the search did, and worked independently.
 #include "hydraulics/bisection.h"
-#include "logic/calculation_sheet.h"
-#include "logic/calculation_trail.h"
-#include "logic/sheet_texts.h"
+#include "sheet/model/calculation_sheet.h"
+#include "sheet/model/calculation_trail.h"
+#include "sheet/model/sheet_texts.h"
 #include "tests/support/locales.h"
 
 #include <QRegularExpression>

@@ -8,11 +8,11 @@
 #include "app/qt_translations.h"
 #include "app/subcommand_texts.h"
 #include "app/subcommands.h"
-#include "logic/calculation.h"
+#include "calculator/model/calculation.h"
 #include "rating/model/rating_table.h"
 #include "rating/model/table_export.h"
-#include "records/flow_record.h"
-#include "records/text_codec.h"
+#include "records/model/flow_record.h"
+#include "records/model/text_codec.h"
 #include "tests/support/calculation_cases.h"
 #include "tests/support/locales.h"
 
@@ -1072,7 +1072,7 @@ void CommandLineTest::englishRunInOneLanguage()
     QVERIFY2(!written.contains(japanese), qPrintable(written));
 }
 
-// The records window reads a record with records/flow_record.h, the
+// The records window reads a record with records/model/flow_record.h, the
 // command line with its own loop over the same layer: for the same file and
 // choices, the days they give agree to the last digit written.
 void CommandLineTest::windowEngineAgreesWithPeriodDay_data()

@@ -7,7 +7,7 @@
 #include "app/qt_translations.h"
 #include "calculator/message_lines.h"
 #include "calculator/weir_head_window.h"
-#include "logic/texts.h"
+#include "common/texts.h"
 #include "tests/support/require.h"
 #include "tests/support/window_fixture.h"
 

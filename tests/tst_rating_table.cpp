@@ -4,10 +4,10 @@
 // The rating table against the formula, and against the calculator: a flow
 // read off the table at a head the calculator found is the flow the user
 // typed, to the solver's tolerance.
+#include "calculator/model/calculation.h"
 #include "hydraulics/bisection.h"
 #include "hydraulics/units.h"
 #include "hydraulics/weir_formula.h"
-#include "logic/calculation.h"
 #include "rating/model/rating_table.h"
 #include "rating/model/table_export.h"
 #include "tests/support/locales.h"

@@ -6,7 +6,7 @@
 // clipboard, and saves that fail without losing a file.
 #include "calculator/uncertainty_dialog.h"
 #include "calculator/weir_head_window.h"
-#include "logic/texts.h"
+#include "common/texts.h"
 #include "rating/pdf_report.h"
 #include "rating/rating_window.h"
 #include "tests/support/page_ink.h"
@@ -257,7 +257,7 @@ void RatingWindowTest::savesCsvWhole()
     rating.box(RatingBox::Step)->setText("40"); // 20, 60, 100
     QTemporaryDir dir;
     const QString path = dir.filePath(u"表.csv"_qs);
-    QCOMPARE(rating.saveCsv(path), QString());
+    QCOMPARE(rating.saveCsv(path).words(), QString());
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
@@ -277,7 +277,9 @@ void RatingWindowTest::failedSaveKeepsTheOldFile()
     const QString gone = dir.filePath(QStringLiteral("gone"));
     QDir().mkpath(gone);
     QDir(gone).removeRecursively();
-    QString failure = rating.saveCsv(gone + QStringLiteral("/table.csv"));
+    const Outcome<void> vanished = rating.saveCsv(gone + QStringLiteral("/table.csv"));
+    QVERIFY(!vanished && vanished.fault().kind == Fault::Kind::File);
+    QString failure = vanished.words();
     QVERIFY2(failure.startsWith(u"table.csv を保存できません: "), qPrintable(failure));
     QCOMPARE(rating.message(), failure); // said in the window
 
@@ -299,7 +301,7 @@ void RatingWindowTest::failedSaveKeepsTheOldFile()
         QFile before(path);
         QVERIFY(before.open(QIODevice::ReadOnly));
         const QByteArray bytes = before.readAll();
-        failure = rating.saveCsv(path);
+        failure = rating.saveCsv(path).words();
         QVERIFY2(!failure.isEmpty(), qPrintable(path));
         QVERIFY2(failure.contains(QFileInfo(path).fileName()), qPrintable(failure));
         QFile after(path);
@@ -307,7 +309,7 @@ void RatingWindowTest::failedSaveKeepsTheOldFile()
         QCOMPARE(after.readAll(), bytes);
     }
     // And the user can try again.
-    QCOMPARE(rating.saveCsv(dir.filePath(QStringLiteral("again.csv"))), QString());
+    QCOMPARE(rating.saveCsv(dir.filePath(QStringLiteral("again.csv"))).words(), QString());
     QVERIFY(rating.message().isEmpty());
 }
 
@@ -318,7 +320,7 @@ void RatingWindowTest::pdfHasPagesHeadersAndRows()
     rating.box(RatingBox::Step)->setText("0.5"); // 181 rows: more than one page
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("rating.pdf"));
-    QCOMPARE(rating.savePdf(path), QString());
+    QCOMPARE(rating.savePdf(path).words(), QString());
 
     QProcess info;
     info.start(QStringLiteral("pdfinfo"), {path});
@@ -450,7 +452,7 @@ void RatingWindowTest::standardBesideOwnFormula()
     // The report names the formula, its source and range.
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("rating.pdf"));
-    QCOMPARE(rating.savePdf(path), QString());
+    QCOMPARE(rating.savePdf(path).words(), QString());
     QProcess text;
     text.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
     QVERIFY(text.waitForFinished(10000) && text.exitCode() == 0);

@@ -6,14 +6,14 @@
 // fixture written here after its format's documented layout), the dates'
 // order by evidence, the reading to the head, and the volume by stretches,
 // gaps and calendar days against hand-worked values.
-#include "records/csv_tokenizer.h"
-#include "records/file_offset.h"
-#include "records/hydrograph.h"
-#include "records/reading_scale.h"
-#include "records/record_layout.h"
-#include "records/record_scan.h"
-#include "records/record_source.h"
-#include "records/volume_tally.h"
+#include "records/model/csv_tokenizer.h"
+#include "records/model/file_offset.h"
+#include "records/model/hydrograph.h"
+#include "records/model/reading_scale.h"
+#include "records/model/record_layout.h"
+#include "records/model/record_scan.h"
+#include "records/model/record_source.h"
+#include "records/model/volume_tally.h"
 
 #include <QDateTime>
 #include <QTest>

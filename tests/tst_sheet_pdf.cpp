@@ -4,7 +4,7 @@
 // The calculation sheet on paper, read back as a checker's tools read a PDF
 // (poppler), and the calculator's menu entries that make it.
 #include "calculator/weir_head_window.h"
-#include "logic/calculation_sheet.h"
+#include "sheet/model/calculation_sheet.h"
 #include "sheet/sheet_pages.h"
 #include "tests/support/page_ink.h"
 #include "tests/support/require.h"
@@ -267,7 +267,9 @@ void SheetPdfTest::savesFromTheWindowAndNamesAFailure()
         test::CalculatorWindow window;
         window.fill(u"300"_qs, u"300"_qs, u"20"_qs, u"100"_qs);
         window.calculate();
-        const QString failure = window.w.saveSheetPdf(dir.filePath(u"none.pdf"_qs));
+        const Outcome<void> unsaved = window.w.saveSheetPdf(dir.filePath(u"none.pdf"_qs));
+        QVERIFY(!unsaved && unsaved.fault().kind == Fault::Kind::Module);
+        const QString failure = unsaved.words();
         QVERIFY2(failure.startsWith(u"計算書を作れません: "_qs), qPrintable(failure));
         QCOMPARE(window.printed().last().trimmed(), failure);
         QCOMPARE(window.head(), u"43.83"_qs);
@@ -277,12 +279,14 @@ void SheetPdfTest::savesFromTheWindowAndNamesAFailure()
     window.fill(u"300"_qs, u"300"_qs, u"20"_qs, u"100"_qs);
     window.calculate();
     const QString path = dir.filePath(u"計算書.pdf"_qs);
-    QCOMPARE(window.w.saveSheetPdf(path), QString());
+    QCOMPARE(window.w.saveSheetPdf(path).words(), QString());
     QVERIFY(layoutText(path).contains(u"Trial回数: 10"_qs));
     QVERIFY(window.printed().isEmpty());
 
     const QString nowhere = dir.filePath(u"no such folder/計算書.pdf"_qs);
-    const QString failure = window.w.saveSheetPdf(nowhere);
+    const Outcome<void> unsaved = window.w.saveSheetPdf(nowhere);
+    QVERIFY(!unsaved && unsaved.fault().kind == Fault::Kind::File);
+    const QString failure = unsaved.words();
     QVERIFY2(failure.startsWith(u"計算書.pdf を保存できません: "_qs), qPrintable(failure));
     QCOMPARE(window.printed().size(), 1);
     QCOMPARE(window.printed().front().trimmed(), failure);

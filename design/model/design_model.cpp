@@ -2,11 +2,11 @@
 // SPDX-FileCopyrightText: 2026 The Weir Head developers
 #include "design/model/design_model.h"
 
+#include "common/box_number.h"
+#include "common/number_text.h"
+#include "common/texts.h"
 #include "hydraulics/units.h"
 #include "hydraulics/weir_formula.h"
-#include "logic/box_number.h"
-#include "logic/number_text.h"
-#include "logic/texts.h"
 
 #include <cmath>
 

@@ -2,8 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Weir Head developers
 #pragma once
 
+#include "calculator/model/gauge_uncertainty.h"
 #include "hydraulics/weir_design.h"
-#include "logic/gauge_uncertainty.h"
 
 #include <QCoreApplication>
 #include <QLocale>

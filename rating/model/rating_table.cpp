@@ -2,12 +2,12 @@
 // SPDX-FileCopyrightText: 2026 The Weir Head developers
 #include "rating/model/rating_table.h"
 
+#include "common/box_number.h"
+#include "common/number_text.h"
+#include "common/texts.h"
 #include "hydraulics/standard_uncertainty.h"
 #include "hydraulics/units.h"
 #include "hydraulics/weir_formula.h"
-#include "logic/box_number.h"
-#include "logic/number_text.h"
-#include "logic/texts.h"
 #include "rating/model/rating_texts.h"
 
 #include <cmath>

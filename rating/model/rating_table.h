@@ -2,11 +2,11 @@
 // SPDX-FileCopyrightText: 2026 The Weir Head developers
 #pragma once
 
+#include "calculator/model/flow_formula.h"
+#include "calculator/model/flow_reading.h"
+#include "calculator/model/gauge_uncertainty.h"
 #include "hydraulics/standard_weirs.h"
 #include "hydraulics/weir_domain.h"
-#include "logic/flow_formula.h"
-#include "logic/flow_reading.h"
-#include "logic/gauge_uncertainty.h"
 
 #include <QAbstractTableModel>
 #include <QLocale>

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Weir Head developers
 #include "rating/model/rating_texts.h"
 
-#include "logic/texts.h"
+#include "common/texts.h"
 #include "rating/model/rating_table.h"
 
 namespace weir {

@@ -11,7 +11,7 @@ enum class RatingBox;
 
 // The rating table's, its window's and its report's texts (context
 // "RatingTexts"). Its boxes share the calculator's captions where they mean
-// the same (the width, the head: logic/texts.h); the texts written here are
+// the same (the width, the head: common/texts.h); the texts written here are
 // the ones more than one place shows, the rest are written where they are
 // shown, through RatingTexts::tr().
 class RatingTexts

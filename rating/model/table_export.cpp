@@ -2,9 +2,9 @@
 // SPDX-FileCopyrightText: 2026 The Weir Head developers
 #include "rating/model/table_export.h"
 
-#include "logic/csv_field.h"
-#include "logic/number_text.h"
-#include "logic/texts.h"
+#include "common/csv_field.h"
+#include "common/number_text.h"
+#include "common/texts.h"
 #include "rating/model/rating_table.h"
 
 #include <QStringList>

@@ -7,8 +7,8 @@
 // logic is tested against it (tst_calculation), and so is the command line,
 // which must answer each case exactly as the window does (tst_command_line).
 
-#include "logic/calculation.h"
-#include "logic/input_boxes.h"
+#include "calculator/model/calculation.h"
+#include "calculator/model/input_boxes.h"
 
 #include <QTest>
 

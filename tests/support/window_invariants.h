@@ -7,11 +7,11 @@
 // an empty string when all is well, else what went wrong.
 
 #include "calculator/message_lines.h"
+#include "calculator/model/input_boxes.h"
 #include "calculator/weir_head_window.h"
+#include "common/box_number.h"
 #include "hydraulics/bisection.h"
 #include "hydraulics/units.h"
-#include "logic/box_number.h"
-#include "logic/input_boxes.h"
 
 #include <QLineEdit>
 
