@@ -3,6 +3,7 @@
 #include "app/command_line.h"
 
 #include "app/console_text.h"
+#include "app/exit_status.h"
 #include "app/qt_translations.h"
 #include "app/subcommand_names.h"
 #include "app/subcommand_runner_interface.h"
@@ -59,7 +60,7 @@ int answerTextOnly(int argc, char *argv[])
         : parser.helpText();
     writeText(stdout, text);
     std::fflush(stdout);
-    return EXIT_SUCCESS;
+    return kAllFound;
 }
 
 bool isSubcommand(int argc, char *argv[])
@@ -76,7 +77,7 @@ std::optional<int> refuseUnknownSubcommand(int argc, char *argv[])
     writeLine(stderr,
               QCoreApplication::translate("CommandLine", "サブコマンド %1 はありません (%2)。")
                   .arg(QString::fromLocal8Bit(argv[1]), subcommandList(QStringLiteral(", "))));
-    return 2;
+    return kFault;
 }
 
 int runSubcommandModule(const QStringList &arguments, std::FILE *in, std::FILE *out, std::FILE *err)
@@ -87,7 +88,7 @@ int runSubcommandModule(const QStringList &arguments, std::FILE *in, std::FILE *
             = QCoreApplication::translate("CommandLine", "weir-head: 計算の部品 (weir-head-cli) を読み込めません: %1")
                   .arg(load.words());
         writeLine(err, message);
-        return 2;
+        return kFault;
     }
     return (*load)->run(arguments, in, out, err);
 }

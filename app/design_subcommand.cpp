@@ -20,12 +20,13 @@ int runDesign(const SubcommandRun &run)
 {
     if (!requireOptions(run, {"min-flow", "max-flow", "max-head"}))
         return kFault;
-    const GaugeOption gauge = gaugeOption(run);
-    if (!gauge.read)
-        return kFault;
+    const Outcome<std::optional<GaugeUncertainty>> gaugeRead = gaugeOption(run);
+    if (!gaugeRead)
+        return run.refuse(gaugeRead.fault());
+    const std::optional<GaugeUncertainty> &gauge = *gaugeRead;
     const DesignAnswer answer
         = designFor({run.number("min-flow"), run.number("max-flow"), run.number("max-head"), run.number("max-u")},
-                    gauge.gauge, run.locale);
+                    gauge, run.locale);
     if (!answer.request) {
         run.say(run.marked(answer.message));
         return kFault;
@@ -51,7 +52,7 @@ int runDesign(const SubcommandRun &run)
             run.say(optionFault("width", width.message));
             return kFault;
         }
-        const DesignPointTexts point = designPointTexts(answer, *width.value, gauge.gauge, run.locale);
+        const DesignPointTexts point = designPointTexts(answer, *width.value, gauge, run.locale);
         if (!point.found) {
             run.say(run.marked(point.lines.join(u' ')));
             return kSomeNotFound;
@@ -63,9 +64,9 @@ int runDesign(const SubcommandRun &run)
             {CommandLineTexts::tr("最大流量の越流高さ(mm)"), "largest_flow_head_mm", head(point.largestFlowHeadMm)});
         values.push_back({CommandLineTexts::tr("最小流量での越流高さの変化(mm/(L/min))"), "head_change_mm_per_lpm",
                           significantNumberText(point.headChangeMmPerLpm, 3, run.locale)});
-        if (gauge.gauge)
+        if (gauge)
             for (AnswerValue &value :
-                 uncertaintyAnswer(*gauge.gauge, {point.expanded.plusMinusLpm, point.expanded.percent}, run.locale))
+                 uncertaintyAnswer(*gauge, {point.expanded.plusMinusLpm, point.expanded.percent}, run.locale))
                 values.push_back(std::move(value));
         if (!point.inRange)
             lines << CommandLineTexts::tr("この幅は範囲の外です。");

@@ -167,9 +167,9 @@ int runFlow(const SubcommandRun &run)
         run.say(optionFault("width", width.message));
         return kFault;
     }
-    const std::optional<units::HeadUnit> unit = headUnitOption(run);
+    const Outcome<units::HeadUnit> unit = headUnitOption(run);
     if (!unit)
-        return kFault;
+        return run.refuse(unit.fault());
     ReadingScale scale{*unit, 0.0, run.isSet("falling")};
     if (scale.falling && !run.isSet("zero")) {
         run.say(CommandLineTexts::tr("--falling には --zero（水面が堰頂と同じ高さのときの読み）が要ります。"));
@@ -183,23 +183,24 @@ int runFlow(const SubcommandRun &run)
         }
         scale.zero = number.value;
     }
-    const GaugeOption gauge = gaugeOption(run);
-    if (!gauge.read)
-        return kFault;
-    const std::optional<FlowFormula> formula = formulaOption(run, *width.value);
+    const Outcome<std::optional<GaugeUncertainty>> gaugeRead = gaugeOption(run);
+    if (!gaugeRead)
+        return run.refuse(gaugeRead.fault());
+    const std::optional<GaugeUncertainty> &gauge = *gaugeRead;
+    const Outcome<FlowFormula> formula = formulaOption(run, *width.value);
     if (!formula)
-        return kFault;
-    FlowAtReading reading(*formula, scale, run.locale, gauge.gauge);
+        return run.refuse(formula.fault());
+    FlowAtReading reading(*formula, scale, run.locale, gauge);
     if (run.isSet("column")) {
-        const std::optional<RecordOptions> options = recordOptions(run, true);
+        const Outcome<RecordOptions> options = recordOptions(run, true);
         if (!options)
-            return kFault;
+            return run.refuse(options.fault());
         FlowAnswers answers(reading, run.isSet("unit"));
         // The formula and the three the added columns come from, said beside the data.
         if (formula->standard())
             run.say(Texts::formulaStatement(formula->standard()->weir));
-        if (gauge.gauge)
-            run.say(run.marked(gaugeStatement(*gauge.gauge, run.locale)));
+        if (gauge)
+            run.say(run.marked(gaugeStatement(*gauge, run.locale)));
         return runRecord(run, *options, answers);
     }
     if (parseBoxNumber(run.number("head"), run.locale).status != BoxNumber::Status::Ok) {
@@ -213,8 +214,8 @@ int runFlow(const SubcommandRun &run)
     const QStringList lines = note.isEmpty() ? QStringList{} : QStringList{note};
     std::vector<AnswerValue> values{{Texts::flow(), "flow_lpm", answer.columns[0]},
                                     {RatingTexts::flowM3s(), "flow_m3s", answer.columns[1]}};
-    if (gauge.gauge)
-        for (AnswerValue &value : uncertaintyAnswer(*gauge.gauge, answer.columns.mid(2, 2), run.locale))
+    if (gauge)
+        for (AnswerValue &value : uncertaintyAnswer(*gauge, answer.columns.mid(2, 2), run.locale))
             values.push_back(std::move(value));
     values.push_back({QString(), "reason", answer.columns.last(), false});
     return writeAnswer(run, values, lines, answer.answered ? Answered::Found : Answered::None);

@@ -22,36 +22,35 @@ std::optional<StandardWeir> standardWeirNamed(const QString &name)
 
 } // namespace
 
-std::optional<FlowFormula> formulaOption(const SubcommandRun &run, double widthMm)
+Outcome<FlowFormula> formulaOption(const SubcommandRun &run, double widthMm)
 {
     const QString name = run.value("formula");
     if (name.isEmpty() || name == u"own")
         return FlowFormula(widthMm);
     const std::optional<StandardWeir> weir = standardWeirNamed(name);
-    if (!weir) {
-        run.say(CommandLineTexts::tr("--formula は own, jis-rect, jis-full, jis-francis, iso-full のどれかです。"));
-        return std::nullopt;
-    }
+    if (!weir)
+        return Fault{
+            Fault::Kind::Usage,
+            CommandLineTexts::tr("--formula は own, jis-rect, jis-full, jis-francis, iso-full のどれかです。")};
     StandardFormula standard{*weir};
     for (const auto &[option, mm] :
          {std::pair{"channel-width", &standard.channelWidthMm}, std::pair{"crest-height", &standard.crestHeightMm}}) {
         if (!run.isSet(option))
             continue;
         const BoxNumber number = parseBoxNumber(run.number(option), run.locale);
-        if (number.status != BoxNumber::Status::Ok) {
-            run.say(optionFault(option, CommandLineTexts::tr("%1 が数値ではありません。").arg(run.value(option))));
-            return std::nullopt;
-        }
+        if (number.status != BoxNumber::Status::Ok)
+            return Fault{Fault::Kind::Usage,
+                         optionFault(option, CommandLineTexts::tr("%1 が数値ではありません。").arg(run.value(option)))};
         *mm = number.value;
     }
     FlowFormula formula(widthMm, standard);
-    if (!formula.holds()) {
-        run.say(CommandLineTexts::tr("この堰はあり得ません: 公式 %1 には、正の堰の幅と（四角せき・全幅せき・ISO では）"
-                                     "正の堰頂の高さ --crest-height、四角せきでは堰の幅以上の水路の幅 "
-                                     "--channel-width が要ります。")
-                    .arg(name));
-        return std::nullopt;
-    }
+    if (!formula.holds())
+        return Fault{
+            Fault::Kind::Usage,
+            CommandLineTexts::tr("この堰はあり得ません: 公式 %1 には、正の堰の幅と（四角せき・全幅せき・ISO では）"
+                                 "正の堰頂の高さ --crest-height、四角せきでは堰の幅以上の水路の幅 "
+                                 "--channel-width が要ります。")
+                .arg(name)};
     return formula;
 }
 

@@ -11,9 +11,9 @@ namespace weir {
 
 // --formula own|jis-rect|jis-full|jis-francis|iso-full with --channel-width
 // and --crest-height (mm) where the formula takes them, for a weir of a
-// width (mm): the formula, or none after saying what is at fault (a name
+// width (mm): the formula, or the usage fault that says what is wrong (a name
 // not known, a number that does not read, a weir that cannot be).
-std::optional<FlowFormula> formulaOption(const SubcommandRun &run, double widthMm);
+Outcome<FlowFormula> formulaOption(const SubcommandRun &run, double widthMm);
 
 // The options, for the subcommands that take them.
 std::vector<SubcommandOption> formulaOptions();

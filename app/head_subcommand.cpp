@@ -198,32 +198,35 @@ bool weirOptionsRead(const SubcommandRun &run)
 
 int runHead(const SubcommandRun &run)
 {
-    const std::optional<units::FlowUnit> unit = flowUnitOption(run);
-    if (!unit || !weirOptionsRead(run))
+    const Outcome<units::FlowUnit> unit = flowUnitOption(run);
+    if (!unit)
+        return run.refuse(unit.fault());
+    if (!weirOptionsRead(run))
         return kFault;
-    const GaugeOption gauge = gaugeOption(run);
-    if (!gauge.read)
-        return kFault;
-    const std::optional<FlowFormula> formula
+    const Outcome<std::optional<GaugeUncertainty>> gaugeRead = gaugeOption(run);
+    if (!gaugeRead)
+        return run.refuse(gaugeRead.fault());
+    const std::optional<GaugeUncertainty> &gauge = *gaugeRead;
+    const Outcome<FlowFormula> formula
         = formulaOption(run, positiveBoxNumber(run.number("width"), run.locale).value_or(0.0));
     if (!formula)
-        return kFault;
+        return run.refuse(formula.fault());
     if (formula->standard() && (run.isSet("min") || run.isSet("max"))) {
         run.say(
             CommandLineTexts::tr("規格の公式では越流高さを公式の範囲全体で探します: --min と --max は使えません。"));
         return kFault;
     }
-    HeadForFlow heads(run, *unit, gauge.gauge, *formula);
+    HeadForFlow heads(run, *unit, gauge, *formula);
     if (run.isSet("column")) {
-        const std::optional<RecordOptions> options = recordOptions(run, false);
+        const Outcome<RecordOptions> options = recordOptions(run, false);
         if (!options)
-            return kFault;
+            return run.refuse(options.fault());
         HeadAnswers answers(heads);
         // The formula and the three the added columns come from, said beside the data.
         if (formula->standard())
             run.say(Texts::formulaStatement(formula->standard()->weir));
-        if (gauge.gauge)
-            run.say(run.marked(gaugeStatement(*gauge.gauge, run.locale)));
+        if (gauge)
+            run.say(run.marked(gaugeStatement(*gauge, run.locale)));
         return runRecord(run, *options, answers);
     }
     const CalculationOutcome outcome = heads.outcome(run.number("flow"));
@@ -237,9 +240,8 @@ int runHead(const SubcommandRun &run)
                                                           : Answered::None;
     std::vector<AnswerValue> values{{Texts::head(), "head_mm", outcome.headText}};
     values.push_back({outcome.trialsText.isEmpty() ? QString() : Texts::trials(), "trials", outcome.trialsText});
-    if (gauge.gauge)
-        for (AnswerValue &value :
-             uncertaintyAnswer(*gauge.gauge, heads.uncertainty(run.number("flow"), outcome), run.locale))
+    if (gauge)
+        for (AnswerValue &value : uncertaintyAnswer(*gauge, heads.uncertainty(run.number("flow"), outcome), run.locale))
             values.push_back(std::move(value));
     values.push_back({QString(), "reason", outcome.texts().join(u' '), false});
     return writeAnswer(run, values, outcome.texts(), answered);

@@ -15,14 +15,14 @@ namespace weir {
 // in, ft (records/model/reading_scale.h).
 std::optional<units::FlowUnit> flowUnitNamed(const QString &name);
 
-// --unit read for heads or for flows, the default when not given; none (and
-// said why) when the name is not one of them.
-std::optional<units::HeadUnit> headUnitOption(const SubcommandRun &run);
-std::optional<units::FlowUnit> flowUnitOption(const SubcommandRun &run);
+// --unit read for heads or for flows, the default when not given; a usage
+// fault when the name is not one of them.
+Outcome<units::HeadUnit> headUnitOption(const SubcommandRun &run);
+Outcome<units::FlowUnit> flowUnitOption(const SubcommandRun &run);
 
 // --column, --encoding, --decimal-comma and (for the flow subcommand)
-// --time, --time-format, --period and --max-gap; none, and said why, when
+// --time, --time-format, --period and --max-gap; a usage fault when
 // one of them is off. A column is a name, or a number counting from 1.
-std::optional<RecordOptions> recordOptions(const SubcommandRun &run, bool withTimes);
+Outcome<RecordOptions> recordOptions(const SubcommandRun &run, bool withTimes);
 
 } // namespace weir

@@ -267,28 +267,34 @@ private:
 
 namespace {
 
-// A fault of the record's, with what the user could tell the program.
-QString withHint(const RecordFault &fault, const RecordSource &file)
+// What the user could tell the program about a fault of the record's.
+QString hint(const RecordFault &fault, const RecordSource &file)
 {
-    switch (fault.kind) {
-    case RecordFault::Kind::Encoding:
-    case RecordFault::Kind::NoHeader:
-    case RecordFault::Kind::Empty:
+    switch (fault.reason) {
+    case RecordFault::Reason::Encoding:
+    case RecordFault::Reason::NoHeader:
+    case RecordFault::Reason::Empty:
         if (file.encodingGuessed() && file.fileEncoding() != TextEncoding::Utf8)
-            return fault.message
-                + CommandLineTexts::tr("文字コードは %1 として読みました（--encoding で変えられます）。")
-                      .arg(encodingName(file.fileEncoding()));
-        return fault.message;
-    case RecordFault::Kind::HeaderOutOfLine: return fault.message + CommandLineTexts::tr("（--column 3 のように）");
-    case RecordFault::Kind::DateTwoWays:
+            return CommandLineTexts::tr("文字コードは %1 として読みました（--encoding で変えられます）。")
+                .arg(encodingName(file.fileEncoding()));
+        return {};
+    case RecordFault::Reason::HeaderOutOfLine: return CommandLineTexts::tr("（--column 3 のように）");
+    case RecordFault::Reason::DateTwoWays:
         if (fault.formats.size() == 2)
-            return fault.message
-                + CommandLineTexts::tr(
-                      "月が先なら --time-format \"%1\"、日が先なら --time-format \"%2\" と指定して下さい。")
-                      .arg(fault.formats[0], fault.formats[1]);
-        return fault.message;
-    default: return fault.message;
+            return CommandLineTexts::tr(
+                       "月が先なら --time-format \"%1\"、日が先なら --time-format \"%2\" と指定して下さい。")
+                .arg(fault.formats[0], fault.formats[1]);
+        return {};
+    default: return {};
     }
+}
+
+// The record's fault as the program's, with the hint after its words.
+Fault withHint(const RecordFault &fault, const RecordSource &file)
+{
+    Fault said = fault.fault();
+    said.words += hint(fault, file);
+    return said;
 }
 
 // The numbers of the periods' table, with the output's decimal mark.
@@ -368,18 +374,15 @@ int runRecord(const SubcommandRun &run, const RecordOptions &options, RecordAnsw
 {
     RecordSource file;
     if (const std::optional<RecordFault> fault = file.open(run.in, options.encoding)) {
-        run.say(withHint(*fault, file));
-        return kFault;
+        return run.refuse(withHint(*fault, file));
     }
     const RecordLayout layout = findLayout(file, {options.column, options.timeColumns, options.decimalMark, {}});
     if (layout.fault) {
-        run.say(withHint(*layout.fault, file));
-        return kFault;
+        return run.refuse(withHint(*layout.fault, file));
     }
     const RecordScan scan = scanRecord(file, layout, options.timeFormat);
     if (scan.fault) {
-        run.say(withHint(*scan.fault, file));
-        return kFault;
+        return run.refuse(withHint(*scan.fault, file));
     }
 
     if (file.fileEncoding() != TextEncoding::Utf8)
@@ -398,8 +401,7 @@ int runRecord(const SubcommandRun &run, const RecordOptions &options, RecordAnsw
 
     // The header as it stands, then the rows from below what was passed over.
     if (!seekStream(file.stream(), layout.headerOffset)) {
-        run.say(RecordTexts::tr("記録を読み直せません。"));
-        return kFault;
+        return run.refuse({Fault::Kind::File, RecordTexts::tr("記録を読み直せません。")});
     }
     CsvTokenizer header(file.stream(), layout.delimiter, layout.headerLine, layout.headerOffset);
     header.next();
@@ -407,8 +409,7 @@ int runRecord(const SubcommandRun &run, const RecordOptions &options, RecordAnsw
     RecordWriter writer(run, file, layout, answers);
     writer.start(header, file.byteOrderMark(), !periods);
     if (!seekStream(file.stream(), layout.dataOffset)) {
-        run.say(RecordTexts::tr("記録を読み直せません。"));
-        return kFault;
+        return run.refuse({Fault::Kind::File, RecordTexts::tr("記録を読み直せません。")});
     }
     CsvTokenizer reader(file.stream(), layout.delimiter, layout.dataLine, layout.dataOffset);
 

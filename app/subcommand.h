@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Weir Head developers
 #pragma once
 
+#include "app/exit_status.h"
 #include "app/output_sink.h"
 
 #include <QCommandLineParser>
@@ -13,10 +14,6 @@
 #include <vector>
 
 namespace weir {
-
-// Exit statuses: every answer found; some not; the command or the file at
-// fault (nothing written).
-enum Exit { kAllFound = 0, kSomeNotFound = 1, kFault = 2 };
 
 // How answers are written. A record's answers come back in the record's own
 // delimiter unless a format is asked for.
@@ -54,6 +51,12 @@ struct SubcommandRun {
     QStringList values(const char *name) const { return options.values(QString::fromLatin1(name)); }
     bool isSet(const char *name) const { return options.isSet(QString::fromLatin1(name)); }
     void say(const QString &text) const;
+    // A fault said on the error stream; its exit status.
+    int refuse(const Fault &fault) const
+    {
+        say(fault.words);
+        return exitStatus(fault.kind);
+    }
 };
 
 // A subcommand declares its name, what it does and its own options; the

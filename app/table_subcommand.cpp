@@ -77,22 +77,23 @@ int runTable(const SubcommandRun &run)
         run.say(option ? optionFault(option, read.message) : read.message);
         return kFault;
     }
-    const GaugeOption gauge = gaugeOption(run);
-    if (!gauge.read)
-        return kFault;
-    const std::optional<FlowFormula> formula = formulaOption(run, read.range->widthMm);
+    const Outcome<std::optional<GaugeUncertainty>> gaugeRead = gaugeOption(run);
+    if (!gaugeRead)
+        return run.refuse(gaugeRead.fault());
+    const std::optional<GaugeUncertainty> &gauge = *gaugeRead;
+    const Outcome<FlowFormula> formula = formulaOption(run, read.range->widthMm);
     if (!formula)
-        return kFault;
+        return run.refuse(formula.fault());
     RatingTableModel model;
     model.setLocale(run.locale);
     model.setRange(*read.range);
-    model.setGauge(gauge.gauge);
+    model.setGauge(gauge);
     model.setFormula(formula->standard());
     // The formula and the three the ± and U columns come from, said beside the table.
     if (formula->standard())
         run.say(Texts::formulaStatement(formula->standard()->weir));
-    if (gauge.gauge)
-        run.say(run.marked(gaugeStatement(*gauge.gauge, run.locale)));
+    if (gauge)
+        run.say(run.marked(gaugeStatement(*gauge, run.locale)));
     if (run.format == OutputFormat::Json) {
         writeJson(run, model);
         return kAllFound;

@@ -12,13 +12,9 @@
 namespace weir {
 
 // --u-head and --u-width (mm) and --u-coefficient (%), which every subcommand
-// takes: all three or none. `read` is false (and said why) when only some are
-// given, or one is not a number at or above zero.
-struct GaugeOption {
-    bool read = true;
-    std::optional<GaugeUncertainty> gauge;
-};
-GaugeOption gaugeOption(const SubcommandRun &run);
+// takes: all three or none (no uncertainty stated). A usage fault when only
+// some are given, or one is not a number at or above zero.
+Outcome<std::optional<GaugeUncertainty>> gaugeOption(const SubcommandRun &run);
 
 // The two columns the uncertainty adds to a record, before its reason: the
 // flow's expanded uncertainty in L/min and in per cent.

@@ -528,7 +528,7 @@ QString RecordsWindowWidget::summary() const
 void RecordsWindowWidget::showRecord(const FlowRecord &record)
 {
     if (record.fault) {
-        say(record.fault->message);
+        say(record.fault->words);
         return;
     }
     QStringList said;

@@ -160,7 +160,7 @@ bool RecordsWindowWidget::saveRowsCsv(const QString &path)
         if (record.cancelled || record.fault) {
             file->cancelWriting();
             file->commit();
-            say(record.cancelled ? tr("中止しました。ファイルは書いていません。") : record.fault->message);
+            say(record.cancelled ? tr("中止しました。ファイルは書いていません。") : record.fault->words);
             return;
         }
         if (!file->commit()) {

@@ -81,7 +81,7 @@ void RecordsWindowWidget::showPreview(const RecordPreview &preview)
     }
     m_previewLines->setPlainText(lines.join(u'\n'));
     if (preview.fault) {
-        m_found->setText(preview.fault->message);
+        m_found->setText(preview.fault->words);
         m_previewTable->clear();
         m_previewTable->setRowCount(0);
         m_previewTable->setColumnCount(0);

@@ -1142,7 +1142,7 @@ void CommandLineTest::windowEngineAgreesWithPeriodDay()
     std::rewind(in);
     const FlowRecord read = readFlowRecord(in, settings);
     std::fclose(in);
-    QVERIFY2(!read.fault, read.fault ? qPrintable(read.fault->message) : "");
+    QVERIFY2(!read.fault, read.fault ? qPrintable(read.fault->words) : "");
     QCOMPARE(std::size_t(rows.size()), read.days.periods.size());
     const auto fixed = [](double value, int decimals) { return QString::number(value, 'f', decimals); };
     for (qsizetype i = 0; i < rows.size(); ++i) {

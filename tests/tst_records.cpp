@@ -52,7 +52,7 @@ std::vector<ColumnChoice> choices(const QStringList &texts)
     return columns;
 }
 
-using Kind = RecordFault::Kind;
+using Kind = RecordFault::Reason;
 using Why = PassedLine::Why;
 
 constexpr qint64 kMinute = 60000;
@@ -61,7 +61,7 @@ const qint64 k2026_12_09 = QDate(1970, 1, 1).daysTo(QDate(2026, 12, 9)) * kDay;
 
 } // namespace
 
-Q_DECLARE_METATYPE(std::optional<RecordFault::Kind>)
+Q_DECLARE_METATYPE(std::optional<RecordFault::Reason>)
 Q_DECLARE_METATYPE(std::optional<units::HeadUnit>)
 
 class RecordsTest : public QObject
@@ -229,8 +229,8 @@ void RecordsTest::layoutOfLoggerFiles()
         record->source,
         {chosen.front(), std::vector<ColumnChoice>(chosen.begin() + 1, chosen.end()), std::nullopt, std::nullopt});
     if (layout.fault) {
-        QVERIFY2(fault && layout.fault->kind == *fault, qPrintable(layout.fault->message));
-        QVERIFY(!layout.fault->message.isEmpty());
+        QVERIFY2(fault && layout.fault->reason == *fault, qPrintable(layout.fault->words));
+        QVERIFY(!layout.fault->words.isEmpty());
         return;
     }
     QCOMPARE(layout.delimiter, delimiter);
@@ -246,7 +246,7 @@ void RecordsTest::layoutOfLoggerFiles()
     const RecordScan scan = scanRecord(record->source, layout, {});
     QCOMPARE(scan.fault.has_value(), fault.has_value());
     if (scan.fault) {
-        QCOMPARE(scan.fault->kind, *fault);
+        QCOMPARE(scan.fault->reason, *fault);
         return;
     }
     QCOMPARE(scan.footerLine, footerLine);
@@ -336,14 +336,14 @@ void RecordsTest::datesByEvidence()
     const std::optional<RecordFault> fault = evidence.fault(u"time"_qs);
     if (first.isEmpty()) {
         QVERIFY(fault);
-        QCOMPARE(fault->kind, RecordFault::Kind::DateTwoWays);
+        QCOMPARE(fault->reason, RecordFault::Reason::DateTwoWays);
         QCOMPARE(fault->formats, formats);
         // Each format reads the date as the message says.
         for (const QString &format : formats)
             QVERIFY2(RecordClock(format).read(dates.first()), qPrintable(format));
         return;
     }
-    QVERIFY2(!fault, fault ? qPrintable(fault->message) : "");
+    QVERIFY2(!fault, fault ? qPrintable(fault->words) : "");
     QCOMPARE(int(evidence.order()), order);
     const std::optional<RecordTime> time = RecordClock({}, evidence.order()).read(dates.first());
     QVERIFY(time);

@@ -55,7 +55,7 @@ FlowRecord readFlowRecord(std::FILE *in, const FlowRecordSettings &settings,
     if ((record.fault = record.scan.fault))
         return record;
     if (!seekStream(source.stream(), record.layout.dataOffset)) {
-        record.fault = RecordFault{RecordFault::Kind::Source, 0, RecordTexts::tr("記録を読み直せません。")};
+        record.fault = RecordFault{RecordFault::Reason::Source, 0, RecordTexts::tr("記録を読み直せません。")};
         return record;
     }
 

@@ -241,7 +241,7 @@ DateOrder DateEvidence::order() const
 std::optional<RecordFault> DateEvidence::fault(const QString &column) const
 {
     if (m_dayFirst > 0 && m_monthFirst > 0)
-        return RecordFault{RecordFault::Kind::DateTwoWays, std::max(m_dayFirst, m_monthFirst),
+        return RecordFault{RecordFault::Reason::DateTwoWays, std::max(m_dayFirst, m_monthFirst),
                            RecordTexts::tr("列 %1 の日付は、%2行目（%3）では日が先、%4行目（%5）では月が先です。")
                                .arg(column)
                                .arg(m_dayFirst)
@@ -256,7 +256,7 @@ std::optional<RecordFault> DateEvidence::fault(const QString &column) const
                     : QStringLiteral("?");
     };
     return RecordFault{
-        RecordFault::Kind::DateTwoWays,
+        RecordFault::Reason::DateTwoWays,
         m_twoWays,
         RecordTexts::tr("%1行目: 列 %2 の日付 %3 は、月が先なら %4、日が先なら %5 と二通りに読め、"
                         "この列にはどちらかに決める日付（13以上の日）がありません。")

@@ -2,16 +2,18 @@
 // SPDX-FileCopyrightText: 2026 The Weir Head developers
 #pragma once
 
+#include "common/fault.h"
+
 #include <QString>
 #include <QStringList>
 
 namespace weir {
 
-// Why a record cannot be read, or a row of it not used: a kind the caller
+// Why a record cannot be read, or a row of it not used: a reason the caller
 // can act on (a program adds the option that would help), the line it is on
-// (0 for the file as a whole), and the message, worded whole.
+// (0 for the file as a whole), and the words, whole.
 struct RecordFault {
-    enum class Kind {
+    enum class Reason {
         Source,          // no scratch file, or it cannot be written
         Encoding,        // the bytes are not text in the encoding read
         Empty,           // nothing in the file
@@ -27,10 +29,14 @@ struct RecordFault {
         Gap,             // a step far longer than the record's own
         MixedClocks,     // times with an offset and times without
     };
-    Kind kind = Kind::Source;
+    Reason reason = Reason::Source;
     long long line = 0;
-    QString message;
+    QString words;
     QStringList formats = {}; // DateTwoWays: the time format that reads it month first, then day first
+
+    // As the program's other faults: a scratch file that cannot be written
+    // is a file's fault, anything else the record's.
+    Fault fault() const { return {reason == Reason::Source ? Fault::Kind::File : Fault::Kind::Record, words}; }
 };
 
 } // namespace weir

@@ -342,7 +342,7 @@ RecordLayout findLayout(const RecordSource &source, const LayoutQuestion &questi
             const Agreement agreed = agreement(candidate.rows, index, columns.front(), !anyByName);
             if (!agreed.agrees) {
                 if (agreed.rowsWidth > 0 && !outOfLine && anyByName)
-                    outOfLine = RecordFault{RecordFault::Kind::HeaderOutOfLine, row.line,
+                    outOfLine = RecordFault{RecordFault::Reason::HeaderOutOfLine, row.line,
                                             RecordTexts::tr("%1行目の見出しは%2列ですが、その下の%3行目は%4列あります。"
                                                             "見出しが行と揃っていないため、列を名前では選べません。列は"
                                                             "番号（1から数えて）でも選べます。")
@@ -422,15 +422,15 @@ RecordLayout findLayout(const RecordSource &source, const LayoutQuestion &questi
         names << choice.name;
     if (bytes.empty())
         layout.fault
-            = RecordFault{RecordFault::Kind::Empty, 0, RecordTexts::tr("記録が空です。見出しの行がありません。")};
+            = RecordFault{RecordFault::Reason::Empty, 0, RecordTexts::tr("記録が空です。見出しの行がありません。")};
     else if (outOfLine)
         layout.fault = outOfLine;
     else if (bestLine > 0)
         layout.fault = RecordFault{
-            RecordFault::Kind::NoHeader, bestLine,
+            RecordFault::Reason::NoHeader, bestLine,
             RecordTexts::tr("%1行目の見出しに 列 %2 がありません。").arg(bestLine).arg(quotedNames(bestMissing))};
     else
-        layout.fault = RecordFault{RecordFault::Kind::NoHeader, 0,
+        layout.fault = RecordFault{RecordFault::Reason::NoHeader, 0,
                                    RecordTexts::tr("列 %1 を含む見出しの行がありません（最初の%2行を調べました）。")
                                        .arg(quotedNames(names))
                                        .arg(kHeaderSearchLines)};

@@ -80,7 +80,7 @@ RecordPreview previewRecord(std::FILE *in, const LayoutQuestion &question, std::
             LayoutQuestion probe = question;
             probe.value = ColumnChoice::fromText(QString::number(number));
             RecordLayout found = findLayout(source, probe);
-            if (found.fault && found.fault->kind == RecordFault::Kind::Empty) {
+            if (found.fault && found.fault->reason == RecordFault::Reason::Empty) {
                 best = found;
                 break;
             }
@@ -94,7 +94,7 @@ RecordPreview previewRecord(std::FILE *in, const LayoutQuestion &question, std::
         if (best) {
             preview.layout = *best;
         } else {
-            preview.layout.fault = RecordFault{RecordFault::Kind::NoHeader, 0,
+            preview.layout.fault = RecordFault{RecordFault::Reason::NoHeader, 0,
                                                RecordTexts::tr("数値の列を含む見出しの行がありません。区切りと小数点を"
                                                                "確かめて下さい。")};
         }

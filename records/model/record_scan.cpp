@@ -52,7 +52,7 @@ RecordScan scanRecord(const RecordSource &source, const RecordLayout &layout, co
 {
     RecordScan scan;
     if (!seekStream(source.stream(), layout.dataOffset)) {
-        scan.fault = RecordFault{RecordFault::Kind::Source, 0, RecordTexts::tr("記録を読み直せません。")};
+        scan.fault = RecordFault{RecordFault::Reason::Source, 0, RecordTexts::tr("記録を読み直せません。")};
         return scan;
     }
     CsvTokenizer tokenizer(source.stream(), layout.delimiter, layout.dataLine, layout.dataOffset);
@@ -83,7 +83,7 @@ RecordScan scanRecord(const RecordSource &source, const RecordLayout &layout, co
         }
         for (std::size_t i = width; i < fields.size(); ++i) {
             if (!trimmedField(fields[i]).empty()) {
-                scan.fault = RecordFault{RecordFault::Kind::BeyondHeader, tokenizer.line(),
+                scan.fault = RecordFault{RecordFault::Reason::BeyondHeader, tokenizer.line(),
                                          RecordTexts::tr("%1行目: 見出しの%2列より先に値があります（%3列目）。")
                                              .arg(tokenizer.line())
                                              .arg(width)
@@ -95,7 +95,7 @@ RecordScan scanRecord(const RecordSource &source, const RecordLayout &layout, co
             evidence.observe(timeTextOf(fields, layout.timeColumns, codec), tokenizer.line());
     }
     if (status == CsvTokenizer::Status::Error) {
-        scan.fault = RecordFault{RecordFault::Kind::OpenQuote, tokenizer.line(), tokenizer.error()};
+        scan.fault = RecordFault{RecordFault::Reason::OpenQuote, tokenizer.line(), tokenizer.error()};
         return scan;
     }
     if (lastWords) {

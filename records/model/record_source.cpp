@@ -72,13 +72,13 @@ std::optional<RecordFault> RecordSource::copyIfNotSeekable(std::FILE *in)
         return std::nullopt;
     m_copy = std::make_unique<ScratchFile>();
     if (!m_copy->get())
-        return RecordFault{RecordFault::Kind::Source, 0, RecordTexts::tr("一時ファイルを作れません。")};
+        return RecordFault{RecordFault::Reason::Source, 0, RecordTexts::tr("一時ファイルを作れません。")};
     bool written = true;
     eachPiece(in, [this, &written](const char *bytes, std::size_t size) {
         written = written && std::fwrite(bytes, 1, size, m_copy->get()) == size;
     });
     if (!written || std::fflush(m_copy->get()) != 0)
-        return RecordFault{RecordFault::Kind::Source, 0, RecordTexts::tr("一時ファイルに書けません。")};
+        return RecordFault{RecordFault::Reason::Source, 0, RecordTexts::tr("一時ファイルに書けません。")};
     m_stream = m_copy->get();
     return std::nullopt;
 }
@@ -87,11 +87,11 @@ std::optional<RecordFault> RecordSource::transcodeUtf16()
 {
     m_utf8 = std::make_unique<ScratchFile>();
     if (!m_utf8->get())
-        return RecordFault{RecordFault::Kind::Source, 0, RecordTexts::tr("一時ファイルを作れません。")};
+        return RecordFault{RecordFault::Reason::Source, 0, RecordTexts::tr("一時ファイルを作れません。")};
     QStringDecoder decoder(m_fileEncoding == TextEncoding::Utf16LE ? QStringConverter::Utf16LE
                                                                    : QStringConverter::Utf16BE);
     if (!seekStream(m_stream, m_dataStart))
-        return RecordFault{RecordFault::Kind::Source, 0, RecordTexts::tr("記録を読み直せません。")};
+        return RecordFault{RecordFault::Reason::Source, 0, RecordTexts::tr("記録を読み直せません。")};
     bool written = true;
     eachPiece(m_stream, [&](const char *bytes, std::size_t size) {
         const QByteArray utf8 = QString(decoder(QByteArrayView(bytes, qsizetype(size)))).toUtf8();
@@ -100,10 +100,10 @@ std::optional<RecordFault> RecordSource::transcodeUtf16()
     });
     (void)decoder(QByteArrayView()); // a character cut off at the end is an error too
     if (decoder.hasError())
-        return RecordFault{RecordFault::Kind::Encoding, 0,
+        return RecordFault{RecordFault::Reason::Encoding, 0,
                            RecordTexts::tr("%1 として読めない文字があります。").arg(encodingName(m_fileEncoding))};
     if (!written || std::fflush(m_utf8->get()) != 0)
-        return RecordFault{RecordFault::Kind::Source, 0, RecordTexts::tr("一時ファイルに書けません。")};
+        return RecordFault{RecordFault::Reason::Source, 0, RecordTexts::tr("一時ファイルに書けません。")};
     m_stream = m_utf8->get();
     m_encoding = TextEncoding::Utf8;
     m_dataStart = 0;
@@ -116,7 +116,7 @@ std::optional<RecordFault> RecordSource::open(std::FILE *in, std::optional<TextE
         return fault;
     std::array<unsigned char, 3> start{};
     if (!seekStream(m_stream, 0))
-        return RecordFault{RecordFault::Kind::Source, 0, RecordTexts::tr("記録を読み直せません。")};
+        return RecordFault{RecordFault::Reason::Source, 0, RecordTexts::tr("記録を読み直せません。")};
     const std::size_t got = std::fread(start.data(), 1, start.size(), m_stream);
     if (got >= 3 && start[0] == 0xEF && start[1] == 0xBB && start[2] == 0xBF) {
         m_bom = true;
@@ -132,17 +132,17 @@ std::optional<RecordFault> RecordSource::open(std::FILE *in, std::optional<TextE
     m_guessed = !forced && !m_bom;
     if (m_guessed) {
         if (!seekStream(m_stream, m_dataStart))
-            return RecordFault{RecordFault::Kind::Source, 0, RecordTexts::tr("記録を読み直せません。")};
+            return RecordFault{RecordFault::Reason::Source, 0, RecordTexts::tr("記録を読み直せません。")};
         if (!wholeUtf8(m_stream)) {
             if (!seekStream(m_stream, m_dataStart))
-                return RecordFault{RecordFault::Kind::Source, 0, RecordTexts::tr("記録を読み直せません。")};
+                return RecordFault{RecordFault::Reason::Source, 0, RecordTexts::tr("記録を読み直せません。")};
             m_fileEncoding = TextCodec(TextEncoding::Cp932).isAvailable() && readsAsCp932(m_stream)
                 ? TextEncoding::Cp932
                 : TextEncoding::Latin1;
         }
     }
     if (!TextCodec(m_fileEncoding).isAvailable())
-        return RecordFault{RecordFault::Kind::Encoding, 0,
+        return RecordFault{RecordFault::Reason::Encoding, 0,
                            RecordTexts::tr("文字コード %1 はここでは読めません。").arg(encodingName(m_fileEncoding))};
     m_encoding = m_fileEncoding;
     if (m_fileEncoding == TextEncoding::Utf16LE || m_fileEncoding == TextEncoding::Utf16BE)

@@ -104,7 +104,7 @@ VolumeTally::VolumeTally(PeriodKind periods, qint64 maxGapMs)
 {
 }
 
-void VolumeTally::fault(RecordFault::Kind kind, long long line, const QString &message, long long &count)
+void VolumeTally::fault(RecordFault::Reason kind, long long line, const QString &message, long long &count)
 {
     if (++count <= kNamed)
         m_result.faults.push_back({kind, line, message});
@@ -117,7 +117,7 @@ void VolumeTally::add(const FlowAtTime &row)
         if (first == 0)
             first = row.line;
     } else if (!row.timeText.isEmpty() || row.flowM3s) {
-        fault(row.timeText.isEmpty() ? RecordFault::Kind::NoTime : RecordFault::Kind::UnreadableTime, row.line,
+        fault(row.timeText.isEmpty() ? RecordFault::Reason::NoTime : RecordFault::Reason::UnreadableTime, row.line,
               row.timeText.isEmpty()
                   ? RecordTexts::tr("%1行目: 時刻がありません。").arg(row.line)
                   : RecordTexts::tr("%1行目: 時刻 %2 が読めません。").arg(row.line).arg(row.timeText),
@@ -229,7 +229,7 @@ void VolumeTally::take(const Reading &reading, const QString &timeText)
         if (reading.afterBreak) {
             ++m_result.missingRuns;
             if (m_result.missingRuns <= kNamed)
-                m_result.faults.push_back({RecordFault::Kind::Missing, reading.breakLine,
+                m_result.faults.push_back({RecordFault::Reason::Missing, reading.breakLine,
                                            RecordTexts::tr("欠測: %1行目から%2行目まで（水量に含めません）")
                                                .arg(last.line)
                                                .arg(reading.line)});
@@ -238,7 +238,7 @@ void VolumeTally::take(const Reading &reading, const QString &timeText)
             endStretch();
             m_stretchFrom = m_stretchTo = reading.line;
         } else if (step <= 0) {
-            fault(RecordFault::Kind::Backwards, reading.line,
+            fault(RecordFault::Reason::Backwards, reading.line,
                   RecordTexts::tr("%1行目: 時刻 %2 が%3行目の時刻より前か同じです（この間は水量に含めません）。")
                       .arg(reading.line)
                       .arg(timeText)
@@ -282,7 +282,7 @@ VolumeResult VolumeTally::finish()
     r.withUncertainty = m_anyUncertainty;
     r.mixedClocks = m_firstNaive > 0 && m_firstWithOffset > 0;
     if (r.mixedClocks)
-        r.faults.push_back({RecordFault::Kind::MixedClocks, m_firstWithOffset,
+        r.faults.push_back({RecordFault::Reason::MixedClocks, m_firstWithOffset,
                             RecordTexts::tr("通過した水量: 求められません。時刻にオフセットのないもの（%1行目）と"
                                             "あるもの（%2行目）が混ざっていて、同じ時計で並べられません。")
                                 .arg(m_firstNaive)
@@ -307,8 +307,8 @@ QStringList VolumeResult::messages() const
 {
     QStringList said;
     for (const RecordFault &fault : faults)
-        if (fault.kind != RecordFault::Kind::MixedClocks)
-            said << fault.message;
+        if (fault.reason != RecordFault::Reason::MixedClocks)
+            said << fault.words;
     if (unreadableTimes > kNamed)
         said << RecordTexts::tr("ほか %n行の時刻が読めません。", nullptr, counted(unreadableTimes - kNamed));
     if (backwards > kNamed)
@@ -331,8 +331,8 @@ QStringList VolumeResult::messages() const
         said << RecordTexts::tr("ほか %n か所、読みのない間があります。", nullptr, counted(gapCount - kNamed));
     if (mixedClocks) {
         for (const RecordFault &fault : faults)
-            if (fault.kind == RecordFault::Kind::MixedClocks)
-                said << fault.message;
+            if (fault.reason == RecordFault::Reason::MixedClocks)
+                said << fault.words;
         return said;
     }
     const QString volume = QString::number(volumeM3, 'f', 3);

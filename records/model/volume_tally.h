@@ -132,7 +132,7 @@ private:
     void addInterval(const Reading &from, const Reading &to);
     void markLeftOut(qint64 fromMs, qint64 toMs, bool PeriodVolume::*why);
     PeriodVolume &periodAt(qint64 ms);
-    void fault(RecordFault::Kind kind, long long line, const QString &message, long long &count);
+    void fault(RecordFault::Reason kind, long long line, const QString &message, long long &count);
 
     PeriodKind m_periodKind;
     qint64 m_maxGapMs;
