@@ -29,23 +29,15 @@ constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kQ = (300.0 / 1000) / 60;
 constexpr double kB = 300.0 / 1000.0;
 
-// The formula one rounding at a time, each step forced through memory so the
-// compiler can neither fuse nor reorder: weirResidual must agree to the bit.
-double residualStepByStep(double head, double flow, double width)
+// A double to the last bit, and how a mismatch is shown: as a hex float.
+bool sameBits(double actual, double expected)
 {
-    volatile double r = head / width;
-    volatile double s = std::sqrt(r);
-    volatile double q = s / 10.0;
-    volatile double k = 1.0 - q;
-    volatile double t1 = 0.0012 / head;
-    volatile double t2 = 1 + t1;
-    volatile double t3 = 1.838 * t2;
-    volatile double t4 = t3 * k;
-    volatile double t5 = t4 * width;
-    volatile double p = std::pow(head, 1.5);
-    volatile double t6 = t5 * p;
-    volatile double f = t6 - flow;
-    return f;
+    return std::memcmp(&actual, &expected, sizeof actual) == 0;
+}
+
+QByteArray bitsOf(double actual, double expected)
+{
+    return QString::asprintf("%a, expected %a", actual, expected).toLatin1();
 }
 
 struct CountingResidual {
@@ -58,27 +50,6 @@ struct CountingResidual {
         return weirResidual(head, flow, width);
     }
 };
-// The width that passes a flow at a head, by hand: with s = sqrt(b) the
-// formula is K s^2 - K sqrt(h)/10 s - Q = 0, K = 1.838 (1 + 0.0012/h) h^1.5,
-// whose positive root is s.
-double widthPassing(double flow, double head)
-{
-    const double k = 1.838 * (1 + 0.0012 / head) * std::pow(head, 1.5);
-    const double root = (std::sqrt(head) / 10 + std::sqrt(head / 100 + 4 * flow / k)) / 2;
-    return root * root;
-}
-
-// S_h and U/Q as the user's manual writes them, for the design rows.
-double expandedByHand(double head, double width, const UncertaintyInputs &u)
-{
-    const double x = std::sqrt(head / width) / 10;
-    const double sh = 1.5 - (0.0012 / head) / (1 + 0.0012 / head) - x / (2 * (1 - x));
-    const double sb = 1 + x / (2 * (1 - x));
-    return 2
-        * std::sqrt(u.coefficient * u.coefficient + std::pow(sh * u.head / head, 2)
-                    + std::pow(sb * u.width / width, 2));
-}
-
 constexpr double kLpm = 1.0 / 60000; // m^3/s in a litre per minute
 } // namespace
 
@@ -124,17 +95,32 @@ private slots:
     void standardHeadRecovered();
 };
 
+// Each term worked one IEEE rounding at a time, in the formula's order
+// (h/b, its square root, /10, 1 - that; 0.0012/h, 1 + that; x 1.838, x the
+// contraction, x b; x h^1.5; - Q), by a separate script in Python's doubles,
+// with h^1.5 taken as h sqrt(h) in 80-digit decimals and rounded once. The
+// C library's pow agrees on every row, here and under Wine.
 void WeirCalcTest::residualIsBitExact_data()
 {
     QTest::addColumn<double>("head");
     QTest::addColumn<double>("flow");
     QTest::addColumn<double>("width");
-    QTest::newRow("worked example midpoint") << 0.0438281 << kQ << kB;
-    QTest::newRow("first midpoint") << 0.06 << kQ << kB;
-    QTest::newRow("head equals width") << 0.3 << 0.01 << 0.3;
-    QTest::newRow("tiny head") << 1e-9 << 0.0 << 2.5;
-    QTest::newRow("large weir") << 3.7 << 120.0 << 40.0;
-    QTest::newRow("negative flow") << 0.123456789 << -0.5 << 0.7;
+    QTest::addColumn<double>("contraction");
+    QTest::addColumn<double>("lowHeadFactor");
+    QTest::addColumn<double>("power");
+    QTest::addColumn<double>("residual");
+    QTest::newRow("worked example midpoint") << 0.0438281 << kQ << kB << 0x1.ec6e23bf7e97fp-1 << 0x1.07025b0d93d10p+0
+                                             << 0x1.2ca9891b8b8c0p-7 << -0x1.a7ad36e534000p-21;
+    QTest::newRow("first midpoint") << 0.06 << kQ << kB << 0x1.e91a482e99a82p-1 << 0x1.051eb851eb852p+0
+                                    << 0x1.e196db02eca84p-7 << 0x1.7b9fd87d2d992p-9;
+    QTest::newRow("head equals width") << 0.3 << 0.01 << 0.3 << 0x1.ccccccccccccdp-1 << 0x1.010624dd2f1aap+0
+                                       << 0x1.50854f2c3d222p-3 << 0x1.26612c0dc66f4p-4;
+    QTest::newRow("tiny head") << 1e-9 << 0.0 << 2.5 << 0x1.ffffbce4217d3p-1 << 0x1.24f80ffffffffp+20
+                               << 0x1.1cd5288a35c9fp-45 << 0x1.7673b45b89512p-23;
+    QTest::newRow("large weir") << 3.7 << 120.0 << 40.0 << 0x1.f06d99caa15e9p-1 << 0x1.001541425dc3ep+0
+                                << 0x1.c77e6fe00e649p+2 << 0x1.837fc96a9f5abp+8;
+    QTest::newRow("negative flow") << 0.123456789 << -0.5 << 0.7 << 0x1.ea7f7e510ee38p-1 << 0x1.027d028a7f3cap+0
+                                   << 0x1.635ae0255b2b9p-5 << 0x1.1ba41a942f302p-1;
 }
 
 void WeirCalcTest::residualIsBitExact()
@@ -142,9 +128,19 @@ void WeirCalcTest::residualIsBitExact()
     QFETCH(double, head);
     QFETCH(double, flow);
     QFETCH(double, width);
-    const double expected = residualStepByStep(head, flow, width);
+    QFETCH(double, contraction);
+    QFETCH(double, lowHeadFactor);
+    QFETCH(double, power);
+    QFETCH(double, residual);
+    const WeirTerms terms = weirTerms(head, width);
+    QVERIFY2(sameBits(terms.contraction, contraction), bitsOf(terms.contraction, contraction));
+    QVERIFY2(sameBits(terms.lowHeadFactor, lowHeadFactor), bitsOf(terms.lowHeadFactor, lowHeadFactor));
+    QVERIFY2(sameBits(terms.power, power), bitsOf(terms.power, power));
     const double actual = weirResidual(head, flow, width);
-    QCOMPARE(std::memcmp(&actual, &expected, sizeof actual), 0);
+    QVERIFY2(sameBits(actual, residual), bitsOf(actual, residual));
+    // The discharge is the residual against no flow, from the same roundings.
+    QVERIFY2(sameBits(weirDischarge(head, width) - flow, residual),
+             bitsOf(weirDischarge(head, width) - flow, residual));
 }
 
 void WeirCalcTest::residualKnownValues()
@@ -153,8 +149,10 @@ void WeirCalcTest::residualKnownValues()
     QVERIFY(std::fabs(weirResidual(0.05, 0.0, 0.3) - 0.0060551) < 5e-8);
     // The target comes off the discharge unchanged.
     QCOMPARE(weirResidual(0.05, 0.001, 0.3), weirResidual(0.05, 0.0, 0.3) - 0.001);
-    // At h = b the contraction factor is exactly 0.9.
-    QCOMPARE(weirResidual(0.3, 0.0, 0.3), 1.838 * (1 + 0.0012 / 0.3) * 0.9 * 0.3 * std::pow(0.3, 1.5));
+    // At h = b the contraction factor is 0.9 (as near as a double has it):
+    // 1.838 x 1.004 x 0.9 x 0.3 x 0.3^1.5 = 0.08187...
+    QVERIFY2(sameBits(weirResidual(0.3, 0.0, 0.3), 0x1.4f56ee9d22983p-4),
+             bitsOf(weirResidual(0.3, 0.0, 0.3), 0x1.4f56ee9d22983p-4));
     // Towards h -> 0+ the discharge vanishes and the residual tends to -flow.
     QVERIFY(std::fabs(weirResidual(1e-12, 0.004, 0.3) + 0.004) < 1e-8);
 }
@@ -223,15 +221,15 @@ void WeirCalcTest::dischargeStopsAtItsPeak()
     if (!(width > 0))
         return;
     // The peak itself: the discharge falls on either side of it, and it lies
-    // where the low-head term puts it, a little below 56.25 widths.
+    // where the low-head term puts it, a little below 56.25 widths: where
+    // dQ/dh = 0, worked in 40 digits, at 56.2486667 widths of a 0.3 m weir
+    // and 55.8521383 of a 1 mm one. A golden-section search on a flat
+    // maximum finds it to about the square root of a double's resolution.
     const double peak = domain.peakHead();
-    const double atPeak
-        = 1.838 * (1 + 0.0012 / peak) * (1 - std::sqrt(peak / width) / 10) * width * std::pow(peak, 1.5);
-    for (const double side : {0.999, 1.001}) {
-        const double h = peak * side;
-        QVERIFY(1.838 * (1 + 0.0012 / h) * (1 - std::sqrt(h / width) / 10) * width * std::pow(h, 1.5) < atPeak);
-    }
-    QVERIFY2(peak / width > 55.8 && peak / width < 56.25, qPrintable(QString::number(peak / width)));
+    for (const double side : {0.999, 1.001})
+        QVERIFY(weirDischarge(peak * side, width) < weirDischarge(peak, width));
+    const double worked = width == 0.3 ? 56.2486667 : 55.8521383;
+    QVERIFY2(std::abs(peak / width - worked) < 1e-6, qPrintable(QString::number(peak / width, 'g', 12)));
 }
 
 void WeirCalcTest::solve_data()
@@ -423,6 +421,11 @@ void WeirCalcTest::uncertaintyOutsideTheFormula()
 
 // Flows in L/min, heads in mm; the widths expected worked by hand
 // (widthPassing), not by the solver.
+// The widths worked in 40 digits by a separate script: the width whose
+// formula passes a flow at a head (the narrowest: the largest flow at the
+// highest head; the widest: the smallest flow at 20 mm), and on the widest a
+// limit sets, the head of the smallest flow there, where U (from the
+// formula's slopes, differentiated numerically) meets the limit.
 void WeirCalcTest::widthsForARangeOfFlows_data()
 {
     using Status = WidthRange::Status;
@@ -433,23 +436,37 @@ void WeirCalcTest::widthsForARangeOfFlows_data()
     QTest::addColumn<double>("limitPercent"); // NaN: no limit
     QTest::addColumn<Status>("status");
     QTest::addColumn<Bound>("widestBy");
+    QTest::addColumn<double>("narrowestMm");
+    QTest::addColumn<double>("widestMm");       // NaN: not worked
+    QTest::addColumn<double>("smallestHeadMm"); // on the widest, where a limit sets it
     const Status ok = Status::Ok;
-    QTest::newRow("100 to 1000 L/min under 150 mm") << 100.0 << 1000.0 << 150.0 << kNaN << ok << Bound::MinimumHead;
-    QTest::newRow("one flow, 300 L/min") << 300.0 << 300.0 << 100.0 << kNaN << ok << Bound::MinimumHead;
-    QTest::newRow("a U of 5 % loose enough") << 100.0 << 1000.0 << 150.0 << 5.0 << ok << Bound::MinimumHead;
-    QTest::newRow("a U of 4 % narrows it") << 100.0 << 1000.0 << 150.0 << 4.0 << ok << Bound::Uncertainty;
-    QTest::newRow("flows spanning too much") << 10.0 << 5000.0 << 50.0 << kNaN << Status::NoWidth << Bound::MinimumHead;
+    const double n = kNaN;
+    QTest::newRow("100 to 1000 L/min under 150 mm")
+        << 100.0 << 1000.0 << 150.0 << n << ok << Bound::MinimumHead << 170.856998263838 << 310.327324596273 << n;
+    QTest::newRow("one flow, 300 L/min") << 300.0 << 300.0 << 100.0 << n << ok << Bound::MinimumHead << 94.7382629522135
+                                         << 920.918914984115 << n;
+    QTest::newRow("a U of 5 % loose enough")
+        << 100.0 << 1000.0 << 150.0 << 5.0 << ok << Bound::MinimumHead << 170.856998263838 << 310.327324596273 << n;
+    QTest::newRow("a U of 4 % narrows it") << 100.0 << 1000.0 << 150.0 << 4.0 << ok << Bound::Uncertainty
+                                           << 170.856998263838 << 225.06675915916 << 25.1060423950649;
+    QTest::newRow("flows spanning too much") << 10.0 << 5000.0 << 50.0 << n << Status::NoWidth << Bound::MinimumHead
+                                             << 4004.95969360593 << 32.8064162754401 << n;
     QTest::newRow("a U of 3 %: 3.5 % on the narrowest already")
-        << 100.0 << 1000.0 << 150.0 << 3.0 << Status::NoWidth << Bound::Uncertainty;
-    QTest::newRow("a U below twice u_C") << 100.0 << 1000.0 << 150.0 << 1.9 << Status::NoWidth << Bound::Uncertainty;
+        << 100.0 << 1000.0 << 150.0 << 3.0 << Status::NoWidth << Bound::Uncertainty << 170.856998263838 << n << n;
+    QTest::newRow("a U below twice u_C") << 100.0 << 1000.0 << 150.0 << 1.9 << Status::NoWidth << Bound::Uncertainty
+                                         << 170.856998263838 << n << n;
     QTest::newRow("smallest above largest")
-        << 1000.0 << 100.0 << 150.0 << kNaN << Status::FlowsInvalid << Bound::MinimumHead;
-    QTest::newRow("zero flow") << 0.0 << 100.0 << 150.0 << kNaN << Status::FlowsInvalid << Bound::MinimumHead;
-    QTest::newRow("NaN flow") << kNaN << 100.0 << 150.0 << kNaN << Status::FlowsInvalid << Bound::MinimumHead;
-    QTest::newRow("highest head 20 mm") << 100.0 << 1000.0 << 20.0 << kNaN << Status::HeadInvalid << Bound::MinimumHead;
+        << 1000.0 << 100.0 << 150.0 << n << Status::FlowsInvalid << Bound::MinimumHead << n << n << n;
+    QTest::newRow("zero flow") << 0.0 << 100.0 << 150.0 << n << Status::FlowsInvalid << Bound::MinimumHead << n << n
+                               << n;
+    QTest::newRow("NaN flow") << kNaN << 100.0 << 150.0 << n << Status::FlowsInvalid << Bound::MinimumHead << n << n
+                              << n;
+    QTest::newRow("highest head 20 mm") << 100.0 << 1000.0 << 20.0 << n << Status::HeadInvalid << Bound::MinimumHead
+                                        << n << n << n;
     QTest::newRow("highest head infinite")
-        << 100.0 << 1000.0 << kInf << kNaN << Status::HeadInvalid << Bound::MinimumHead;
-    QTest::newRow("negative limit") << 100.0 << 1000.0 << 150.0 << -1.0 << Status::LimitInvalid << Bound::MinimumHead;
+        << 100.0 << 1000.0 << kInf << n << Status::HeadInvalid << Bound::MinimumHead << n << n << n;
+    QTest::newRow("negative limit") << 100.0 << 1000.0 << 150.0 << -1.0 << Status::LimitInvalid << Bound::MinimumHead
+                                    << n << n << n;
 }
 
 void WeirCalcTest::widthsForARangeOfFlows()
@@ -460,6 +477,9 @@ void WeirCalcTest::widthsForARangeOfFlows()
     QFETCH(double, limitPercent);
     QFETCH(WidthRange::Status, status);
     QFETCH(WidthRange::Bound, widestBy);
+    QFETCH(double, narrowestMm);
+    QFETCH(double, widestMm);
+    QFETCH(double, smallestHeadMm);
     const UncertaintyInputs gauge{0.0003, 0.0005, 0.01};
     DesignRequest request{smallest * kLpm, largest * kLpm, highestMm / 1000, std::nullopt, std::nullopt};
     if (!std::isnan(limitPercent)) {
@@ -471,22 +491,20 @@ void WeirCalcTest::widthsForARangeOfFlows()
     if (status != WidthRange::Status::Ok && status != WidthRange::Status::NoWidth)
         return;
     QCOMPARE(range.widestBy, widestBy);
+    // The worked values have 15 digits.
     const auto near = [](double a, double b) { return std::abs(a - b) <= 1e-9 * b; };
-    // The largest flow reaches the highest head on the narrowest weir.
-    QVERIFY2(near(range.narrowest, widthPassing(request.largestFlow, request.highestHead)),
-             qPrintable(QString::number(range.narrowest, 'g', 17)));
-    if (widestBy == WidthRange::Bound::MinimumHead) {
-        QVERIFY2(near(range.widest, widthPassing(request.smallestFlow, 0.02)),
-                 qPrintable(QString::number(range.widest, 'g', 17)));
-    } else if (status == WidthRange::Status::Ok) {
-        // On the widest, the smallest flow's U is the limit; its head is where
-        // that width passes the flow (checked by the formula, by hand).
+    QVERIFY2(near(range.narrowest * 1000, narrowestMm), qPrintable(QString::number(range.narrowest * 1000, 'g', 17)));
+    if (!std::isnan(widestMm))
+        QVERIFY2(near(range.widest * 1000, widestMm), qPrintable(QString::number(range.widest * 1000, 'g', 17)));
+    else
+        QVERIFY(range.widest < range.narrowest);
+    if (!std::isnan(smallestHeadMm)) {
         const DesignPoint point = designPoint(request, range.widest);
         QVERIFY(point.found);
-        QVERIFY(near(widthPassing(request.smallestFlow, point.smallestFlowHead), range.widest));
-        QVERIFY(std::abs(expandedByHand(point.smallestFlowHead, range.widest, gauge) - limitPercent / 100) < 1e-9);
-    } else {
-        QVERIFY(range.widest < range.narrowest);
+        QVERIFY2(near(point.smallestFlowHead * 1000, smallestHeadMm),
+                 qPrintable(QString::number(point.smallestFlowHead * 1000, 'g', 17)));
+        QVERIFY(std::abs(flowUncertainty(point.smallestFlowHead, range.widest, gauge).expanded - limitPercent / 100)
+                < 1e-9);
     }
     if (status == WidthRange::Status::Ok) {
         // Any width between measures every flow between 20 mm and the highest head.
@@ -497,8 +515,6 @@ void WeirCalcTest::widthsForARangeOfFlows()
     }
 }
 
-// Flows and heads far outside any channel: the search still ends, and what
-// it says holds together (a range in order, or an empty one the other way).
 void WeirCalcTest::designEndsWhateverItIsGiven_data()
 {
     QTest::addColumn<double>("smallest"); // m^3/s
