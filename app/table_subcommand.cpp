@@ -27,8 +27,10 @@ void writeJson(const SubcommandRun &run, const RatingTableModel &model)
     run.sink.write("[\n");
     std::string text;
     for (int row = 0; row < model.rowCount(); ++row) {
+        // The numbers themselves, written here with the digits the table's
+        // columns have; JSON's decimal point whatever the run's mark.
         const auto cell = [&model, row](RatingTableModel::Column column) {
-            return model.index(row, model.sectionOf(column)).data().toString().toStdString();
+            return RatingTableModel::numberText(column, model.valueAt(row, column), QLocale::c()).toStdString();
         };
         std::vector<std::pair<std::string, JsonValue>> members{
             {"head_mm", JsonValue::number(cell(RatingTableModel::Head))},
@@ -42,7 +44,10 @@ void writeJson(const SubcommandRun &run, const RatingTableModel &model)
             members.emplace_back("flow_own_lpm", JsonValue::number(cell(RatingTableModel::OwnFlowLpm)));
             members.emplace_back("difference_percent", JsonValue::number(cell(RatingTableModel::Difference)));
         }
-        members.emplace_back("reason", JsonValue::stringOrNull(cell(RatingTableModel::Remark)));
+        members.emplace_back(
+            "reason",
+            JsonValue::stringOrNull(
+                model.index(row, model.sectionOf(RatingTableModel::Remark)).data().toString().toStdString()));
         text += (row ? ",\n" : "") + jsonObject(members);
         if ((row + 1) % kRowsAPiece == 0) {
             run.sink.write(text);

@@ -750,6 +750,16 @@ void CommandLineTest::uncertaintyOnEveryAnswer_data()
                        u"流量係数の相対標準不確かさ u_C(%)"_qs,
                        u"20,96.63,0.0016105,,4.59,4.75,300,0.3,0.5,1"_qs}
         << stated;
+    // The numbers themselves (worked in 30 digits), with JSON's point even
+    // where the run writes a decimal comma.
+    QTest::newRow("the rating table as JSON, decimal comma asked")
+        << QStringList{"table", "--width", "300", "--from",   "20",   "--to",
+                       "30",    "--step",  "5",   "--format", "json", "--decimal-comma"}
+        << QByteArray() << 0
+        << QStringList{u"{\"head_mm\":20,\"flow_lpm\":96.63,\"flow_m3s\":0.0016105,\"reason\":null},"_qs,
+                       u"{\"head_mm\":25,\"flow_lpm\":133.10,\"flow_m3s\":0.0022183,\"reason\":null},"_qs,
+                       u"{\"head_mm\":30,\"flow_lpm\":173.13,\"flow_m3s\":0.0028855,\"reason\":null}"_qs}
+        << QString();
     QTest::newRow("only two given") << QStringList{"head",     "--width", "300",       "--flow", "300",
                                                    "--u-head", "0.3",     "--u-width", "0.5"}
                                     << QByteArray() << 2 << QStringList{}

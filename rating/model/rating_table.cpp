@@ -261,29 +261,61 @@ QVariant RatingTableModel::data(const QModelIndex &index, int role) const
     if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)
         return {};
     const int row = index.row();
+    if (column != Remark)
+        return numberText(column, valueAt(row, column), m_locale);
+    if (beyondFormula(row))
+        return Texts::noFlowBeyondFormula();
+    if (m_formula) {
+        const StandardDischarge q = standardAt(row);
+        return q.outside.empty() ? QString() : Texts::outsideFormulaRange(q.outside);
+    }
+    return belowValidRange(row) ? Texts::outsideValidRange() : QString();
+}
+
+double RatingTableModel::valueAt(int row, Column column) const
+{
+    constexpr double none = std::numeric_limits<double>::quiet_NaN();
     switch (column) {
-    case Head: return generalNumberText(std::round(headAt(row) * 1e9) / 1e9, m_locale);
-    case FlowLpm: return std::isfinite(flowLpmAt(row)) ? flowLpmText(flowLpmAt(row), m_locale) : QString();
-    case FlowM3s: return std::isfinite(flowM3sAt(row)) ? flowM3sText(flowM3sAt(row), m_locale) : QString();
-    case Remark:
-        if (beyondFormula(row))
-            return Texts::noFlowBeyondFormula();
-        if (m_formula) {
-            const StandardDischarge q = standardAt(row);
-            return q.outside.empty() ? QString() : Texts::outsideFormulaRange(q.outside);
-        }
-        return belowValidRange(row) ? Texts::outsideValidRange() : QString();
-    case OwnFlowLpm: return std::isfinite(ownFlowLpmAt(row)) ? flowLpmText(ownFlowLpmAt(row), m_locale) : QString();
+    case Head: return headAt(row);
+    case FlowLpm: return flowLpmAt(row);
+    case FlowM3s: return flowM3sAt(row);
+    case Remark: return none;
+    case OwnFlowLpm: return ownFlowLpmAt(row);
     case Difference: {
         // How far the standard's flow lies from the program's own, in % of the own.
         const double own = ownFlowLpmAt(row);
         const double chosen = flowLpmAt(row);
-        return std::isfinite(own) && std::isfinite(chosen) && own > 0
-            ? fixedNumberText((chosen - own) / own * 100, 2, m_locale)
-            : QString();
+        return std::isfinite(own) && std::isfinite(chosen) && own > 0 ? (chosen - own) / own * 100 : none;
     }
-    case PlusMinus: return expandedTexts(uncertaintyAt(row), flowLpmAt(row), m_locale).plusMinusLpm;
-    case Expanded: return expandedTexts(uncertaintyAt(row), flowLpmAt(row), m_locale).percent;
+    case PlusMinus:
+    case Expanded: {
+        const FlowUncertainty u = uncertaintyAt(row);
+        const double flow = flowLpmAt(row);
+        if (u.status != FlowUncertainty::Status::Ok || !std::isfinite(flow))
+            return none;
+        return column == PlusMinus ? u.expanded * flow : u.expanded * 100;
+    }
+    }
+    return none;
+}
+
+QString RatingTableModel::numberText(Column column, double value, const QLocale &locale)
+{
+    if (!std::isfinite(value))
+        return {};
+    switch (column) {
+    // The heads are sums of steps: rounded to a nanometre, 20 + 0.1 + 0.2
+    // reads 20.3.
+    case Head: return generalNumberText(std::round(value * 1e9) / 1e9, locale);
+    case FlowLpm:
+    case OwnFlowLpm: return flowLpmText(value, locale);
+    case FlowM3s: return flowM3sText(value, locale);
+    // U to a hundredth of a per cent and ± to 0.01 L/min, as everywhere
+    // (calculator/model/gauge_uncertainty.h).
+    case PlusMinus:
+    case Expanded:
+    case Difference: return fixedNumberText(value, 2, locale);
+    case Remark: return {};
     }
     return {};
 }

@@ -114,6 +114,12 @@ public:
     bool beyondFormula(int row) const;            // at or past the discharge's peak
     FlowUncertainty uncertaintyAt(int row) const; // NotComputable without a gauge
     double ownFlowLpmAt(int row) const;           // the program's own formula, whatever is chosen
+    // A cell as a number, in its column's unit (mm, L/min, m³/s, %); NaN
+    // where the table shows none, and for the remark, which is words.
+    double valueAt(int row, Column column) const;
+    // A number as its column writes it: the head in the general form, the
+    // flows and the per cents to their digits; nothing for NaN.
+    static QString numberText(Column column, double value, const QLocale &locale);
     // The row whose head is nearest the given head, or -1 for an empty table.
     int rowNearest(double headMm) const;
 
