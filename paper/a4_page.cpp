@@ -5,10 +5,13 @@
 #include "common/texts.h"
 #include "common/ui_font.h"
 
+#include <QBuffer>
 #include <QFontMetricsF>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPicture>
+#include <QPrinter>
 
 namespace weir {
 
@@ -31,6 +34,49 @@ void setUpA4Pdf(QPdfWriter &writer, const QString &title)
     writer.setPageLayout(a4PageLayout());
     writer.setTitle(title);
     writer.setCreator(Texts::appName());
+}
+
+QByteArray a4Pdf(const QString &title, const std::function<bool(QPdfWriter &)> &draw)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        // The writer finishes the file when it goes.
+        QPdfWriter writer(&buffer);
+        setUpA4Pdf(writer, title);
+        if (!draw(writer))
+            return {};
+    }
+    return bytes;
+}
+
+void setUpA4Printer(QPrinter &printer, const QString &title)
+{
+    printer.setPageLayout(a4PageLayout());
+    printer.setDocName(title);
+    printer.setCreator(Texts::appName());
+}
+
+QFont pageFont(qreal points, bool bold)
+{
+    QFont font(uiFontFamilies().constFirst());
+    font.setFamilies(uiFontFamilies());
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+void playPicture(QPainter &painter, const QPicture &picture, const QPoint &topLeft, int pageWidth, int unitsWide)
+{
+    const double scale = double(pageWidth) / unitsWide;
+    const double played = double(painter.device()->logicalDpiX()) / picture.logicalDpiX();
+    painter.save();
+    painter.translate(topLeft);
+    painter.scale(scale / played, scale / played);
+    painter.drawPicture(0, 0, picture);
+    painter.restore();
 }
 
 PageFooter::PageFooter(const QPaintDevice &device, const QString &title)

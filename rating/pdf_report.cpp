@@ -3,13 +3,11 @@
 #include "rating/pdf_report.h"
 
 #include "common/texts.h"
-#include "common/ui_font.h"
 #include "hydraulics/weir_formula.h"
 #include "paper/a4_page.h"
 #include "rating/model/rating_table.h"
 #include "rating/model/rating_texts.h"
 
-#include <QBuffer>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPicture>
@@ -43,11 +41,8 @@ public:
         , m_page(m_painter.viewport())
         , m_footer(writer, Texts::ratingName())
     {
-        m_body = QFont(uiFontFamilies().constFirst());
-        m_body.setFamilies(uiFontFamilies());
-        m_body.setPointSizeF(10);
-        m_title = m_body;
-        m_title.setPointSizeF(16);
+        m_body = pageFont(10);
+        m_title = pageFont(16);
         m_line = QFontMetrics(m_body, &writer).lineSpacing();
         m_titleLine = QFontMetrics(m_title, &writer).lineSpacing();
 
@@ -157,21 +152,12 @@ void ReportPainter::drawCurvePage(QCustomPlot *plot)
     if (plot) {
         const QRect area(m_page.left(), m_page.top(), m_page.width(), m_page.width() * 3 / 4);
         // Recorded as vector drawing at a screen-like size, 720 units wide,
-        // then played onto the page. A picture played on a device of another
-        // resolution is scaled by the ratio of the two on top of any scale
-        // the painter has (a 72 dpi picture on the 300 dpi page comes out
-        // 4.2 times larger), so that ratio is taken out of the page's scale.
+        // then played onto the page.
         QPicture picture;
-        const double scale = double(area.width()) / kPlotUnits;
         QCPPainter recorder(&picture);
-        plot->toPainter(&recorder, kPlotUnits, int(area.height() / scale));
+        plot->toPainter(&recorder, kPlotUnits, int(area.height() / (double(area.width()) / kPlotUnits)));
         recorder.end();
-        const double played = double(m_writer.logicalDpiX()) / picture.logicalDpiX();
-        m_painter.save();
-        m_painter.translate(area.topLeft());
-        m_painter.scale(scale / played, scale / played);
-        m_painter.drawPicture(0, 0, picture);
-        m_painter.restore();
+        playPicture(m_painter, picture, area.topLeft(), area.width(), kPlotUnits);
     }
     m_footer.draw(m_painter, m_page, m_pages, m_pages);
     m_painter.end();
@@ -197,21 +183,15 @@ void ReportPainter::drawRow(const QStringList &cells)
 
 QByteArray pdfReport(const RatingTableModel &model, QCustomPlot *plot)
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QPdfWriter writer(&buffer);
-    setUpA4Pdf(writer, Texts::ratingName());
-
-    ReportPainter(writer, model).draw(plot);
-    return bytes;
+    return a4Pdf(Texts::ratingName(), [&](QPdfWriter &writer) {
+        ReportPainter(writer, model).draw(plot);
+        return true;
+    });
 }
 
 bool printReport(const RatingTableModel &model, QCustomPlot *plot, QPrinter &printer)
 {
-    printer.setPageLayout(a4PageLayout());
-    printer.setDocName(Texts::ratingName());
-    printer.setCreator(Texts::appName());
+    setUpA4Printer(printer, Texts::ratingName());
     ReportPainter report(printer, model);
     if (!report.isActive())
         return false;

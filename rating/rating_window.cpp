@@ -139,8 +139,7 @@ QLayout *RatingWindowWidget::buildFormulaBoxes(int boxWidth)
     m_formulaBox->setObjectName(QStringLiteral("ratingFormula"));
     m_formulaBox->setAccessibleName(RatingTexts::tr("流量の公式"));
     m_formulaBox->addItem(Texts::formulaName(std::nullopt), -1);
-    for (const StandardWeir weir : {StandardWeir::JisRectangular, StandardWeir::JisFullWidth, StandardWeir::JisFrancis,
-                                    StandardWeir::IsoFullWidth})
+    for (const StandardWeir weir : kOfferedStandards)
         m_formulaBox->addItem(Texts::formulaName(weir), int(weir));
     const auto newBox = [this, boxWidth](const QString &caption, const char *name) {
         auto *box = new QLineEdit(this);
@@ -193,11 +192,8 @@ bool RatingWindowWidget::readFormula(std::optional<StandardFormula> *formula)
 {
     const int chosen = m_formulaBox->currentData().toInt();
     const std::optional<StandardWeir> weir = chosen < 0 ? std::nullopt : std::optional(StandardWeir(chosen));
-    // The boxes a formula takes: B for the rectangular weir with end
-    // contractions; D for all but Francis; the full-width weirs' channel is
-    // their crest.
-    const bool takesChannel = weir == StandardWeir::JisRectangular;
-    const bool takesCrest = weir && weir != StandardWeir::JisFrancis;
+    const bool takesChannel = takesChannelWidth(weir);
+    const bool takesCrest = takesCrestHeight(weir);
     m_channelWidthBox->setEnabled(takesChannel);
     m_crestHeightBox->setEnabled(takesCrest);
     m_formulaNote->setText(weir ? RatingTexts::tr("適用範囲: %1").arg(Texts::formulaRange(weir)) : QString());

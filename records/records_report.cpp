@@ -3,10 +3,8 @@
 #include "records/records_report.h"
 
 #include "common/texts.h"
-#include "common/ui_font.h"
 #include "paper/a4_page.h"
 
-#include <QBuffer>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPicture>
@@ -37,11 +35,8 @@ public:
         , m_page(m_painter.viewport())
         , m_footer(device, Texts::recordsName())
     {
-        m_body = QFont(uiFontFamilies().constFirst());
-        m_body.setFamilies(uiFontFamilies());
-        m_body.setPointSizeF(9);
-        m_title = m_body;
-        m_title.setPointSizeF(15);
+        m_body = pageFont(9);
+        m_title = pageFont(15);
         m_bottom = m_page.bottom() - int(std::ceil(m_footer.height()));
     }
 
@@ -121,19 +116,12 @@ private:
         const int height = m_page.width() / 2;
         room(height);
         if (m_drawing) {
-            // Vector drawing at a screen-like size, played onto the page
-            // (the picture's own resolution taken out of the scale).
+            // Vector drawing at a screen-like size, played onto the page.
             QPicture picture;
-            const double scale = double(m_page.width()) / kPlotUnits;
             QCPPainter recorder(&picture);
-            m_plot->toPainter(&recorder, kPlotUnits, int(height / scale));
+            m_plot->toPainter(&recorder, kPlotUnits, int(height / (double(m_page.width()) / kPlotUnits)));
             recorder.end();
-            const double played = double(m_device.logicalDpiX()) / picture.logicalDpiX();
-            m_painter.save();
-            m_painter.translate(m_page.left(), m_y);
-            m_painter.scale(scale / played, scale / played);
-            m_painter.drawPicture(0, 0, picture);
-            m_painter.restore();
+            playPicture(m_painter, picture, QPoint(m_page.left(), m_y), m_page.width(), kPlotUnits);
         }
         m_y += height + m_painter.fontMetrics().lineSpacing();
     }
@@ -220,20 +208,15 @@ private:
 
 QByteArray recordsReportPdf(const RecordsReport &report, QCustomPlot *plot)
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QPdfWriter writer(&buffer);
-    setUpA4Pdf(writer, Texts::recordsName());
-    RecordsPainter(writer, report, plot).draw();
-    return bytes;
+    return a4Pdf(Texts::recordsName(), [&](QPdfWriter &writer) {
+        RecordsPainter(writer, report, plot).draw();
+        return true;
+    });
 }
 
 bool printRecordsReport(const RecordsReport &report, QCustomPlot *plot, QPrinter &printer)
 {
-    printer.setPageLayout(a4PageLayout());
-    printer.setDocName(Texts::recordsName());
-    printer.setCreator(Texts::appName());
+    setUpA4Printer(printer, Texts::recordsName());
     RecordsPainter painter(printer, report, plot);
     if (!painter.isActive())
         return false;

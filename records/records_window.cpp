@@ -113,8 +113,7 @@ void RecordsWindowWidget::buildControls()
     m_formula->setObjectName(QStringLiteral("formulaBox"));
     m_formula->setAccessibleName(tr("流量の公式"));
     m_formula->addItem(Texts::formulaName(std::nullopt), -1);
-    for (const StandardWeir weir : {StandardWeir::JisRectangular, StandardWeir::JisFullWidth, StandardWeir::JisFrancis,
-                                    StandardWeir::IsoFullWidth})
+    for (const StandardWeir weir : kOfferedStandards)
         m_formula->addItem(Texts::formulaName(weir), int(weir));
     weirForm->addRow(tr("公式"), m_formula);
     addBox(m_channelWidth, tr("水路の幅 B(mm)"), QStringLiteral("channelWidthBox"), tr("四角せき"));
@@ -355,8 +354,9 @@ void RecordsWindowWidget::openFile(const QString &path)
 void RecordsWindowWidget::enableFormulaBoxes()
 {
     const int chosen = m_formula->currentData().toInt();
-    m_channelWidth->setEnabled(chosen == int(StandardWeir::JisRectangular));
-    m_crestHeight->setEnabled(chosen >= 0 && chosen != int(StandardWeir::JisFrancis));
+    const std::optional<StandardWeir> weir = chosen < 0 ? std::nullopt : std::optional(StandardWeir(chosen));
+    m_channelWidth->setEnabled(takesChannelWidth(weir));
+    m_crestHeight->setEnabled(takesCrestHeight(weir));
 }
 
 bool RecordsWindowWidget::readFormula(std::optional<StandardFormula> *formula)

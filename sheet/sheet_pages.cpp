@@ -3,12 +3,10 @@
 #include "sheet/sheet_pages.h"
 
 #include "common/texts.h"
-#include "common/ui_font.h"
 #include "paper/a4_page.h"
 #include "sheet/model/calculation_sheet.h"
 #include "sheet/model/sheet_texts.h"
 
-#include <QBuffer>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPdfWriter>
@@ -30,16 +28,6 @@ constexpr double kBodyPt = 9.5;
 constexpr double kTablePt = 8.5;
 constexpr double kSmallestPt = 5;
 
-QFont sheetFont(double points, bool bold = false)
-{
-    QFont font(uiFontFamilies().constFirst());
-    font.setFamilies(uiFontFamilies());
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
 // Lays the sheet out top to bottom. Run once without a painter to count the
 // pages, then again with one to draw them, numbered "n / N".
 class SheetLayout
@@ -58,7 +46,7 @@ public:
     int run()
     {
         m_y = m_page.top();
-        text(m_sheet.title, sheetFont(kTitlePt, true), Qt::black);
+        text(m_sheet.title, pageFont(kTitlePt, true), Qt::black);
         m_y += gap();
         titleBlock();
         m_y += gap();
@@ -67,11 +55,11 @@ public:
             case SheetBlock::Kind::Heading:
                 m_y += gap();
                 // A heading is never left alone at the foot of a page.
-                ensureRoom(metrics(sheetFont(kHeadingPt, true)).lineSpacing() * 3);
-                text(block.text, sheetFont(kHeadingPt, true), Qt::black);
+                ensureRoom(metrics(pageFont(kHeadingPt, true)).lineSpacing() * 3);
+                text(block.text, pageFont(kHeadingPt, true), Qt::black);
                 break;
-            case SheetBlock::Kind::Text: text(block.text, sheetFont(kBodyPt), Qt::black); break;
-            case SheetBlock::Kind::Flagged: text(block.text, sheetFont(kBodyPt, true), QColor(0xC0, 0, 0)); break;
+            case SheetBlock::Kind::Text: text(block.text, pageFont(kBodyPt), Qt::black); break;
+            case SheetBlock::Kind::Flagged: text(block.text, pageFont(kBodyPt, true), QColor(0xC0, 0, 0)); break;
             case SheetBlock::Kind::Table: table(block); break;
             }
         }
@@ -127,8 +115,8 @@ private:
     // blank for a pen.
     void titleBlock()
     {
-        const QFont font = sheetFont(kTablePt);
-        const QFont labelFont = sheetFont(kTablePt, true);
+        const QFont font = pageFont(kTablePt);
+        const QFont labelFont = pageFont(kTablePt, true);
         const qreal rowHeight = metrics(font).lineSpacing() * 1.8;
         const qreal sealHeight = millimetres(16);
         const qreal height = 3 * rowHeight + sealHeight;
@@ -175,7 +163,7 @@ private:
             cell(QRectF(x, top + 3 * rowHeight, column, sealHeight), QString(), font, false);
             // The seal's place, a faint 印 in its corner.
             p.setPen(QColor(0xB0, 0xB0, 0xB0));
-            p.setFont(sheetFont(kSmallestPt + 1));
+            p.setFont(pageFont(kSmallestPt + 1));
             p.drawText(QRectF(x, top + 3 * rowHeight, column - millimetres(1), sealHeight - millimetres(0.5)),
                        Qt::AlignRight | Qt::AlignBottom, SheetTexts::tr("印"));
         }
@@ -189,14 +177,14 @@ private:
         double points = kTablePt;
         QList<qreal> widths;
         for (;;) {
-            widths = columnWidths(block, sheetFont(points));
+            widths = columnWidths(block, pageFont(points));
             const qreal total = std::accumulate(widths.begin(), widths.end(), qreal(0));
             if (total <= m_page.width() || points <= kSmallestPt)
                 break;
             points = std::max(kSmallestPt, points * m_page.width() / total);
         }
-        const QFont font = sheetFont(points);
-        const QFont headerFont = sheetFont(points, true);
+        const QFont font = pageFont(points);
+        const QFont headerFont = pageFont(points, true);
         const qreal rowHeight = metrics(font).lineSpacing() * 1.3;
 
         ensureRoom(rowHeight * 2);
@@ -274,23 +262,12 @@ bool paintSheet(const CalculationSheet &sheet, QPagedPaintDevice &device)
 
 QByteArray sheetPdf(const CalculationSheet &sheet)
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&buffer);
-        setUpA4Pdf(writer, sheet.title);
-        if (!paintSheet(sheet, writer))
-            return {};
-    }
-    return bytes;
+    return a4Pdf(sheet.title, [&](QPdfWriter &writer) { return paintSheet(sheet, writer); });
 }
 
 bool printSheet(const CalculationSheet &sheet, QPrinter &printer)
 {
-    printer.setPageLayout(a4PageLayout());
-    printer.setDocName(sheet.title);
-    printer.setCreator(Texts::appName());
+    setUpA4Printer(printer, sheet.title);
     return paintSheet(sheet, printer);
 }
 

@@ -22,6 +22,22 @@ struct StandardFormula {
     WeirChannel channelFor(double widthMm) const;
 };
 
+// The standards' formulas a window offers after the program's own, in order.
+inline constexpr StandardWeir kOfferedStandards[]
+    = {StandardWeir::JisRectangular, StandardWeir::JisFullWidth, StandardWeir::JisFrancis, StandardWeir::IsoFullWidth};
+
+// The channel's dimensions a formula takes: B only for the rectangular weir
+// with end contractions; D for all but Francis's (the full-width weirs'
+// channel is their crest); the program's own (none) takes neither.
+constexpr bool takesChannelWidth(std::optional<StandardWeir> weir)
+{
+    return weir == StandardWeir::JisRectangular;
+}
+constexpr bool takesCrestHeight(std::optional<StandardWeir> weir)
+{
+    return weir && *weir != StandardWeir::JisFrancis;
+}
+
 // The formula the flows of a weir come from: the program's own, or a
 // standard's. A head read in mm gives a FlowReading either way; outside a
 // standard's range the flow is given, belowValidRange set and the message
