@@ -230,11 +230,9 @@ int runHead(const SubcommandRun &run)
         return runRecord(run, *options, answers);
     }
     const CalculationOutcome outcome = heads.outcome(run.number("flow"));
-    if (outcome.box) {
+    if (const std::optional<Fault> fault = outcome.boxFault())
         // Only the flow is left to fault: it does not read as a number.
-        run.say(optionFault("flow", outcome.texts().join(u' ')));
-        return kFault;
-    }
+        return run.refuse({fault->kind, optionFault("flow", fault->words)});
     const Answered answered = outcome.found()             ? Answered::Found
         : outcome.kind == CalculationOutcome::Kind::Shown ? Answered::ShownNotFound
                                                           : Answered::None;

@@ -294,11 +294,11 @@ void WeirHeadWindow::calculate()
         m_trialsBox->setCursorPosition(0);
         break;
     case CalculationOutcome::Kind::Printed:
-        if (outcome.box) {
+        if (const std::optional<Fault> fault = outcome.boxFault()) {
             // Put the user straight into the box to correct, and let a screen
             // reader say why when it lands there.
             QLineEdit *box = inputBox(*outcome.box);
-            box->setAccessibleDescription(outcome.texts().join(QLatin1Char(' ')));
+            box->setAccessibleDescription(fault->words);
             box->setFocus(Qt::OtherFocusReason);
             box->selectAll();
         }

@@ -55,6 +55,16 @@ void CalculationTest::outcome()
     QCOMPARE(outcome.trialsText, trials);
     QCOMPARE(outcome.texts(), lines);
     QCOMPARE(boxNumber(outcome.box), box);
+    // The head as a number is the one its text states; a box at fault is a
+    // usage fault in the words shown.
+    if (kind == Kind::Shown)
+        QCOMPARE(outcome.headMm.value_or(-1.0), kJapanese.toDouble(head));
+    const std::optional<Fault> fault = outcome.boxFault();
+    QCOMPARE(fault.has_value(), kind == Kind::Printed && box >= 0);
+    if (fault) {
+        QCOMPARE(fault->kind, Fault::Kind::Usage);
+        QCOMPARE(fault->words, lines.join(u' '));
+    }
     // The note under 20 mm is blue; every other line, past the peak with a
     // head shown as much as with none, is an error in red.
     for (const PrintedLine &line : outcome.lines)

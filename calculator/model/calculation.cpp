@@ -173,6 +173,13 @@ bool CalculationOutcome::found() const
         && std::ranges::none_of(lines, [](const PrintedLine &line) { return line.tone == PrintedLine::Tone::Error; });
 }
 
+std::optional<Fault> CalculationOutcome::boxFault() const
+{
+    if (kind != Kind::Printed || !box)
+        return std::nullopt;
+    return Fault{Fault::Kind::Usage, texts().join(u' ')};
+}
+
 QStringList CalculationOutcome::texts() const
 {
     QStringList texts;

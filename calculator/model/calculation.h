@@ -3,6 +3,7 @@
 #pragma once
 
 #include "calculator/model/input_boxes.h"
+#include "common/fault.h"
 #include "hydraulics/bisection.h"
 
 #include <QLocale>
@@ -57,6 +58,11 @@ struct CalculationOutcome {
     std::optional<InputBox> box;
 
     QStringList texts() const;
+    // The box at fault with the words about it (a number that does not read,
+    // is too large or not positive, a bracket that holds no head): a usage
+    // fault. None when no box is at fault: nothing typed yet, a head shown,
+    // or a flow the weir cannot pass.
+    std::optional<Fault> boxFault() const;
     // A head shown that answers the question: none of the lines is an error
     // (a head found past the formula's peak is shown, with a red line).
     bool found() const;
