@@ -2,7 +2,12 @@
 // SPDX-FileCopyrightText: 2026 The Weir Head developers
 #include "app/output_sink.h"
 
+#include "app/command_line_texts.h"
 #include "app/console_text.h"
+#include "common/texts.h"
+
+#include <cerrno>
+#include <cstring>
 
 #include <sys/stat.h>
 
@@ -17,10 +22,19 @@ bool isRegularFile(std::FILE *stream)
     return fstat(fileno(stream), &status) == 0 && (status.st_mode & S_IFMT) == S_IFREG;
 }
 
+// Why the stream would not take the bytes, in the system's words (the disk
+// full, the pipe closed).
+QString streamReason()
+{
+    const int error = errno;
+    return error ? QString::fromLocal8Bit(std::strerror(error)) : CommandLineTexts::tr("書き込めません。");
+}
+
 } // namespace
 
 OutputSink::OutputSink(std::FILE *out, const QString &path)
     : m_out(out)
+    , m_name(path.isEmpty() ? CommandLineTexts::tr("標準出力") : path)
 {
     if (path.isEmpty()) {
         m_isFile = isRegularFile(out);
@@ -29,7 +43,21 @@ OutputSink::OutputSink(std::FILE *out, const QString &path)
     m_isFile = true;
     m_file.emplace(path);
     if (!m_file->open(QIODevice::WriteOnly))
-        m_failure = m_file->errorString();
+        failed(m_file->errorString());
+}
+
+Outcome<void> OutputSink::opened() const
+{
+    if (m_fault)
+        return *m_fault;
+    return {};
+}
+
+void OutputSink::failed(const QString &reason)
+{
+    // The first fault is the one said: what follows it is its consequence.
+    if (!m_fault)
+        m_fault = Fault{Fault::Kind::File, Texts::cannotSave(m_name, reason)};
 }
 
 void OutputSink::write(const std::string &bytes)
@@ -39,12 +67,18 @@ void OutputSink::write(const std::string &bytes)
         flush();
 }
 
-bool OutputSink::finish()
+Outcome<void> OutputSink::finish()
 {
     flush();
-    if (m_file)
-        return m_failure.isEmpty() && m_file->commit();
-    return std::fflush(m_out) == 0 && !std::ferror(m_out) && !m_streamFailed;
+    if (m_file) {
+        if (!m_fault && !m_file->commit())
+            failed(m_file->errorString());
+    } else if (!m_fault) {
+        errno = 0;
+        if (std::fflush(m_out) != 0 || std::ferror(m_out))
+            failed(streamReason());
+    }
+    return opened();
 }
 
 void OutputSink::abandon()
@@ -57,9 +91,11 @@ void OutputSink::flush()
 {
     if (m_file) {
         if (m_file->write(m_buffer.data(), qint64(m_buffer.size())) != qint64(m_buffer.size()))
-            m_failure = m_file->errorString();
+            failed(m_file->errorString());
     } else {
-        m_streamFailed |= !writeText(m_out, m_buffer);
+        errno = 0;
+        if (!writeText(m_out, m_buffer))
+            failed(streamReason());
     }
     m_buffer.clear();
 }

@@ -143,9 +143,9 @@ int runSubcommand(const QStringList &arguments, std::FILE *in, std::FILE *out, s
 
     const QString outputPath = parser.value(QStringLiteral("output"));
     OutputSink sink(out, outputPath);
-    if (!sink.failure().isEmpty()) {
-        writeLine(err, Texts::cannotSave(outputPath, sink.failure()));
-        return kFault;
+    if (const Outcome<void> opened = sink.opened(); !opened) {
+        writeLine(err, opened.words());
+        return exitStatus(opened.fault().kind);
     }
     const char decimalMark = parser.isSet(QStringLiteral("decimal-comma")) ? ',' : '.';
     const SubcommandRun run{parser, format, fileLocale(), decimalMark, in, sink, err};
@@ -154,9 +154,9 @@ int runSubcommand(const QStringList &arguments, std::FILE *in, std::FILE *out, s
         sink.abandon();
         return status;
     }
-    if (!sink.finish()) {
-        writeLine(err, Texts::cannotSave(outputPath, sink.failure()));
-        return kFault;
+    if (const Outcome<void> finished = sink.finish(); !finished) {
+        writeLine(err, finished.words());
+        return exitStatus(finished.fault().kind);
     }
     return status;
 }

@@ -119,6 +119,7 @@ private slots:
     void headsForARecordOfFlows();
     void jsonKeepsTheColumnsInOrder();
     void repeatedValuesAnswerAsTheFirstTime();
+    void fullOutputStreamSaysWhat();
     void loggerExports_data();
     void loggerExports();
     void faultsNamedNotHidden_data();
@@ -434,6 +435,26 @@ void CommandLineTest::jsonKeepsTheColumnsInOrder()
              "\"flow_m3s\":0.0060551,\"reason\":null},\n"
              "{\"zone\":\"A\",\"head_mm\":\"\",\"a \\\"note\\\"\":\"\",\"flow_lpm\":null,\"flow_m3s\":null,"
              "\"reason\":\"値がありません。\"}\n]\n"_qs);
+}
+
+// An output stream that takes nothing (a full disk): the run fails, and says
+// which output and why; it once said "を保存できません: " and nothing more.
+void CommandLineTest::fullOutputStreamSaysWhat()
+{
+    std::FILE *full = std::fopen("/dev/full", "w");
+    if (!full)
+        QSKIP("no /dev/full on this system");
+    std::FILE *in = std::tmpfile();
+    std::FILE *err = std::tmpfile();
+    const int status = runSubcommand({"weir-head", "flow", "--width", "300", "--head", "43.83"}, in, full, err);
+    std::fclose(full);
+    std::fflush(err);
+    const QString said = QString::fromUtf8(readAll(err)).trimmed();
+    std::fclose(in);
+    std::fclose(err);
+    QCOMPARE(status, 2);
+    const QString prefix = u"標準出力 を保存できません: "_qs;
+    QVERIFY2(said.startsWith(prefix) && said.size() > prefix.size(), qPrintable(said));
 }
 
 // A record's answers are remembered by the value's text in a fixed number of

@@ -400,6 +400,14 @@ the weir&apos;s width and a bracket of heads, by bisection.</translation>
             <numerusform>%n rows&apos; flows lie outside the formula&apos;s range (see their reason).</numerusform>
         </translation>
     </message>
+    <message>
+        <source>書き込めません。</source>
+        <translation>it cannot be written to.</translation>
+    </message>
+    <message>
+        <source>標準出力</source>
+        <translation>the standard output</translation>
+    </message>
 </context>
 <context>
     <name>Records</name>
