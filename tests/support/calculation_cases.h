@@ -4,7 +4,7 @@
 
 // The table of Calculate cases, every kind of outcome and every box each kind
 // of message names: what the window shows for four box texts. The window's
-// logic is tested against it (tst_calculation), and so is the command line,
+// model is tested against it (tst_calculation), and so is the command line,
 // which must answer each case exactly as the window does (tst_command_line).
 
 #include "calculator/model/calculation.h"
