@@ -2,6 +2,11 @@
 // SPDX-FileCopyrightText: 2026 The Weir Head developers
 #include "calculator/caption_label.h"
 
+#include "common/ui_font.h"
+
+#include <QFontInfo>
+#include <QFontMetrics>
+
 #include <QPainter>
 
 #include <algorithm>
@@ -84,6 +89,19 @@ void CaptionLabel::paintEvent(QPaintEvent *)
         painter.drawText(0, baseline, line);
         baseline += metrics.lineSpacing();
     }
+}
+
+QFont fontForOwnText(const QFont &font, const QString &text)
+{
+    QFont alone = font;
+    alone.setStyleStrategy(QFont::StyleStrategy(font.styleStrategy() | QFont::NoFontMerging));
+    if (!uiFontFamilies().contains(QFontInfo(alone).family()))
+        return font;
+    const QFontMetrics metrics(alone);
+    for (const char32_t c : text.toUcs4())
+        if (!metrics.inFontUcs4(c))
+            return font;
+    return alone;
 }
 
 void fitLabelsToCaptions(const QList<CaptionLabel *> &labels, const QList<const QWidget *> &controls, int areaWidth)

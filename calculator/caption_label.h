@@ -30,6 +30,16 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 };
 
+// The font for a text of the program's own (a caption, a button, the menu
+// bar's titles): `font` drawing from itself alone when it is one of the
+// program's Japanese fonts (common/ui_font.h) and has every character of
+// `text`. Qt then looks up no fallback fonts for it: a fontconfig sort for
+// each script the text is in (Han, Hiragana, Katakana), the larger part of
+// the cost of the first frame's Japanese text. Otherwise `font` as it is,
+// fallback and all, so a system without those fonts still draws every
+// character. The glyphs are the same either way.
+QFont fontForOwnText(const QFont &font, const QString &text);
+
 // A caption a few pixels wider than its label (the font is not the one the
 // window was drawn with) may widen the label to the right, as long as it stays
 // clear of the controls beside it and inside `areaWidth`. Left, top and

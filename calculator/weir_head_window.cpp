@@ -160,12 +160,14 @@ QPushButton *WeirHeadWindow::createButton(const Layout::ControlSpec &spec)
 {
     auto *button = new QPushButton(spec.caption(), m_clientArea);
     button->setAutoDefault(true); // Return and Enter press a focused button
+    button->setFont(fontForOwnText(button->font(), spec.caption()));
     return button;
 }
 
 CaptionLabel *WeirHeadWindow::createLabel(const Layout::ControlSpec &spec)
 {
     auto *label = new CaptionLabel(spec.caption(), m_clientArea);
+    label->setFont(fontForOwnText(label->font(), spec.caption()));
     label->setAutoFillBackground(true);
     setPaletteColor(label, QPalette::Window, Layout::fromBgr(Layout::kBackColor));
     if (spec.textColor)
@@ -225,6 +227,10 @@ void WeirHeadWindow::keepPrintsAboveControls()
 void WeirHeadWindow::buildMenus()
 {
     m_actions = weir::buildMenus(menuBar(), this);
+    QString titles;
+    for (const QAction *menu : menuBar()->actions())
+        titles += menu->text();
+    menuBar()->setFont(fontForOwnText(menuBar()->font(), titles));
     // There is a sheet (and a trail) only once something was calculated.
     rememberCalculation(nullptr);
 }

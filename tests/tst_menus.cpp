@@ -9,6 +9,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QFontDatabase>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -43,6 +45,7 @@ private slots:
     void manualFromTheHelpMenu();
     void aboutBoxTellsWhatItIs();
     void ctrlQCloses();
+    void ownTextsDrawnFromTheirFontAlone();
 };
 
 void MenusTest::barSitsAboveTheClientArea()
@@ -219,6 +222,42 @@ void MenusTest::ctrlQCloses()
     QVERIFY(QTest::qWaitForWindowActive(&window.w));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Q, Qt::ControlModifier);
     QTRY_VERIFY(!window.w.isVisible());
+}
+
+// The captions, buttons and menu titles are drawn from the Japanese font
+// alone (no fallback fonts looked up for them) only where that font has every
+// character they show; the menus' items and the boxes, which show what the
+// user types, keep Qt's fallback.
+void MenusTest::ownTextsDrawnFromTheirFontAlone()
+{
+    ShownWindow window;
+    const auto textsOf = [](const QWidget *widget) {
+        QString texts;
+        if (const auto *label = qobject_cast<const QLabel *>(widget))
+            texts += label->text();
+        if (const auto *button = qobject_cast<const QAbstractButton *>(widget))
+            texts += button->text();
+        if (qobject_cast<const QMenuBar *>(widget) || qobject_cast<const QMenu *>(widget))
+            for (const QAction *action : widget->actions())
+                texts += action->text();
+        return texts;
+    };
+    int alone = 0;
+    for (const QWidget *widget : window.w.findChildren<QWidget *>()) {
+        const bool fromFontAlone = widget->font().styleStrategy() & QFont::NoFontMerging;
+        if (qobject_cast<const QLineEdit *>(widget) || qobject_cast<const QMenu *>(widget))
+            QVERIFY2(!fromFontAlone, qPrintable(widget->objectName()));
+        if (!fromFontAlone)
+            continue;
+        ++alone;
+        const QFontMetrics metrics(widget->font());
+        for (const char32_t c : textsOf(widget).toUcs4())
+            QVERIFY2(metrics.inFontUcs4(c), qPrintable(textsOf(widget)));
+    }
+    // With the program's font installed, every caption, both buttons and the
+    // menu bar with its overflow button (an arrow, no text): 7 + 2 + 2.
+    if (QFontDatabase::hasFamily(QStringLiteral("IPAPGothic")))
+        QCOMPARE(alone, 11);
 }
 
 QTEST_MAIN(MenusTest)
