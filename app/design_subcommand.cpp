@@ -18,8 +18,8 @@ namespace {
 
 int runDesign(const SubcommandRun &run)
 {
-    if (!requireOptions(run, {"min-flow", "max-flow", "max-head"}))
-        return kFault;
+    if (const Outcome<void> given = requireOptions(run, {"min-flow", "max-flow", "max-head"}); !given)
+        return run.refuse(given.fault());
     const Outcome<std::optional<GaugeUncertainty>> gaugeRead = gaugeOption(run);
     if (!gaugeRead)
         return run.refuse(gaugeRead.fault());
@@ -27,10 +27,8 @@ int runDesign(const SubcommandRun &run)
     const DesignAnswer answer
         = designFor({run.number("min-flow"), run.number("max-flow"), run.number("max-head"), run.number("max-u")},
                     gauge, run.locale);
-    if (!answer.request) {
-        run.say(run.marked(answer.message));
-        return kFault;
-    }
+    if (!answer.request)
+        return run.refuse(usageFault(run.marked(answer.message)));
     const bool found = answer.narrowestMm.has_value();
     // Said in words; JSON names it by a key a program can test.
     const bool byHead = answer.range.widestBy == WidthRange::Bound::MinimumHead;
@@ -48,10 +46,8 @@ int runDesign(const SubcommandRun &run)
     QStringList lines = found ? QStringList{} : QStringList{answer.message};
     if (found && run.isSet("width")) {
         const PositiveNumber width = readPositiveNumber(run.number("width"), Texts::width(), run.locale);
-        if (!width.value) {
-            run.say(optionFault("width", width.message));
-            return kFault;
-        }
+        if (!width.value)
+            return run.refuse(usageFault(optionFault("width", width.message)));
         const DesignPointTexts point = designPointTexts(answer, *width.value, gauge, run.locale);
         if (!point.found) {
             run.say(run.marked(point.lines.join(u' ')));

@@ -160,27 +160,25 @@ private:
 
 int runFlow(const SubcommandRun &run)
 {
-    if (!requireOptions(run, {"width"}) || !requireOneOf(run, "head", "column"))
-        return kFault;
+    if (const Outcome<void> given = requireOptions(run, {"width"}); !given)
+        return run.refuse(given.fault());
+    if (const Outcome<void> given = requireOneOf(run, "head", "column"); !given)
+        return run.refuse(given.fault());
     const PositiveNumber width = readPositiveNumber(run.number("width"), Texts::width(), run.locale);
-    if (!width.value) {
-        run.say(optionFault("width", width.message));
-        return kFault;
-    }
+    if (!width.value)
+        return run.refuse(usageFault(optionFault("width", width.message)));
     const Outcome<units::HeadUnit> unit = headUnitOption(run);
     if (!unit)
         return run.refuse(unit.fault());
     ReadingScale scale{*unit, 0.0, run.isSet("falling")};
-    if (scale.falling && !run.isSet("zero")) {
-        run.say(CommandLineTexts::tr("--falling には --zero（水面が堰頂と同じ高さのときの読み）が要ります。"));
-        return kFault;
-    }
+    if (scale.falling && !run.isSet("zero"))
+        return run.refuse(
+            usageFault(CommandLineTexts::tr("--falling には --zero（水面が堰頂と同じ高さのときの読み）が要ります。")));
     if (run.isSet("zero")) {
         const BoxNumber number = parseBoxNumber(run.number("zero"), run.locale);
-        if (number.status != BoxNumber::Status::Ok) {
-            run.say(CommandLineTexts::tr("--zero の値 %1 が数値ではありません。").arg(run.value("zero")));
-            return kFault;
-        }
+        if (number.status != BoxNumber::Status::Ok)
+            return run.refuse(
+                usageFault(CommandLineTexts::tr("--zero の値 %1 が数値ではありません。").arg(run.value("zero"))));
         scale.zero = number.value;
     }
     const Outcome<std::optional<GaugeUncertainty>> gaugeRead = gaugeOption(run);
@@ -203,10 +201,8 @@ int runFlow(const SubcommandRun &run)
             run.say(run.marked(gaugeStatement(*gauge, run.locale)));
         return runRecord(run, *options, answers);
     }
-    if (parseBoxNumber(run.number("head"), run.locale).status != BoxNumber::Status::Ok) {
-        run.say(optionFault("head", reading.read(run.number("head")).message));
-        return kFault;
-    }
+    if (parseBoxNumber(run.number("head"), run.locale).status != BoxNumber::Status::Ok)
+        return run.refuse(usageFault(optionFault("head", reading.read(run.number("head")).message)));
     const RowAnswer answer = reading.answer(run.number("head"));
     // The reason there is no flow, or the note on one below the formula's
     // range: said beside the figure as the rating table's remark is.

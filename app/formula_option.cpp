@@ -39,8 +39,8 @@ Outcome<FlowFormula> formulaOption(const SubcommandRun &run, double widthMm)
             continue;
         const BoxNumber number = parseBoxNumber(run.number(option), run.locale);
         if (number.status != BoxNumber::Status::Ok)
-            return Fault{Fault::Kind::Usage,
-                         optionFault(option, CommandLineTexts::tr("%1 が数値ではありません。").arg(run.value(option)))};
+            return usageFault(
+                optionFault(option, CommandLineTexts::tr("%1 が数値ではありません。").arg(run.value(option))));
         *mm = number.value;
     }
     FlowFormula formula(widthMm, standard);

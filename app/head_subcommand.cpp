@@ -176,24 +176,25 @@ private:
 
 // The width and a bracket read as the window reads its boxes, before any
 // flow: one that does not read is the command's fault, for every row alike.
-bool weirOptionsRead(const SubcommandRun &run)
+Outcome<void> weirOptionsRead(const SubcommandRun &run)
 {
-    if (!requireOptions(run, {"width"}) || !requireOneOf(run, "flow", "column"))
-        return false;
+    if (const Outcome<void> given = requireOptions(run, {"width"}); !given)
+        return given;
+    if (const Outcome<void> given = requireOneOf(run, "flow", "column"); !given)
+        return given;
     const bool bracket = run.isSet("min") || run.isSet("max");
-    if (bracket && !requireOptions(run, {"min", "max"}))
-        return false;
+    if (bracket)
+        if (const Outcome<void> given = requireOptions(run, {"min", "max"}); !given)
+            return given;
     for (const auto &[name, box] : {std::pair{"width", InputBox::Width}, std::pair{"min", InputBox::Minimum},
                                     std::pair{"max", InputBox::Maximum}}) {
         if (box != InputBox::Width && !bracket)
             continue;
         const PositiveNumber number = readPositiveNumber(run.number(name), inputBoxInfo(box).caption(), run.locale);
-        if (!number.value) {
-            run.say(optionFault(name, number.message));
-            return false;
-        }
+        if (!number.value)
+            return usageFault(optionFault(name, number.message));
     }
-    return true;
+    return {};
 }
 
 int runHead(const SubcommandRun &run)
@@ -201,8 +202,8 @@ int runHead(const SubcommandRun &run)
     const Outcome<units::FlowUnit> unit = flowUnitOption(run);
     if (!unit)
         return run.refuse(unit.fault());
-    if (!weirOptionsRead(run))
-        return kFault;
+    if (const Outcome<void> read = weirOptionsRead(run); !read)
+        return run.refuse(read.fault());
     const Outcome<std::optional<GaugeUncertainty>> gaugeRead = gaugeOption(run);
     if (!gaugeRead)
         return run.refuse(gaugeRead.fault());
@@ -211,11 +212,9 @@ int runHead(const SubcommandRun &run)
         = formulaOption(run, positiveBoxNumber(run.number("width"), run.locale).value_or(0.0));
     if (!formula)
         return run.refuse(formula.fault());
-    if (formula->standard() && (run.isSet("min") || run.isSet("max"))) {
-        run.say(
-            CommandLineTexts::tr("規格の公式では越流高さを公式の範囲全体で探します: --min と --max は使えません。"));
-        return kFault;
-    }
+    if (formula->standard() && (run.isSet("min") || run.isSet("max")))
+        return run.refuse(usageFault(
+            CommandLineTexts::tr("規格の公式では越流高さを公式の範囲全体で探します: --min と --max は使えません。")));
     HeadForFlow heads(run, *unit, gauge, *formula);
     if (run.isSet("column")) {
         const Outcome<RecordOptions> options = recordOptions(run, false);

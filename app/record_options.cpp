@@ -23,22 +23,14 @@ std::optional<units::FlowUnit> flowUnitNamed(const QString &name)
     return std::nullopt;
 }
 
-namespace {
-
-Fault usage(const QString &words)
-{
-    return {Fault::Kind::Usage, words};
-}
-
-} // namespace
-
 Outcome<units::HeadUnit> headUnitOption(const SubcommandRun &run)
 {
     if (!run.isSet("unit"))
         return units::HeadUnit::Millimetre;
     if (const std::optional<units::HeadUnit> unit = headUnitNamed(run.value("unit")))
         return *unit;
-    return usage(CommandLineTexts::tr("単位 %1 は使えません（越流高さ: mm, cm, m, in, ft）。").arg(run.value("unit")));
+    return usageFault(
+        CommandLineTexts::tr("単位 %1 は使えません（越流高さ: mm, cm, m, in, ft）。").arg(run.value("unit")));
 }
 
 Outcome<units::FlowUnit> flowUnitOption(const SubcommandRun &run)
@@ -47,8 +39,8 @@ Outcome<units::FlowUnit> flowUnitOption(const SubcommandRun &run)
         return units::FlowUnit::LitresPerMinute;
     if (const std::optional<units::FlowUnit> unit = flowUnitNamed(run.value("unit")))
         return *unit;
-    return usage(CommandLineTexts::tr("単位 %1 は使えません（流量: L/min, L/s, m3/s, m3/h, m3/d, cfs）。")
-                     .arg(run.value("unit")));
+    return usageFault(CommandLineTexts::tr("単位 %1 は使えません（流量: L/min, L/s, m3/s, m3/h, m3/d, cfs）。")
+                          .arg(run.value("unit")));
 }
 
 namespace {
@@ -76,12 +68,12 @@ Outcome<RecordOptions> recordOptions(const SubcommandRun &run, bool withTimes)
     RecordOptions options;
     options.column = ColumnChoice::fromText(run.value("column"));
     if (options.column.name.isEmpty())
-        return usage(CommandLineTexts::tr("--column に列の名前か番号を指定して下さい。"));
+        return usageFault(CommandLineTexts::tr("--column に列の名前か番号を指定して下さい。"));
     if (run.isSet("encoding")) {
         options.encoding = encodingNamed(run.value("encoding"));
         if (!options.encoding)
-            return usage(CommandLineTexts::tr("文字コード %1 は使えません（utf-8, utf-16, cp932, latin-1）。")
-                             .arg(run.value("encoding")));
+            return usageFault(CommandLineTexts::tr("文字コード %1 は使えません（utf-8, utf-16, cp932, latin-1）。")
+                                  .arg(run.value("encoding")));
     }
     if (run.isSet("decimal-comma"))
         options.decimalMark = ',';
@@ -92,7 +84,7 @@ Outcome<RecordOptions> recordOptions(const SubcommandRun &run, bool withTimes)
             named = named && !options.timeColumns.back().name.isEmpty();
         }
         if (options.timeColumns.size() > 2 || !named)
-            return usage(
+            return usageFault(
                 CommandLineTexts::tr("--time は時刻の列を一つ、または日付の列と時刻の列の二つ指定して下さい。"));
         options.timeFormat = run.value("time-format");
         if (run.isSet("period")) {
@@ -101,15 +93,15 @@ Outcome<RecordOptions> recordOptions(const SubcommandRun &run, bool withTimes)
                 : period == u"month"          ? PeriodKind::Month
                                               : PeriodKind::None;
             if (options.period == PeriodKind::None)
-                return usage(CommandLineTexts::tr("--period は day か month です。"));
+                return usageFault(CommandLineTexts::tr("--period は day か month です。"));
             if (options.timeColumns.empty())
-                return usage(CommandLineTexts::tr("--period には --time で時刻の列が要ります。"));
+                return usageFault(CommandLineTexts::tr("--period には --time で時刻の列が要ります。"));
         }
         if (run.isSet("max-gap")) {
             const std::optional<qint64> ms = durationMs(run.value("max-gap"));
             if (!ms)
-                return usage(CommandLineTexts::tr("--max-gap の %1 が読めません（例: 90s、10min、1h、2d）。")
-                                 .arg(run.value("max-gap")));
+                return usageFault(CommandLineTexts::tr("--max-gap の %1 が読めません（例: 90s、10min、1h、2d）。")
+                                      .arg(run.value("max-gap")));
             options.maxGapMs = *ms;
         }
     }

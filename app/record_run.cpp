@@ -373,17 +373,14 @@ void writePeriods(const SubcommandRun &run, const VolumeResult &result, bool out
 int runRecord(const SubcommandRun &run, const RecordOptions &options, RecordAnswers &answers)
 {
     RecordSource file;
-    if (const std::optional<RecordFault> fault = file.open(run.in, options.encoding)) {
+    if (const std::optional<RecordFault> fault = file.open(run.in, options.encoding))
         return run.refuse(withHint(*fault, file));
-    }
     const RecordLayout layout = findLayout(file, {options.column, options.timeColumns, options.decimalMark, {}});
-    if (layout.fault) {
+    if (layout.fault)
         return run.refuse(withHint(*layout.fault, file));
-    }
     const RecordScan scan = scanRecord(file, layout, options.timeFormat);
-    if (scan.fault) {
+    if (scan.fault)
         return run.refuse(withHint(*scan.fault, file));
-    }
 
     if (file.fileEncoding() != TextEncoding::Utf8)
         run.say(file.encodingGuessed()
@@ -400,17 +397,15 @@ int runRecord(const SubcommandRun &run, const RecordOptions &options, RecordAnsw
         run.say(note);
 
     // The header as it stands, then the rows from below what was passed over.
-    if (!seekStream(file.stream(), layout.headerOffset)) {
+    if (!seekStream(file.stream(), layout.headerOffset))
         return run.refuse({Fault::Kind::File, RecordTexts::tr("記録を読み直せません。")});
-    }
     CsvTokenizer header(file.stream(), layout.delimiter, layout.headerLine, layout.headerOffset);
     header.next();
     const bool periods = options.period != PeriodKind::None;
     RecordWriter writer(run, file, layout, answers);
     writer.start(header, file.byteOrderMark(), !periods);
-    if (!seekStream(file.stream(), layout.dataOffset)) {
+    if (!seekStream(file.stream(), layout.dataOffset))
         return run.refuse({Fault::Kind::File, RecordTexts::tr("記録を読み直せません。")});
-    }
     CsvTokenizer reader(file.stream(), layout.delimiter, layout.dataLine, layout.dataOffset);
 
     const TextCodec codec(file.encoding());

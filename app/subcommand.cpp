@@ -38,23 +38,20 @@ QString SubcommandRun::marked(const QString &text) const
     return decimalMark == ',' ? withDecimalComma(text) : text;
 }
 
-bool requireOptions(const SubcommandRun &run, std::initializer_list<const char *> names)
+Outcome<void> requireOptions(const SubcommandRun &run, std::initializer_list<const char *> names)
 {
-    for (const char *name : names) {
-        if (run.value(name).isEmpty()) {
-            run.say(CommandLineTexts::tr("--%1 を指定して下さい。").arg(QLatin1String(name)));
-            return false;
-        }
-    }
-    return true;
+    for (const char *name : names)
+        if (run.value(name).isEmpty())
+            return usageFault(CommandLineTexts::tr("--%1 を指定して下さい。").arg(QLatin1String(name)));
+    return {};
 }
 
-bool requireOneOf(const SubcommandRun &run, const char *one, const char *other)
+Outcome<void> requireOneOf(const SubcommandRun &run, const char *one, const char *other)
 {
     if (!run.value(one).isEmpty() || !run.value(other).isEmpty())
-        return true;
-    run.say(CommandLineTexts::tr("--%1 か --%2 を指定して下さい。").arg(QLatin1String(one), QLatin1String(other)));
-    return false;
+        return {};
+    return usageFault(
+        CommandLineTexts::tr("--%1 か --%2 を指定して下さい。").arg(QLatin1String(one), QLatin1String(other)));
 }
 
 QString optionFault(const char *name, const QString &message)

@@ -94,9 +94,16 @@ int writeAnswer(const SubcommandRun &run, const std::vector<AnswerValue> &values
                 Answered answered);
 
 // What a subcommand cannot do without: an option missing, or given empty,
-// is a usage fault that names it. Each says so on the error stream.
-bool requireOptions(const SubcommandRun &run, std::initializer_list<const char *> names);
-bool requireOneOf(const SubcommandRun &run, const char *one, const char *other);
+// is a usage fault that names it.
+Outcome<void> requireOptions(const SubcommandRun &run, std::initializer_list<const char *> names);
+Outcome<void> requireOneOf(const SubcommandRun &run, const char *one, const char *other);
+
+// A fault in how the command was given: an option missing, or a value that
+// does not read or cannot be.
+inline Fault usageFault(const QString &words)
+{
+    return {Fault::Kind::Usage, words};
+}
 // A fault in an option's value, said with the option's name before it.
 QString optionFault(const char *name, const QString &message);
 

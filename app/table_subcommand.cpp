@@ -72,15 +72,14 @@ const char *optionOf(RatingBox box)
 
 int runTable(const SubcommandRun &run)
 {
-    if (!requireOptions(run, {"width", "from", "to", "step"}))
-        return kFault;
+    if (const Outcome<void> given = requireOptions(run, {"width", "from", "to", "step"}); !given)
+        return run.refuse(given.fault());
     const RatingRead read
         = readRatingBoxes({run.number("width"), run.number("from"), run.number("to"), run.number("step")}, run.locale,
                           kMaxWrittenRatingRows);
     if (!read.range) {
         const char *option = read.box ? optionOf(*read.box) : nullptr;
-        run.say(option ? optionFault(option, read.message) : read.message);
-        return kFault;
+        return run.refuse(usageFault(option ? optionFault(option, read.message) : read.message));
     }
     const Outcome<std::optional<GaugeUncertainty>> gaugeRead = gaugeOption(run);
     if (!gaugeRead)

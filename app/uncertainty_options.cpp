@@ -18,15 +18,13 @@ Outcome<std::optional<GaugeUncertainty>> gaugeOption(const SubcommandRun &run)
     if (given == 0)
         return std::optional<GaugeUncertainty>();
     if (given < 3)
-        return Fault{Fault::Kind::Usage,
-                     CommandLineTexts::tr("--u-head, --u-width, --u-coefficient は三つとも指定して下さい。")};
+        return usageFault(CommandLineTexts::tr("--u-head, --u-width, --u-coefficient は三つとも指定して下さい。"));
     double values[3] = {};
     for (int i = 0; i < 3; ++i) {
         const BoxNumber number = parseBoxNumber(run.number(names[i]), run.locale);
         if (number.status != BoxNumber::Status::Ok || number.value < 0)
-            return Fault{Fault::Kind::Usage,
-                         CommandLineTexts::tr("--%1 の値 %2 が0以上の数値ではありません。")
-                             .arg(QLatin1String(names[i]), run.value(names[i]))};
+            return usageFault(CommandLineTexts::tr("--%1 の値 %2 が0以上の数値ではありません。")
+                                  .arg(QLatin1String(names[i]), run.value(names[i])));
         values[i] = number.value;
     }
     return std::optional(GaugeUncertainty{values[0], values[1], values[2]});
